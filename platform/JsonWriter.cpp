@@ -1,0 +1,183 @@
+#include "platform/JsonWriter.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace vemora {
+
+void JsonWriter::BeforeValue() {
+    if (m_afterKey) {
+        m_afterKey = false;
+        return;
+    }
+    if (!m_first.empty()) {
+        if (!m_first.back())
+            m_text += ',';
+        m_first.back() = false;
+    }
+}
+
+JsonWriter& JsonWriter::BeginObject() {
+    BeforeValue();
+    m_text += '{';
+    m_first.push_back(true);
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndObject() {
+    m_text += '}';
+    if (!m_first.empty())
+        m_first.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::BeginArray() {
+    BeforeValue();
+    m_text += '[';
+    m_first.push_back(true);
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndArray() {
+    m_text += ']';
+    if (!m_first.empty())
+        m_first.pop_back();
+    return *this;
+}
+
+JsonWriter& JsonWriter::Key(std::string_view key) {
+    BeforeValue();
+    m_text += '"';
+    m_text += Escape(key);
+    m_text += "\":";
+    m_afterKey = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::String(std::string_view value) {
+    BeforeValue();
+    m_text += '"';
+    m_text += Escape(value);
+    m_text += '"';
+    return *this;
+}
+
+JsonWriter& JsonWriter::Int(int64_t value) {
+    BeforeValue();
+    m_text += std::to_string(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::UInt(uint64_t value) {
+    BeforeValue();
+    m_text += std::to_string(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Double(double value) {
+    BeforeValue();
+    if (!std::isfinite(value)) {
+        m_text += "null";
+        return *this;
+    }
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    m_text.append(buf, res.ptr);
+    return *this;
+}
+
+JsonWriter& JsonWriter::Bool(bool value) {
+    BeforeValue();
+    m_text += value ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::Null() {
+    BeforeValue();
+    m_text += "null";
+    return *this;
+}
+
+void JsonWriter::Clear() {
+    m_text.clear();
+    m_first.clear();
+    m_afterKey = false;
+}
+
+namespace {
+
+// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
+size_t Utf8Length(std::string_view s, size_t i) {
+    auto c = static_cast<unsigned char>(s[i]);
+    size_t n;
+    uint32_t cp;
+    if (c < 0x80)
+        return 1;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size())
+        return 0;
+    for (size_t k = 1; k < n; ++k) {
+        auto cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    static const uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return n;
+}
+
+} // namespace
+
+std::string JsonWriter::Escape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    for (size_t i = 0; i < text.size();) {
+        auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) {
+            size_t n = Utf8Length(text, i);
+            if (n == 0) {
+                out += "\\ufffd";
+                ++i;
+            } else {
+                out.append(text.substr(i, n));
+                i += n;
+            }
+            continue;
+        }
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+        ++i;
+    }
+    return out;
+}
+
+} // namespace vemora

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package that the build, the tests and the viewer need.
+# Idempotent: when everything is present it returns after one dpkg query.
+set -euo pipefail
+
+PACKAGES=(
+  cmake ninja-build g++ pkg-config git
+  qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+  libqt6svg6 libgl1-mesa-dev
+  libvlc-dev libvlc5 vlc-plugin-base vlc-plugin-video-output
+  ffmpeg xvfb xauth imagemagick libgl1-mesa-dri fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
+  libva2 libva-drm2 gpsbabel python3-gpxpy
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

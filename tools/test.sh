@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds everything and runs the whole test suite.
+#   tools/test.sh               normal build in build/
+#   tools/test.sh --sanitize    AddressSanitizer + UndefinedBehaviorSanitizer build in build-asan/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sanitize=OFF
+builddir=build
+for arg in "$@"; do
+  case "$arg" in
+    --sanitize) sanitize=ON; builddir=build-asan ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+
+tools/install-deps.sh
+cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DVEMORA_WERROR=ON -DVEMORA_SANITIZE="$sanitize"
+cmake --build "$builddir" -j"$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)"
