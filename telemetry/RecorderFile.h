@@ -1,0 +1,71 @@
+#pragma once
+// Read-only access to one recorder file. Every read names its absolute offset; a read that cannot
+// deliver all requested bytes (end of file, I/O error) reports failure instead of returning a
+// partial buffer. Nothing here throws.
+
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace vemora {
+
+// File attribute bits, with the values the recorder's card file system uses.
+enum FileAttribute : uint32_t {
+    kAttrReadOnly = 0x01,
+    kAttrHidden = 0x02,
+    kAttrSystem = 0x04,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+};
+
+// What a reader reports about the file it opened.
+struct FileStatus {
+    uint64_t size = 0;
+    time_t creationTime = 0; // birth time when the file system keeps one, else the modification time
+    time_t modificationTime = 0;
+    time_t accessTime = 0;
+    uint32_t attributes = 0; // FileAttribute bits
+    std::string fullPath;
+};
+
+class RecorderFile {
+public:
+    RecorderFile() = default;
+    ~RecorderFile();
+    RecorderFile(const RecorderFile&) = delete;
+    RecorderFile& operator=(const RecorderFile&) = delete;
+
+    // Opens for reading. On failure returns false and puts a readable reason into *error.
+    bool Open(const std::string& path, std::string* error);
+    bool IsOpen() const { return m_fd >= 0; }
+    void Close();
+
+    // Reads exactly n bytes at offset. False when fewer are available or the read fails.
+    bool ReadAt(uint64_t offset, void* buffer, size_t n);
+
+    // Sequential access for readers that walk by the current position.
+    bool Seek(uint64_t offset);
+    uint64_t Position() const { return m_position; }
+    bool Read(void* buffer, size_t n); // at Position(); advances only on success
+
+    // Length of the file as found at open time.
+    uint64_t Length() const { return m_length; }
+
+    // Size, times, attributes and the absolute path of the open file.
+    bool GetStatus(FileStatus& status) const;
+
+    // Counters for benchmarks: read calls issued to the system and bytes delivered.
+    uint64_t ReadCalls() const { return m_readCalls; }
+    uint64_t BytesRead() const { return m_bytesRead; }
+
+private:
+    int m_fd = -1;
+    uint64_t m_length = 0;
+    uint64_t m_position = 0;
+    std::string m_path;
+    uint64_t m_readCalls = 0;
+    uint64_t m_bytesRead = 0;
+};
+
+} // namespace vemora

@@ -1,0 +1,127 @@
+#pragma once
+// Common base of the container readers (MP4/MOV and AVI). A reader object serves one file:
+// SetSummary, optionally SetFileStatus, Parse, destroy. Parse returns 0 when the file is a
+// supported recording and the summary was written, -1 otherwise; it never throws.
+
+#include "telemetry/RecorderFile.h"
+#include "telemetry/TelemetryModel.h"
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vemora {
+
+// Raised by the fixed-size read primitives when the file cannot deliver the bytes asked for.
+// Caught inside every reader's Parse (see CDvrVideoParser::Guarded); it never leaves a reader.
+class FileReadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class CDvrVideoParser {
+public:
+    CDvrVideoParser() = default;
+    virtual ~CDvrVideoParser() = default;
+    CDvrVideoParser(const CDvrVideoParser&) = delete;
+    CDvrVideoParser& operator=(const CDvrVideoParser&) = delete;
+
+    // Where to publish the result.
+    virtual void SetSummary(ContainerSummary* summary) { m_pSummary = summary; }
+    // 0 = supported recording, summary written; -1 = not supported or unreadable.
+    virtual int Parse(const std::string& path);
+    // A record to fill with the file's status when the file is opened.
+    virtual void SetFileStatus(FileStatus* status) { m_pStatus = status; }
+
+    // Read calls and bytes of the last Parse (and all earlier ones on this object).
+    const RecorderFile& File() const { return m_file; }
+
+    // Largest payload any reader loads into memory at once; telemetry boxes and sample tables of
+    // real recordings are far smaller, so a larger size can only come from a damaged header.
+    static constexpr uint64_t kMaxPayload = 64ull << 20;
+    static constexpr uint32_t kRecordSize = 32;
+
+protected:
+    // Working state, copied into the summary by PublishCommon.
+    RecorderFile m_file;
+    time_t m_startTime = 0;
+    int64_t m_lengthSeconds = 0;
+    uint32_t m_durationMs = 0;
+    uint64_t m_gpsBoxOffset = 0;
+    uint32_t m_gpsBoxSize = 0;
+    uint16_t m_width = 0;
+    uint16_t m_height = 0;
+    uint64_t m_gsensorBoxOffset = 0;
+    uint32_t m_gsensorBoxSize = 0;
+    uint64_t m_ullFileSize = 0;
+    uint32_t m_gpsRate = 0; // only the low byte is used
+    GSensorInfo m_gsensorInfo;
+    ContainerSummary* m_pSummary = nullptr;
+    FileStatus* m_pStatus = nullptr;
+    int m_bMarkOk = 0;
+
+    // Clears the working state of one read; keeps the summary and status pointers and the mark.
+    void Reset();
+
+    // Opens the file and fills the status record when one was given. On failure the error text
+    // is fetched and discarded (the caller only learns that the file cannot be read).
+    bool OpenFile(const std::string& path);
+    void CloseFile() { m_file.Close(); }
+
+    // Fixed-size reads at an absolute offset; each returns the offset after the data and throws
+    // FileReadError when the file does not hold all the bytes.
+    uint64_t ReadByteAt(uint64_t offset, uint8_t* out);
+    uint64_t ReadThreeAt(uint64_t offset, std::array<uint8_t, 3>& out);
+    uint64_t ReadRecordAt(uint64_t offset, std::array<uint8_t, kRecordSize>& out);
+    void ReadExactAt(uint64_t offset, void* buffer, size_t n);
+
+    // Reads a whole payload into a fresh buffer. The size is checked against the file before
+    // anything is allocated: a payload that runs past the end, or is larger than kMaxPayload,
+    // raises FileReadError.
+    std::vector<uint8_t> ReadPayloadAt(uint64_t offset, uint64_t size);
+
+    // Throws FileReadError unless [offset, offset + size) lies inside the file. Used where the
+    // recorder's layout steps over data that need not be read.
+    void RequireInFile(uint64_t offset, uint64_t size) const;
+
+    // The local time of calendar fields as the recorder wrote them (daylight saving decided by
+    // the local rules). Returns 0 when the fields cannot be represented.
+    static time_t LocalTimeOf(int year, int month, int day, int hour, int minute, int second);
+
+    // A 32-byte "gps0" record as start time source: when its time fields are present and valid,
+    // sets m_startTime to that local time minus index / rate seconds (rate = low byte of
+    // m_gpsRate, 1 when that byte is 0) and returns true.
+    bool TryGpsRecordStartTime(const std::array<uint8_t, kRecordSize>& record, uint32_t index);
+
+    // An "IDIT" text "YYYY-MM-DD HH:MM:SS": when it matches and the fields are valid, sets
+    // m_startTime to that local time and returns true; returns false otherwise. Only the first
+    // 64 bytes of a longer text are looked at.
+    bool ApplyIditText(const uint8_t* text, size_t size);
+
+    // Copies the working state into the summary (when set); the format is left to the caller.
+    void PublishCommon();
+
+    // Runs one reader body; a FileReadError (or an allocation failure) closes the file and
+    // gives -1, so no exception leaves Parse.
+    template <typename Body> int Guarded(Body&& body, bool announce = false);
+
+    static void AnnounceCatch();
+};
+
+template <typename Body> int CDvrVideoParser::Guarded(Body&& body, bool announce) {
+    try {
+        return body();
+    } catch (const FileReadError&) {
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    CloseFile();
+    if (announce)
+        AnnounceCatch();
+    return -1;
+}
+
+} // namespace vemora
