@@ -1,0 +1,344 @@
+#include "settings/IniFile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vemora {
+namespace {
+
+// One line of the file: its text without the line end, and the line end itself ("", "\n", "\r\n").
+struct Line {
+    std::string_view text;
+    std::string_view end;
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && (IsBlank(s.back()) || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::vector<Line> SplitLines(std::string_view text) {
+    std::vector<Line> lines;
+    // A byte-order mark belongs to no line's name.
+    std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    std::size_t lineStart = 0;
+    while (pos < text.size()) {
+        const std::size_t nl = text.find('\n', pos);
+        if (nl == std::string_view::npos)
+            break;
+        const std::size_t textEnd = (nl > pos && text[nl - 1] == '\r') ? nl - 1 : nl;
+        lines.push_back(
+            {text.substr(lineStart, textEnd - lineStart), text.substr(textEnd, nl + 1 - textEnd)});
+        pos = nl + 1;
+        lineStart = pos;
+    }
+    if (lineStart < text.size())
+        lines.push_back({text.substr(lineStart), {}});
+    return lines;
+}
+
+// The name of a "[name]" line, or nothing when the line is not a section header.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return Trim(line.substr(1, close - 1));
+}
+
+struct KeyValue {
+    std::string_view key;
+    std::string_view value;
+};
+
+// The key and value of a "key=value" line; nothing for comments, blanks and lines without "=".
+std::optional<KeyValue> SplitKeyValue(std::string_view line) {
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == ';')
+        return std::nullopt;
+    const std::size_t eq = trimmed.find('=');
+    if (eq == std::string_view::npos)
+        return std::nullopt;
+    return KeyValue{Trim(trimmed.substr(0, eq)), Trim(trimmed.substr(eq + 1))};
+}
+
+enum class ReadResult { Ok, Missing, Failed };
+
+// Reads the whole file. A missing file is not an error for writers (it will be created).
+ReadResult ReadWholeFile(const std::string& path, std::string& out) {
+    out.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > IniFile::kMaxFileSize) {
+        ::close(fd);
+        return ReadResult::Failed;
+    }
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 || out.size() + static_cast<std::size_t>(n) > IniFile::kMaxFileSize) {
+            ::close(fd);
+            return ReadResult::Failed;
+        }
+        if (n == 0)
+            break;
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return ReadResult::Ok;
+}
+
+std::optional<std::string_view> FindValue(const std::vector<Line>& lines, std::string_view section,
+                                          std::string_view key) {
+    bool inSection = false;
+    bool seenSection = false;
+    for (const Line& line : lines) {
+        if (const auto name = SectionName(line.text)) {
+            // Later sections of the same name are ignored, as the first one is the one written to.
+            if (inSection)
+                return std::nullopt;
+            inSection = !seenSection && EqualNoCase(*name, section);
+            seenSection = seenSection || inSection;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto kv = SplitKeyValue(line.text); kv && EqualNoCase(kv->key, key))
+            return kv->value;
+    }
+    return std::nullopt;
+}
+
+std::string_view StripQuotes(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool FitsOnOneLine(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
+bool IsValidName(std::string_view name, bool isSection) {
+    if (Trim(name).empty() || Trim(name).size() != name.size() || !FitsOnOneLine(name))
+        return false;
+    if (isSection)
+        return name.find(']') == std::string_view::npos;
+    return name.find('=') == std::string_view::npos && name.front() != ';' && name.front() != '[';
+}
+
+// The line end used by the file already, so that added lines match it.
+std::string_view LineEndOf(const std::vector<Line>& lines) {
+    for (const Line& line : lines) {
+        if (!line.end.empty())
+            return line.end;
+    }
+    return "\n";
+}
+
+std::string BuildUpdatedText(std::string_view original, std::string_view section, std::string_view key,
+                             std::string_view value) {
+    const std::vector<Line> lines = SplitLines(original);
+    const std::string_view eol = LineEndOf(lines);
+    const std::string newLine = std::string(key) + "=" + std::string(value);
+    const std::string_view bom = original.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" : "";
+
+    // Locate the first section of that name, its key line, and its last non-blank line.
+    std::optional<std::size_t> sectionLine, keyLine, lastContent;
+    for (std::size_t i = 0; i < lines.size() && !keyLine; ++i) {
+        if (const auto name = SectionName(lines[i].text)) {
+            if (sectionLine)
+                break;
+            if (EqualNoCase(*name, section))
+                sectionLine = lastContent = i;
+            continue;
+        }
+        if (!sectionLine)
+            continue;
+        if (!Trim(lines[i].text).empty())
+            lastContent = i;
+        if (const auto kv = SplitKeyValue(lines[i].text); kv && EqualNoCase(kv->key, key))
+            keyLine = i;
+    }
+
+    std::string out(bom);
+    out.reserve(original.size() + newLine.size() + section.size() + 8);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (keyLine && i == *keyLine) {
+            out += newLine;
+            out += lines[i].end.empty() ? eol : lines[i].end;
+            continue;
+        }
+        out += lines[i].text;
+        if (!keyLine && lastContent && i == *lastContent) {
+            out += lines[i].end.empty() ? eol : lines[i].end;
+            out += newLine;
+            out += lines[i].end.empty() ? std::string_view{} : eol;
+            continue;
+        }
+        out += lines[i].end;
+    }
+    if (!sectionLine) {
+        if (!out.empty() && out.back() != '\n')
+            out += eol;
+        out += "[" + std::string(section) + "]";
+        out += eol;
+        out += newLine;
+        out += eol;
+    }
+    return out;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd, data.data(), data.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The file that a write replaces: the target of a symbolic link rather than the link itself.
+std::string ResolveTarget(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
+    const std::string target = ResolveTarget(path);
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string fileName = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string tempPath = folder + "." + fileName + ".XXXXXX";
+    const int fd = ::mkstemp(tempPath.data());
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int ParseProfileInt(std::string_view text, int defaultValue) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= text.size() || text[i] < '0' || text[i] > '9')
+        return defaultValue;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+std::string TruncateUtf8(std::string_view text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool continuation = (byte & 0xC0) == 0x80;
+        if (!continuation && chars++ == maxChars)
+            return std::string(text.substr(0, i));
+    }
+    return std::string(text);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue,
+                                std::size_t maxChars) const {
+    std::string content;
+    if (ReadWholeFile(m_strPath, content) != ReadResult::Ok)
+        return TruncateUtf8(defaultValue, maxChars);
+    const auto value = FindValue(SplitLines(content), section, key);
+    return TruncateUtf8(value ? StripQuotes(*value) : defaultValue, maxChars);
+}
+
+int IniFile::ReadInt(std::string_view section, std::string_view key, int defaultValue) const {
+    std::string content;
+    if (ReadWholeFile(m_strPath, content) != ReadResult::Ok)
+        return defaultValue;
+    const auto value = FindValue(SplitLines(content), section, key);
+    return value ? ParseProfileInt(StripQuotes(*value), defaultValue) : defaultValue;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) const {
+    if (!IsValidName(section, true) || !IsValidName(key, false) || !FitsOnOneLine(value))
+        return false;
+    std::string content;
+    if (ReadWholeFile(m_strPath, content) == ReadResult::Failed)
+        return false;
+    // Blanks around a value and a pair of quotes around it are dropped when reading: quoting such a
+    // value keeps it as it was given.
+    const bool needsQuotes =
+        !value.empty() && (Trim(value).size() != value.size() || StripQuotes(value).size() != value.size());
+    const std::string stored = needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
+    return ReplaceFileAtomically(m_strPath, BuildUpdatedText(content, section, key, stored));
+}
+
+bool IniFile::WriteInt(std::string_view section, std::string_view key, int value) const {
+    char text[16];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return WriteString(section, key, std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+}
+
+} // namespace vemora

@@ -1,0 +1,130 @@
+#include "settings/SettingsFile.h"
+
+#include "settings/LanguageTable.h"
+#include "settings/StringTables.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace vemora {
+namespace {
+
+constexpr std::size_t kLangIdMaxChars = 63;
+constexpr std::size_t kFolderMaxChars = 1023;
+
+constexpr const char* kSectionUi = "UI";
+constexpr const char* kSectionWinPos = "WINPOS";
+
+} // namespace
+
+std::string DefaultSettingsPath() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    if (error || folder.empty())
+        return "Kalvo.ini";
+    std::string path = folder.string();
+    if (path.back() != '/')
+        path += '/';
+    return path + "Kalvo.ini";
+}
+
+WindowPlacement RestoreWindowRect(const SavedWindowRect& saved, int screenWidth, int screenHeight) {
+    WindowPlacement placement;
+    // The differences are taken in 64 bits: saved values are arbitrary integers from the file.
+    const long long savedWidth = static_cast<long long>(saved.right) - saved.left;
+    const long long savedHeight = static_cast<long long>(saved.bottom) - saved.top;
+    placement.width =
+        static_cast<int>(std::min<long long>(std::max<long long>(savedWidth, kMinWindowWidth), screenWidth));
+    placement.height = static_cast<int>(
+        std::min<long long>(std::max<long long>(savedHeight, kMinWindowHeight), screenHeight));
+    const int maxX = screenWidth - placement.width;
+    const int maxY = screenHeight - placement.height;
+    placement.x = saved.left > maxX ? maxX : std::max(saved.left, 0);
+    placement.y = saved.top > maxY ? maxY : std::max(saved.top, 0);
+    return placement;
+}
+
+SettingsFile& SettingsFile::Instance() {
+    static SettingsFile settings(DefaultSettingsPath());
+    return settings;
+}
+
+SettingsFile::SettingsFile(std::string strPath)
+    : m_strPath(std::move(strPath)), m_nLangIndex(kJapaneseIndex),
+      m_wLangId(LanguageTable[kJapaneseIndex].LangId()), m_file(m_strPath) {
+    LoadLanguage();
+}
+
+void SettingsFile::LoadLanguage() {
+    const std::string code = m_file.ReadString(kSectionUi, "LANGID", "ENG", kLangIdMaxChars);
+    const int index = FindLanguage(QString::fromUtf8(code).toStdU16String());
+    if (index >= 0)
+        m_nLangIndex = index;
+    m_wLangId = LanguageTable[static_cast<std::size_t>(m_nLangIndex)].LangId();
+}
+
+bool SettingsFile::SetLanguage(int nIndex) {
+    if (nIndex < 0 || nIndex >= kLanguageCount)
+        return false;
+    m_nLangIndex = nIndex;
+    const LanguageEntry& entry = LanguageTable[static_cast<std::size_t>(nIndex)];
+    m_wLangId = entry.LangId();
+    const QString code = QString::fromStdU16String(std::u16string(entry.code));
+    return m_file.WriteString(kSectionUi, "LANGID", code.toStdString());
+}
+
+bool SettingsFile::WriteInt(const char* section, const char* key, int value) {
+    return m_file.WriteInt(section, key, value);
+}
+
+int SettingsFile::ReadMapType() {
+    m_nMapType = std::clamp(m_file.ReadInt(kSectionUi, "MAP", 0), 0, 1);
+    return m_nMapType;
+}
+
+bool SettingsFile::ReadMapEnabled() const {
+    return m_file.ReadInt(kSectionUi, "MAP_ENABLE", 1) != 0;
+}
+
+bool SettingsFile::ReadGSensorEnabled() const {
+    return m_file.ReadInt(kSectionUi, "GSNR_ENABLE", 1) != 0;
+}
+
+QString SettingsFile::GetFolder() const {
+    const QString folder = QString::fromUtf8(m_file.ReadString(kSectionUi, "Folder", "", kFolderMaxChars));
+    if (folder.isEmpty() || !QFileInfo::exists(folder))
+        return {};
+    return folder;
+}
+
+bool SettingsFile::WriteFolder(const QString& strFolder) {
+    return m_file.WriteString(kSectionUi, "Folder", strFolder.toStdString());
+}
+
+SavedWindowRect SettingsFile::ReadWindowRect() const {
+    SavedWindowRect rect;
+    rect.left = m_file.ReadInt(kSectionWinPos, "LEFT", 0);
+    rect.top = m_file.ReadInt(kSectionWinPos, "TOP", 0);
+    rect.right = m_file.ReadInt(kSectionWinPos, "RIGHT", kMinWindowWidth);
+    rect.bottom = m_file.ReadInt(kSectionWinPos, "BOTTOM", kMinWindowHeight);
+    return rect;
+}
+
+bool SettingsFile::SaveWindowRect(const SavedWindowRect& rect) {
+    // All four are attempted even when one fails, as each key stands alone in the file.
+    const bool left = WriteInt(kSectionWinPos, "LEFT", rect.left);
+    const bool top = WriteInt(kSectionWinPos, "TOP", rect.top);
+    const bool right = WriteInt(kSectionWinPos, "RIGHT", rect.right);
+    const bool bottom = WriteInt(kSectionWinPos, "BOTTOM", rect.bottom);
+    return left && top && right && bottom;
+}
+
+QString SettingsFile::LoadUiString(int nId) {
+    m_wLangId = LanguageTable[static_cast<std::size_t>(m_nLangIndex)].LangId();
+    return StringTables::Instance().LookupWithFallback(m_wLangId, nId);
+}
+
+} // namespace vemora
