@@ -1,0 +1,145 @@
+#pragma once
+// The recording library: the sorted recordings of one source, cut into groups of continuous
+// driving, the tables behind the two list views, the current recording and the file operations
+// on the groups the user chose.
+
+#include "library/ContainerReader.h"
+#include "library/FileOpPrompt.h"
+#include "library/FolderWalker.h"
+#include "library/ListSink.h"
+#include "library/RecordingInfo.h"
+#include "telemetry/TelemetryModel.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vemora {
+
+struct RecordingGroup {
+    int32_t groupIndex = 0;  // counted from 0 in list order
+    int32_t firstRecord = 0; // index in the records of the group's first recording
+    int32_t recordCount = 0;
+    int64_t durationMs = 0; // the larger of the summed lengths of its front files and its others
+    int64_t totalSize = 0;  // bytes
+    uint8_t lockFlags = 0;  // OR of its recordings' lock flags
+    int32_t marked = 0;     // 1 while the group is a target of the running file operation
+};
+
+struct RecordingRow {
+    int32_t groupIndex = 0;
+    int32_t indexInGroup = 0;
+    int32_t recordIndex = 0;
+    int64_t fileSize = 0;
+    int64_t durationMs = 0;
+};
+
+// Result of adding one named file as the whole source.
+enum class AddResult { Added, NotFound, Rejected };
+
+class CRecordingLibrary {
+public:
+    CRecordingLibrary();
+    CRecordingLibrary(const CRecordingLibrary&) = delete;
+    CRecordingLibrary& operator=(const CRecordingLibrary&) = delete;
+
+    // --- Wiring (not owned; any may be null) ---------------------------------------------------
+    // Attaching makes the views' columns.
+    void AttachViews(GroupListSink* groupList, ListSink* fileList);
+    void SetPrompt(FileOpPrompt* prompt) { m_pPrompt = prompt; }
+    // Replaces the container readers (tests); the default reads MP4/MOV and AVI files.
+    void SetContainerReader(ContainerReader reader) { m_reader = std::move(reader); }
+    // Called by ClearLibrary so that the owner can empty the G-sensor curve.
+    void SetClearedCallback(std::function<void()> callback) { m_onCleared = std::move(callback); }
+
+    // --- Scan --------------------------------------------------------------------------------
+    // Rebuilds the recordings from a folder tree (empty fileName) or from one file of a folder,
+    // sorts them and marks the group starts. False when the folder or file does not exist, or the
+    // scan was cancelled; the library is then empty. Never touches the views, so it may run on a
+    // worker thread while nothing else uses the library; afterwards call BuildTables on the
+    // views' thread.
+    bool ScanSource(const std::string& folder, const std::string& fileName);
+    // May be called from any thread; the running (or next) scan ends at its next entry.
+    void RequestScanCancel() { m_bCancelScan.store(true); }
+
+    // Forgets all recordings, empties the track and both views, and has the owner empty the
+    // G-sensor curve. Views' thread only.
+    void ClearLibrary();
+
+    // Depth-first walk below root; see FolderWalker.h.
+    static WalkResult WalkFolderTree(const std::string& root, const WalkCallback& callback,
+                                     const std::atomic<bool>* cancel = nullptr) {
+        return vemora::WalkFolderTree(root, callback, cancel);
+    }
+    // Walker callback of a folder scan: keeps MP4/MOV files with recorder names that the reader
+    // accepts.
+    void AddScannedFile(const WalkEntry& entry);
+    // A source that is one file: no name test, AVI accepted.
+    AddResult AddSingleFile(const std::string& folder, const std::string& fileName);
+    // Earlier start first; at equal start times the smaller file name.
+    static bool CompareRecordings(const RecordingInfo& a, const RecordingInfo& b);
+
+    // Marks group starts, then BuildTables. Views' thread only.
+    void BuildGroups();
+    // Rebuilds groups and rows from the marked starts and fills both views. Views' thread only.
+    void BuildTables();
+    // Deletes all rows of both views and adds them again from the tables.
+    void FillLists();
+    // Retitles the columns of both views after a language change.
+    void UpdateColumnTitles();
+
+    // --- Current recording ---------------------------------------------------------------------
+    bool SelectRecording(int row);
+    int FindGroupOfCurrentRow();
+    std::string GetRecordingPath(int index) const;
+    std::string GetCurrentPath() const;
+
+    // --- File operations on the chosen groups ----------------------------------------------------
+    bool MarkTargetGroups();
+    bool CopyMarked(const std::string& targetFolder);
+    bool DeleteMarked();
+    bool LockMarked();
+    bool UnlockMarked();
+    bool CurrentGroupHasLock();
+
+    // --- State -------------------------------------------------------------------------------
+    const std::vector<RecordingInfo>& Records() const { return m_records; }
+    const std::vector<RecordingGroup>& Groups() const { return m_groups; }
+    const std::vector<RecordingRow>& Rows() const { return m_rows; }
+    int CurrentRow() const { return m_nCurrentRow; }
+    int CurrentGroup() const { return m_nCurrentGroup; }
+    TelemetryTrack& Track() { return m_track; }
+    const TelemetryTrack& Track() const { return m_track; }
+
+    // The texts of one row as the views show them.
+    ListRow GroupListRow(const RecordingGroup& group) const;
+    ListRow FileListRow(const RecordingRow& row) const;
+
+private:
+    void ClearRecords();
+    void MarkGroupStarts();
+    void ClearViews();
+    void ShowCurrentRows();
+    void ReportFailures(FileOperation operation, const std::vector<FileOpFailure>& failures);
+    void RecomputeGroupLocks();
+    int RemapCurrentRowAfterDelete(const std::vector<int>& removed);
+
+    std::vector<RecordingInfo> m_records;
+    std::vector<RecordingGroup> m_groups;
+    std::vector<RecordingRow> m_rows;
+    TelemetryTrack m_track;
+
+    GroupListSink* m_pGroupList = nullptr;
+    ListSink* m_pFileList = nullptr;
+    FileOpPrompt* m_pPrompt = nullptr;
+    std::function<void()> m_onCleared;
+    ContainerReader m_reader;
+
+    int m_nCurrentRow = -1;
+    int m_nCurrentGroup = -1;
+    std::atomic<bool> m_bCancelScan{false};
+};
+
+} // namespace vemora

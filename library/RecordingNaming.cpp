@@ -1,0 +1,155 @@
+#include "library/RecordingNaming.h"
+
+#include "library/NameText.h"
+#include "library/RecordingInfo.h"
+#include "platform/FileAttributes.h"
+
+#include <sys/stat.h>
+
+namespace vemora {
+namespace {
+
+bool IsAsciiDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool IsAsciiLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool EndsWith(const std::u16string& s, std::u16string_view tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool Contains(const std::u16string& s, std::u16string_view part) {
+    return s.find(part) != std::u16string::npos;
+}
+
+bool StartsWith(const std::string& s, std::string_view head) {
+    return s.compare(0, head.size(), head) == 0;
+}
+
+void ReplaceAll(std::u16string& s, std::u16string_view from, std::u16string_view to) {
+    for (size_t pos = s.find(from); pos != std::u16string::npos; pos = s.find(from, pos + to.size()))
+        s.replace(pos, from.size(), to);
+}
+
+// Replaces the last `from` by `to`, only when it is found at an index greater than 0.
+void ReplaceLastAfterStart(std::u16string& s, char16_t from, char16_t to) {
+    size_t pos = s.rfind(from);
+    if (pos != std::u16string::npos && pos > 0)
+        s[pos] = to;
+}
+
+bool FileExists(const std::u16string& path) {
+    struct stat st {};
+    return ::stat(FromNameText(path).c_str(), &st) == 0;
+}
+
+std::string ExistingOrEmpty(const std::u16string& path) {
+    return FileExists(path) ? FromNameText(path) : std::string();
+}
+
+} // namespace
+
+bool IsRecordingName(const std::string& bytes) {
+    std::u16string name = ToNameText(bytes);
+    if (name.size() < 8)
+        return false;
+    for (size_t i = 0; i < 4; ++i) {
+        char16_t c = name[i];
+        if (!IsAsciiDigit(c) && !IsAsciiLetter(c) && c != u'_' && c != u'-')
+            return false;
+    }
+    for (size_t i = 4; i < 8; ++i) {
+        if (!IsAsciiDigit(name[i]))
+            return false;
+    }
+    return name.size() == 12 || EndsWith(name, u".MOV") || EndsWith(name, u".MP4");
+}
+
+bool IsFrontFile(const std::string& name) {
+    std::u16string text = ToNameText(name);
+    return Contains(text, u"front") || Contains(text, u"F.MOV") || Contains(text, u"F.MP4");
+}
+
+bool IsRearFile(const std::string& path) {
+    std::u16string text = ToNameText(path);
+    if (Contains(text, u"R.MOV") || Contains(text, u"R.MP4"))
+        return true;
+    size_t dot = text.rfind(u'.');
+    if (dot == std::u16string::npos)
+        return false;
+    size_t from = dot == 0 ? 0 : dot - 1;
+    return text.find(u'b', from) != std::u16string::npos;
+}
+
+std::string GetRearPartner(const std::string& frontPath) {
+    const std::u16string original = ToNameText(frontPath);
+    std::u16string candidate = original;
+    ReplaceAll(candidate, u"front", u"back");
+    size_t dot = candidate.rfind(u'.');
+    if (dot == std::u16string::npos || dot < 1)
+        return {};
+    candidate[dot - 1] = u'1';
+    candidate.insert(dot, u"_b");
+    if (FileExists(candidate))
+        return FromNameText(candidate);
+
+    candidate = original;
+    ReplaceLastAfterStart(candidate, u'F', u'R');
+    ReplaceLastAfterStart(candidate, u'F', u'R');
+    return ExistingOrEmpty(candidate);
+}
+
+std::string GetFrontPartner(const std::string& rearPath) {
+    const std::u16string original = ToNameText(rearPath);
+    std::u16string candidate = original;
+    ReplaceAll(candidate, u"back", u"front");
+    size_t dot = candidate.rfind(u'.');
+    if (dot == std::u16string::npos || dot < 3)
+        return {};
+    candidate[dot - 3] = u'0';
+    candidate.erase(dot - 2, 2);
+    if (FileExists(candidate))
+        return FromNameText(candidate);
+
+    candidate = original;
+    ReplaceLastAfterStart(candidate, u'R', u'F');
+    ReplaceLastAfterStart(candidate, u'R', u'F');
+    return ExistingOrEmpty(candidate);
+}
+
+uint8_t LockMarks::Flags() const {
+    return static_cast<uint8_t>((eventLock ? kEventLock : 0) | (manualLock ? kManualLock : 0));
+}
+
+LockMarks LockMarksOfAttributes(uint32_t attributes, const std::string& name) {
+    if ((attributes & kAttrReadOnly) == 0)
+        return {};
+    if ((attributes & kAttrArchive) == 0)
+        return {true, true};
+    if (StartsWith(name, "EVGS"))
+        return {true, false};
+    return {false, true};
+}
+
+LockMarks ReadLockMarks(const std::string& folder, const std::string& name) {
+    auto attributes = ReadFileAttributes(JoinPath(folder, name));
+    return attributes ? LockMarksOfAttributes(*attributes, name) : LockMarks{};
+}
+
+uint8_t LockFlagsOfNameRule(const std::string& name) {
+    if (StartsWith(name, "EVGS"))
+        return kEventLock;
+    if (StartsWith(name, "EVSW"))
+        return kManualLock;
+    return 0;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+} // namespace vemora

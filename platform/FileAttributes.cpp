@@ -1,0 +1,131 @@
+#include "platform/FileAttributes.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/vfs.h>
+#include <unistd.h>
+
+namespace vemora {
+namespace {
+
+constexpr uint32_t kWritableBits = kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    bool ok() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+bool NameLooksHidden(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    size_t start = slash == std::string::npos ? 0 : slash + 1;
+    return start < path.size() && path[start] == '.';
+}
+
+uint32_t DerivedAttributes(const struct stat& st, bool hiddenName) {
+    uint32_t attrs = kAttrArchive;
+    if ((st.st_mode & S_IWUSR) == 0)
+        attrs |= kAttrReadOnly;
+    if (S_ISDIR(st.st_mode))
+        attrs |= kAttrDirectory;
+    if (hiddenName)
+        attrs |= kAttrHidden;
+    return attrs;
+}
+
+std::optional<uint32_t> FatAttributes(int fd) {
+    uint32_t attrs = 0;
+    if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attrs) != 0)
+        return std::nullopt;
+    return attrs;
+}
+
+// A name starting with "." counts as hidden on FAT too: desktop systems leave such folders on
+// cards (trash, search indexes) without setting the DOS bit.
+std::optional<uint32_t> AttributesOfOpenFile(int fd, bool hiddenName) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return std::nullopt;
+    if (IsFatVolume(fd)) {
+        if (auto attrs = FatAttributes(fd))
+            return *attrs | (hiddenName ? kAttrHidden : 0);
+    }
+    return DerivedAttributes(st, hiddenName);
+}
+
+int OpenForAttributes(int folderFd, const char* name, bool followLinks) {
+    int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    if (!followLinks)
+        flags |= O_NOFOLLOW;
+    return ::openat(folderFd, name, flags);
+}
+
+} // namespace
+
+bool IsFatVolume(int fd) {
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && fs.f_type == MSDOS_SUPER_MAGIC;
+}
+
+std::optional<uint32_t> ReadFileAttributes(const std::string& path) {
+    Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), true));
+    if (fd.ok())
+        return AttributesOfOpenFile(fd.get(), NameLooksHidden(path));
+    // A file we may not open can still be examined by its mode bits.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    return DerivedAttributes(st, NameLooksHidden(path));
+}
+
+std::optional<uint32_t> ReadFileAttributesAt(int folderFd, const char* name, bool fatVolume) {
+    bool hiddenName = name[0] == '.';
+    if (fatVolume) {
+        Fd fd(OpenForAttributes(folderFd, name, false));
+        if (fd.ok()) {
+            if (auto attrs = FatAttributes(fd.get()))
+                return *attrs | (hiddenName ? kAttrHidden : 0);
+        }
+    }
+    struct stat st {};
+    if (::fstatat(folderFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return DerivedAttributes(st, hiddenName);
+}
+
+bool WriteFileAttributes(const std::string& path, uint32_t attributes) {
+    Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), true));
+    if (fd.ok() && IsFatVolume(fd.get())) {
+        auto current = FatAttributes(fd.get());
+        if (!current)
+            return false;
+        uint32_t next = (*current & ~kWritableBits) | (attributes & kWritableBits);
+        return ::ioctl(fd.get(), FAT_IOCTL_SET_ATTRIBUTES, &next) == 0;
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    mode_t mode = st.st_mode & 07777;
+    if (attributes & kAttrReadOnly)
+        mode &= ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH);
+    else
+        mode |= S_IWUSR;
+    if (mode == (st.st_mode & 07777))
+        return true;
+    return ::chmod(path.c_str(), mode) == 0;
+}
+
+} // namespace vemora
