@@ -1,0 +1,122 @@
+#include "map/KmlWriter.h"
+
+#include "map/ExportPaths.h"
+#include "map/ExportPoints.h"
+#include "map/NumberText.h"
+#include "map/XmlText.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace vemora {
+
+namespace {
+
+constexpr std::string_view kKmlStart = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                       "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n";
+
+constexpr std::string_view kPlacemarkStart = "    <Style id=\"blueLine\">\n"
+                                             "      <LineStyle>\n"
+                                             "        <color>ffff0000</color>\n"
+                                             "        <width>4</width>\n"
+                                             "      </LineStyle>\n"
+                                             "    </Style>\n"
+                                             "    <Placemark>\n"
+                                             "      <name>CAR PATH</name>\n"
+                                             "      <description>GPS Path of Car DV ";
+
+constexpr std::string_view kPlacemarkRest = "</description>\n"
+                                            "      <styleUrl>#blueLine</styleUrl>\n"
+                                            "      <LineString>\n"
+                                            "        <altitudeMode>relative</altitudeMode>\n"
+                                            "        <coordinates>\n";
+
+constexpr std::string_view kKmlEnd = "\n"
+                                     "        </coordinates>\n"
+                                     "      </LineString>\n"
+                                     "    </Placemark>\n"
+                                     "  </Document>\n"
+                                     "</kml>\n";
+
+} // namespace
+
+KmlWriter::~KmlWriter() {
+    if (m_pFile)
+        std::fclose(m_pFile);
+}
+
+bool KmlWriter::OpenKml(const std::string& path) {
+    if (m_pFile)
+        std::fclose(m_pFile);
+    m_pFile = std::fopen(path.c_str(), "wb");
+    m_bFailed = m_pFile == nullptr;
+    return m_pFile != nullptr;
+}
+
+void KmlWriter::Write(std::string_view text) {
+    if (!m_pFile || m_bFailed)
+        return;
+    if (std::fwrite(text.data(), 1, text.size(), m_pFile) != text.size())
+        m_bFailed = true;
+}
+
+void KmlWriter::WriteKmlHeader(std::string_view name, std::string_view description,
+                               std::string_view placemarkText) {
+    Write(kKmlStart);
+    Write("  <Document>\n    <name>");
+    Write(EscapeXmlText(name));
+    Write("</name>\n\t<description>");
+    Write(EscapeXmlText(description));
+    Write("</description>\n");
+    Write(kPlacemarkStart);
+    Write(placemarkText);
+    Write(kPlacemarkRest);
+}
+
+void KmlWriter::WriteKmlPoint(double longitude, double latitude, int32_t value) {
+    Write(FixedText(longitude, 6) + "," + FixedText(latitude, 6) + "," + std::to_string(value) + "\n");
+}
+
+bool KmlWriter::CloseKml() {
+    if (!m_pFile)
+        return false;
+    Write(kKmlEnd);
+    const bool closed = std::fclose(m_pFile) == 0;
+    m_pFile = nullptr;
+    return closed && !m_bFailed;
+}
+
+std::string PlacemarkText(const ExportRecording& recording) {
+    auto time = FormatLocalTime(recording.startTime, " %Y/%m/%d %H:%M:%S");
+    if (!time)
+        return {};
+    return "\"" + EscapeXmlText(recording.subFolder) + "/" + EscapeXmlText(recording.fileName) + "\"" + *time;
+}
+
+ExportResult SaveKml(const std::string& folder, const ExportRecording& recording,
+                     const TelemetryTrack& track) {
+    ExportResult result;
+    auto name = ExportFileName(recording.fileName, recording.startTime, ".KML");
+    if (!name) {
+        result.error = "start time cannot be shown as a local time";
+        return result;
+    }
+    const std::string path = JoinFolder(folder, *name);
+
+    KmlWriter writer;
+    if (!writer.OpenKml(path)) {
+        result.error = "cannot create " + path + ": " + std::strerror(errno);
+        return result;
+    }
+    result.path = path;
+    writer.WriteKmlHeader(recording.fileName, "", PlacemarkText(recording));
+    ForEachExportPoint(recording.format, track, [&](const ExportPoint& p) {
+        writer.WriteKmlPoint(p.longitude, p.latitude, p.reserved);
+    });
+    result.ok = writer.CloseKml();
+    if (!result.ok)
+        result.error = "cannot write " + path;
+    return result;
+}
+
+} // namespace vemora
