@@ -97,6 +97,13 @@ bool RecorderFile::Read(void* buffer, size_t n) {
     return true;
 }
 
+time_t RecorderFile::CreationTime() const {
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+        return 0;
+    return BirthTimeOrModification(m_fd, st);
+}
+
 bool RecorderFile::GetStatus(FileStatus& status) const {
     if (m_fd < 0)
         return false;

@@ -54,6 +54,8 @@ public:
 
     // Size, times, attributes and the absolute path of the open file.
     bool GetStatus(FileStatus& status) const;
+    // The creation time alone (birth time, else modification time); 0 when unknown.
+    time_t CreationTime() const;
 
     // Counters for benchmarks: read calls issued to the system and bytes delivered.
     uint64_t ReadCalls() const { return m_readCalls; }

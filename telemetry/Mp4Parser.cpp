@@ -1,0 +1,123 @@
+// Layout choice for MP4/MOV recordings: the pre-pass over the top-level boxes, the common start
+// of every layout reader and the publication of the track-based layouts.
+#include "telemetry/Mp4Parser.h"
+
+namespace vemora {
+namespace {
+
+constexpr FourCC kFtyp = MakeFourCC("ftyp");
+constexpr FourCC kThm = MakeFourCC("thm ");
+constexpr FourCC kFree = MakeFourCC("free");
+constexpr FourCC kIdit = MakeFourCC("IDIT");
+constexpr FourCC kWide = MakeFourCC("wide");
+constexpr FourCC kSkip = MakeFourCC("skip");
+constexpr FourCC kMoov = MakeFourCC("moov");
+constexpr FourCC kUdta = MakeFourCC("udta");
+constexpr FourCC kGpsIndex = MakeFourCC("gps ");
+constexpr FourCC kTitleItem = FourCC{{0xA9, 0x6E, 0x61, 0x6D}}; // the title item (c)nam
+
+constexpr int kPrePassBoxLimit = 101;
+constexpr uint32_t kShortUdta = 34;
+
+} // namespace
+
+int CDvr3gpParser::Parse(const std::string& path) {
+    PrePass(path);
+    switch (m_format) {
+    case int(TelemetryFormat::InlineBoxes):
+        return ReadInlineBoxes(path);
+    case int(TelemetryFormat::MetaTrack88):
+    case int(TelemetryFormat::MetaTrack92):
+    case int(TelemetryFormat::FileTrailer):
+        return ReadTrackLayout(path, static_cast<TelemetryFormat>(m_format));
+    case int(TelemetryFormat::GpsIndexBox):
+        return ReadGpsIndexBox(path);
+    default:
+        return -1;
+    }
+}
+
+void CDvr3gpParser::PrePass(const std::string& path) {
+    if (!OpenFile(path))
+        return; // the layout reader cannot open it either
+    m_ullFileSize = m_file.Length();
+    int decided = -1;
+    bool wide = false, skip = false, idit = false;
+    Guarded([&] {
+        uint64_t position = 0;
+        for (int n = 0; n < kPrePassBoxLimit && position < m_ullFileSize; ++n) {
+            uint32_t size = 0;
+            FourCC type = ReadBoxHeader(position, size);
+            if (type == kThm || type == kFree) {
+                decided = int(TelemetryFormat::MetaTrack88);
+                break;
+            }
+            if (type == kIdit)
+                idit = true;
+            else if (type == kWide)
+                wide = true;
+            else if (type == kSkip)
+                skip = true;
+            else if (type == kMoov) {
+                uint64_t child = position;
+                if (wide) {
+                    uint32_t udta = FindPath({kUdta}, child, size);
+                    if (udta > kShortUdta) {
+                        uint8_t head[8]; // the first child's size and type
+                        ReadExactAt(child, head, sizeof head);
+                        FourCC first{{head[4], head[5], head[6], head[7]}};
+                        decided = int(first == kTitleItem ? TelemetryFormat::MetaTrack92
+                                                          : TelemetryFormat::FileTrailer);
+                    } else if (udta != 0) {
+                        decided = int(TelemetryFormat::FileTrailer);
+                    }
+                } else if (FindPath({kGpsIndex}, child, size) != 0) {
+                    decided = int(TelemetryFormat::GpsIndexBox);
+                } else if (skip || idit) {
+                    decided = int(TelemetryFormat::InlineBoxes);
+                }
+            }
+            position += size;
+            if (decided >= 0)
+                break;
+        }
+        return 0;
+    });
+    if (decided >= 0)
+        m_format = decided;
+    CloseFile();
+}
+
+bool CDvr3gpParser::BeginLayout(const std::string& path, bool noteCreationTime, uint64_t& position) {
+    Reset();
+    if (!OpenFile(path))
+        return false;
+    if (noteCreationTime) {
+        // The file system's creation time, as local calendar fields, stands in for a movie
+        // header without a time.
+        time_t created = m_file.CreationTime();
+        struct tm fields {};
+        localtime_r(&created, &fields);
+        m_fileCreationTime = LocalTimeOf(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
+                                         fields.tm_hour, fields.tm_min, fields.tm_sec);
+    }
+    position = 0;
+    uint32_t size = 0;
+    m_ullFileSize = m_file.Length();
+    if (ReadBoxHeader(position, size) != kFtyp) {
+        CloseFile();
+        return false;
+    }
+    position += size;
+    return true;
+}
+
+void CDvr3gpParser::PublishTrackLayout(TelemetryFormat format, uint8_t gpsRate) {
+    m_gpsRate = gpsRate;
+    m_gsensorInfo = GSensorInfo::FromWord(kFixedGSensorInfoWord);
+    PublishCommon();
+    if (m_pSummary)
+        m_pSummary->format = format;
+}
+
+} // namespace vemora
