@@ -124,7 +124,7 @@ private:
     void ShowCurrentRows();
     void ReportFailures(FileOperation operation, const std::vector<FileOpFailure>& failures);
     void RecomputeGroupLocks();
-    int RemapCurrentRowAfterDelete(const std::vector<int>& removed);
+    void RemoveRecords(const std::vector<bool>& remove);
 
     std::vector<RecordingInfo> m_records;
     std::vector<RecordingGroup> m_groups;

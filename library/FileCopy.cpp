@@ -1,0 +1,157 @@
+#include "library/FileCopy.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vemora {
+namespace {
+
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() { Close(); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    bool ok() const { return m_fd >= 0; }
+    bool Close() {
+        int fd = m_fd;
+        m_fd = -1;
+        return fd < 0 || ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool Fail(std::string* error, const std::string& what, int err) {
+    if (error)
+        *error = what + ": " + std::strerror(err);
+    return false;
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string ParentFolder(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool CopyContents(int in, int out) {
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!WriteAll(out, buffer.data(), static_cast<size_t>(n)))
+            return false;
+    }
+}
+
+// Makes the rename itself durable; failures here do not undo a finished copy.
+void SyncFolder(const std::string& folder) {
+    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.ok())
+        ::fsync(fd.get());
+}
+
+} // namespace
+
+bool MakeDirectories(const std::string& path, std::string* error) {
+    if (path.empty())
+        return Fail(error, "empty folder path", EINVAL);
+    std::string full = path;
+    if (full.back() != '/')
+        full += '/';
+    int lastError = 0;
+    for (size_t slash = full.find('/', 1); slash != std::string::npos; slash = full.find('/', slash + 1)) {
+        // Folders that already exist fail harmlessly here; the final check decides.
+        if (::mkdir(full.substr(0, slash).c_str(), 0777) != 0 && errno != EEXIST)
+            lastError = errno;
+    }
+    if (IsDirectory(path))
+        return true;
+    return Fail(error, "cannot create folder " + path, lastError ? lastError : ENOTDIR);
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& destination, std::string* error) {
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!in.ok())
+        return Fail(error, "cannot open " + source, errno);
+    struct stat srcStat {};
+    if (::fstat(in.get(), &srcStat) != 0)
+        return Fail(error, "cannot examine " + source, errno);
+    struct stat dstStat {};
+    if (::stat(destination.c_str(), &dstStat) == 0 && dstStat.st_dev == srcStat.st_dev &&
+        dstStat.st_ino == srcStat.st_ino)
+        return Fail(error, "source and destination are the same file", EINVAL);
+
+    const std::string folder = ParentFolder(destination);
+    // A hidden name, so that a scan of the destination never lists a half-written copy.
+    std::string temp = folder + "/." + BaseName(destination) + ".XXXXXX";
+    Fd out(::mkstemp(temp.data()));
+    if (!out.ok())
+        return Fail(error, "cannot create a file in " + folder, errno);
+
+    auto abandon = [&](const std::string& what) {
+        int err = errno;
+        out.Close();
+        ::unlink(temp.c_str());
+        return Fail(error, what, err);
+    };
+    if (!CopyContents(in.get(), out.get()))
+        return abandon("cannot copy " + source + " to " + destination);
+    ::fchmod(out.get(), 0644); // mkstemp makes 0600; a backup is meant to be read by others too
+    const struct timespec times[2] = {srcStat.st_atim, srcStat.st_mtim};
+    ::futimens(out.get(), times);
+    if (::fsync(out.get()) != 0)
+        return abandon("cannot write " + destination);
+    if (!out.Close()) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return Fail(error, "cannot write " + destination, err);
+    }
+    if (::rename(temp.c_str(), destination.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return Fail(error, "cannot replace " + destination, err);
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+} // namespace vemora
