@@ -1,9 +1,7 @@
-#include <QApplication>
-#include <QWidget>
+// vemora-viewer [FOLDER]
+#include "app/DvrApp.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QWidget w;
-    w.show();
-    return app.exec();
+    vemora::CDvrApp app;
+    return app.InitInstance(argc, argv);
 }

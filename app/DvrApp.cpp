@@ -1,0 +1,49 @@
+#include "app/DvrApp.h"
+
+#include "app/DvrDlg.h"
+#include "platform/Diagnostics.h"
+#include "settings/SettingsFile.h"
+
+#include <QApplication>
+
+#include <unistd.h>
+
+namespace vemora {
+
+void PrepareProcessEnvironment() {
+    // Chromium's compositor and the native video panes share one window only with the RHI path.
+    qputenv("QT_WIDGETS_RHI", "1");
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+int CDvrApp::InitInstance(int& argc, char** argv) {
+    Diag("----->> CDvrApp::InitInstance +++++ \n");
+    PrepareProcessEnvironment();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vemora Viewer"));
+    Diag("----->> CDvrApp::InitInstance ********** 111 \n");
+    // POSIX sockets need no start-up call; nothing can fail here.
+    Diag("----->> CDvrApp::InitInstance ********** 222 \n");
+    SettingsFile::Instance();
+
+    CDvrDlg dlg;
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        dlg.SetStartFolder(args.at(1));
+    Diag("----->> CDvrApp::InitInstance ********** 333 \n");
+    dlg.OnInitDialog();
+    dlg.show();
+    Diag("----->> CDvrApp::InitInstance ********** 444 \n");
+
+    g_bLoopEnded = 0;
+    app.exec();
+    g_bLoopEnded = 1;
+
+    Diag("----->> CDvrApp::InitInstance ********** 555 \n");
+    Diag("----->> CDvrApp::InitInstance ----- \n");
+    return 0;
+}
+
+} // namespace vemora

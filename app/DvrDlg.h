@@ -1,0 +1,210 @@
+#pragma once
+// The main window: a frameless top-level window that owns the players, the recording lists, the
+// instruments and the map panel, and turns button commands and posted messages into calls on them.
+
+#include "playback/VlcApi.h"
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <atomic>
+#include <map>
+#include <memory>
+
+class QAbstractItemView;
+
+namespace vemora {
+
+class CGdipButton;
+class CVideoSlider;
+class CMySliderControl;
+class CVideoStatic;
+class CVideoStaticBg;
+class CGSensorCtrl;
+class CPngStatic;
+class CPngCompassStatic;
+class CSpeedLabelStatic;
+class CPbSpeedLabelStatic;
+class UserDialogs;
+
+// Set while a folder scan or the opening of a recording is in progress.
+extern std::atomic<int> g_bBusy;
+// Set once the main loop has returned.
+extern std::atomic<int> g_bLoopEnded;
+
+class CDvrDlg : public QWidget {
+    Q_OBJECT
+public:
+    // dialogs: where message boxes go (the real ones when null).
+    explicit CDvrDlg(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~CDvrDlg() override;
+
+    // Builds the controls, reads the panel switches, restores the saved position, lays out.
+    void OnInitDialog();
+    // A command from a button (or the tests), by control id.
+    void OnCommand(int id);
+    // Folder given on the command line, opened as OPEN would once the window is up.
+    void SetStartFolder(const QString& folder) { m_strSourcePath = folder; }
+
+    void LayoutControls(int cx, int cy);
+    void FitVideoPanes();
+    void ShowControls(bool show);
+    void SetTooltipTexts();
+    void UpdateRateLabel();
+
+    // Read-only views for the tests and the layout.
+    QWidget* Control(int id) const;
+    CGdipButton* Button(int id) const;
+    const VlcApi& FrontPlayer() const { return m_frontPlayer; }
+    const VlcApi& RearPlayer() const { return m_rearPlayer; }
+    bool MapEnabled() const { return m_bMapEnabled; }
+    bool GSensorEnabled() const { return m_bGSensorEnabled; }
+    bool AutoPlayNext() const { return m_bAutoPlayNext; }
+    int MapType() const { return m_nMapType; }
+    int VolumePos() const { return m_nVolumePos; }
+    QRect MapSplitter() const { return m_rcMapSplitter; }
+    QWidget* MapWindow() const { return m_pMapDlg; }
+
+protected:
+    bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+
+private:
+    using CommandHandler = void (CDvrDlg::*)();
+    using MessageHandler = void (CDvrDlg::*)(qint64 wParam);
+    static const std::map<int, CommandHandler>& CommandTable();
+    static const std::map<int, MessageHandler>& MessageTable();
+
+    void CreateControls();
+    CGdipButton* AddButton(int id, const char* caption, int w, int h);
+    void BindPlayers();
+    void RestoreWindowPosition();
+    void SaveWindowPosition();
+    void UpdateWindowShape(int cx, int cy);
+    void WarnPlayerMissing();
+    void ShowAppMessage(int stringId);
+
+    // Commands.
+    void OnOpen();
+    void OnSave();
+    void OnSnap();
+    void OnDelete();
+    void OnConfig();
+    void OnPlay();
+    void OnStopCommand();
+    void OnFaster();
+    void OnSlower();
+    void OnLoop();
+    void OnFlip();
+    void OnKml();
+    void OnMapToggle();
+    void OnGSensorToggle();
+    void OnLock();
+    void OnCloseButton();
+    void OnMaximize();
+    void OnMinimize();
+    void OnAbout();
+    void OnVolumeButton();
+    void OnSizeSmall();
+    void OnSizeMedium();
+    void OnSizeLarge();
+    void OnCancel();
+    void OnIgnored();
+
+    // Posted messages.
+    void OnPlayerError(qint64 wParam);
+    void OnLanguageChanged(qint64 wParam);
+    void OnMessageIgnored(qint64 wParam);
+    void OnToggleFullScreen(qint64 wParam);
+    void OnShowControlsMessage(qint64 wParam);
+    void OnPlayerState(qint64 wParam);
+    void OnPlayerTime(qint64 wParam);
+    void OnEndReached(qint64 wParam);
+    void OnOpenGroup(qint64 wParam);
+    void OnOpenFile(qint64 wParam);
+    void OnMapChanged(qint64 wParam);
+    void OnVolumeChanged(qint64 wParam);
+    void OnSeekDragged(qint64 wParam);
+    void OnHevcWarning(qint64 wParam);
+
+    // Closing: WINPOS written, front player stopped, main loop asked to quit.
+    void CloseWindow(bool fromCloseMessage);
+    void SetFixedWindowRect(const QRect& r);
+    QRect MonitorRect() const;
+
+    UserDialogs* m_pDialogs;
+    std::unique_ptr<UserDialogs> m_ownDialogs;
+
+    QString m_strTitle = QStringLiteral("Vemora Viewer");
+    int m_nTitleSize = 18;
+    int m_nClientCx = 0;
+    int m_nClientCy = 0;
+    int m_bMaximized = 0;
+    int m_bFullScreen = 0;
+    int m_bMinimized = 0;
+    int m_nRateLabelTicks = 10;
+    QRect m_rcRestore;
+    int m_nRateIndex = 7;
+    int m_bAutoPlayNext = 1;
+    int m_bFlip = 0;
+    int m_bMapEnabled = 1;
+    int m_bGSensorEnabled = 1;
+    bool m_bGripDrag = false;
+    QRect m_rcMapSplitter;
+    QRect m_rcListSplitter;
+    QRect m_rcColumnSplitter;
+    QPoint m_ptCursor;
+    int m_nFullScreenPane = 0;
+    bool m_bMapSplitterDrag = false;
+    bool m_bListSplitterDrag = false;
+    bool m_bColumnSplitterDrag = false;
+    int m_nPanelWidth = 240;
+    int m_nMapHeight = 240;
+    int m_nGroupListHeight = 120;
+    QWidget* m_pMapDlg = nullptr;
+    int m_nMapType = 0;
+    int m_nSourceKind = 0;
+    QString m_strCurrentPath;
+    QString m_strSourcePath;
+    std::atomic<qint64> m_llPendingSeekMs{0};
+    int m_nDeferredOpenIndex = -1;
+    int m_nDeferredOpenTicks = 0;
+    int m_nVolumePos = 50;
+    std::atomic<int> m_bScanRunning{0};
+    int m_bHevcWarned = 0;
+    int m_bHevcDecode = 0;
+    VlcApi m_frontPlayer;
+    VlcApi m_rearPlayer;
+
+    std::map<int, QWidget*> m_controls;
+    CVideoSlider* m_pSeek = nullptr;
+    CMySliderControl* m_pVolume = nullptr;
+    CVideoStatic* m_pFrontVideo = nullptr;
+    CVideoStatic* m_pRearVideo = nullptr;
+    CVideoStaticBg* m_pFrontBg = nullptr;
+    CVideoStaticBg* m_pRearBg = nullptr;
+    CGSensorCtrl* m_pGSensor = nullptr;
+    CPngStatic* m_pGps = nullptr;
+    CPngStatic* m_pLogo = nullptr;
+    CPngStatic* m_pBanner = nullptr;
+    CPngCompassStatic* m_pCompass = nullptr;
+    CSpeedLabelStatic* m_pSpeed = nullptr;
+    CPbSpeedLabelStatic* m_pRateLabel = nullptr;
+    QAbstractItemView* m_pGroupList = nullptr;
+    QAbstractItemView* m_pFileList = nullptr;
+
+    int m_nOpenIndex = 0;
+    qint64 m_dwLastListOpen = 0;
+    QSize m_lastLayoutSize;
+};
+
+} // namespace vemora

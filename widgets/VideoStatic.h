@@ -1,0 +1,38 @@
+#pragma once
+// The video panes and the dark backgrounds behind them. A pane owns a native window that libVLC
+// renders into; double-clicking it asks the main window for full screen.
+
+#include <QFrame>
+#include <QWidget>
+
+namespace vemora {
+
+class CVideoStatic : public QWidget {
+    Q_OBJECT
+public:
+    CVideoStatic(int id, QWidget* parent, QObject* mainWindow);
+    int Id() const { return m_nId; }
+    // The native window libVLC draws into.
+    unsigned long NativeWindow();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int m_nId;
+    QObject* m_pMainWindow;
+};
+
+class CVideoStaticBg : public QFrame {
+    Q_OBJECT
+public:
+    CVideoStaticBg(int id, QWidget* parent);
+    int Id() const { return m_nId; }
+    void SetClientEdge(bool on);
+
+private:
+    int m_nId;
+};
+
+} // namespace vemora
