@@ -1,7 +1,8 @@
 #include "map/ExportPaths.h"
 
+#include "library/ListTexts.h"
+
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <pwd.h>
@@ -96,24 +97,13 @@ std::string JoinFolder(const std::string& folder, const std::string& name) {
     return folder + "/" + name;
 }
 
-std::optional<std::string> FormatLocalTime(int64_t time, const char* format) {
-    const auto t = static_cast<std::time_t>(time);
-    std::tm tm{};
-    if (t != time || !localtime_r(&t, &tm))
-        return std::nullopt;
-    char buffer[128];
-    const size_t n = std::strftime(buffer, sizeof buffer, format, &tm);
-    if (n == 0 && format[0] != '\0')
-        return std::nullopt;
-    return std::string(buffer, n);
-}
-
 std::optional<std::string> ExportFileName(const std::string& fileName, int64_t startTime,
                                           const std::string& extension) {
-    auto stamp = FormatLocalTime(startTime, "_%Y_%m_%d_%H-%M-%S");
-    if (!stamp)
+    // The stamp is never empty for a time the local-time conversion accepts.
+    const std::string stamp = FormatLocalTime(startTime, "_%Y_%m_%d_%H-%M-%S");
+    if (stamp.empty())
         return std::nullopt;
-    return fileName.substr(0, StartOfLastCharacters(fileName, 4)) + *stamp + extension;
+    return fileName.substr(0, StartOfLastCharacters(fileName, 4)) + stamp + extension;
 }
 
 } // namespace vemora

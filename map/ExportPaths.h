@@ -32,8 +32,4 @@ std::optional<std::string> ExportFileName(const std::string& fileName, int64_t s
 // folder + "/" (when missing) + name.
 std::string JoinFolder(const std::string& folder, const std::string& name);
 
-// strftime-style text of a start time in local time; nothing when the conversion fails or the
-// text does not fit 128 characters.
-std::optional<std::string> FormatLocalTime(int64_t time, const char* format);
-
 } // namespace vemora

@@ -1,5 +1,6 @@
 #include "map/KmlWriter.h"
 
+#include "library/ListTexts.h"
 #include "map/ExportPaths.h"
 #include "map/ExportPoints.h"
 #include "map/NumberText.h"
@@ -87,10 +88,10 @@ bool KmlWriter::CloseKml() {
 }
 
 std::string PlacemarkText(const ExportRecording& recording) {
-    auto time = FormatLocalTime(recording.startTime, " %Y/%m/%d %H:%M:%S");
-    if (!time)
+    const std::string time = FormatLocalTime(recording.startTime, " %Y/%m/%d %H:%M:%S");
+    if (time.empty())
         return {};
-    return "\"" + EscapeXmlText(recording.subFolder) + "/" + EscapeXmlText(recording.fileName) + "\"" + *time;
+    return "\"" + EscapeXmlText(recording.subFolder) + "/" + EscapeXmlText(recording.fileName) + "\"" + time;
 }
 
 ExportResult SaveKml(const std::string& folder, const ExportRecording& recording,

@@ -127,8 +127,11 @@ inline std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     std::string line;
-    while (std::getline(in, line))
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') // gpsbabel's CSV lines end in CR LF
+            line.pop_back();
         lines.push_back(line);
+    }
     return lines;
 }
 
