@@ -141,7 +141,7 @@ TEST(TrackRecordReader, TrailerBoxClaimingMoreThanTheFileReadsOnlyWhatIsThere) {
     ByteVec trailer = Box("name", name);
     Append(trailer, Box("gpsa", ByteVec{1, 0, 0, 0}));
     ByteVec gps0 = Box("gps0", Gps0Record(Gps0{}));
-    PutBE32(gps0.data(), 5000 + 8); // claims 5000 bytes; the file ends sooner
+    PutBE32(gps0.data(), 5100 + 8); // claims 5100 bytes; the file ends 5052 bytes after the payload start
     Append(trailer, gps0);
     trailer.resize(5120, 0);
     ByteVec file(100, 0);
