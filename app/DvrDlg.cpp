@@ -686,9 +686,9 @@ void CDvrDlg::LayoutControls(int W, int H) {
     Control(IDC_DEL)->hide();
 
     // The instruments keep their template places beside the title.
-    place(IDC_GPS, 200, 8, 32, 32);
-    place(IDC_SPEED, 240, 8, 130, 32);
-    place(IDC_RATE_LABEL, 380, 8, 80, 32);
+    place(IDC_GPS, 222, 8, 32, 32);
+    place(IDC_SPEED, 262, 8, 130, 32);
+    place(IDC_RATE_LABEL, 400, 8, 80, 32);
 
     placeRect(m_pFrontBg, 5, 48, half - 5, s);
     placeRect(m_pRearBg, half - 5, 48, 2 * half - 5, s);

@@ -34,6 +34,21 @@ void CGdipButton::leaveEvent(QEvent*) {
     update();
 }
 
+// Narrow buttons (the mute toggle) show a speaker instead of a caption; crossed out while muted.
+void CGdipButton::PaintSpeaker(QPainter& p, const QColor& ink) {
+    qreal w = width(), h = height();
+    QPolygonF cone;
+    cone << QPointF(w * 0.2, h * 0.4) << QPointF(w * 0.45, h * 0.4) << QPointF(w * 0.8, h * 0.22)
+         << QPointF(w * 0.8, h * 0.78) << QPointF(w * 0.45, h * 0.6) << QPointF(w * 0.2, h * 0.6);
+    p.setBrush(ink);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(cone);
+    if (m_bAltShown) {
+        p.setPen(QPen(QColor(220, 60, 60), 1.5));
+        p.drawLine(QPointF(1, h * 0.25), QPointF(w - 1, h * 0.75));
+    }
+}
+
 void CGdipButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -51,6 +66,10 @@ void CGdipButton::paintEvent(QPaintEvent*) {
     p.drawPath(path);
     QColor ink = (m_bGrey || !isEnabled()) ? QColor(110, 110, 110) : QColor(230, 230, 230);
     p.setPen(ink);
+    if (width() < 3 * height() / 4) {
+        PaintSpeaker(p, ink);
+        return;
+    }
     QFont f = font();
     f.setPixelSize(qMax(8, qMin(height() / 2, 12)));
     f.setBold(true);

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 
+class QPainter;
+
 namespace vemora {
 
 class CGdipButton : public QAbstractButton {
@@ -27,6 +29,7 @@ protected:
     void leaveEvent(QEvent*) override;
 
 private:
+    void PaintSpeaker(QPainter& p, const QColor& ink);
     int m_nId;
     bool m_bAltShown = false;
     bool m_bGrey = false;

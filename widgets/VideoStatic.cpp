@@ -28,18 +28,30 @@ void CVideoStatic::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::black);
 }
 
-CVideoStaticBg::CVideoStaticBg(int id, QWidget* parent) : QFrame(parent), m_nId(id) {
+CVideoStaticBg::CVideoStaticBg(int id, QWidget* parent) : QWidget(parent), m_nId(id) {
     setObjectName(QStringLiteral("videobg%1").arg(id));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 0));
-    setPalette(pal);
-    SetClientEdge(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CVideoStaticBg::SetClientEdge(bool on) {
-    setFrameStyle(on ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
-    setLineWidth(on ? 2 : 0);
+    m_bClientEdge = on;
+    update();
+}
+
+// A sunken two-pixel edge in the window's greys (the palette's light colour is far too bright
+// on the dark background).
+void CVideoStaticBg::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    if (!m_bClientEdge)
+        return;
+    QRect r = rect().adjusted(0, 0, -1, -1);
+    p.setPen(QColor(30, 30, 32));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(QColor(70, 70, 75));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
 }
 
 } // namespace vemora

@@ -2,7 +2,6 @@
 // The video panes and the dark backgrounds behind them. A pane owns a native window that libVLC
 // renders into; double-clicking it asks the main window for full screen.
 
-#include <QFrame>
 #include <QWidget>
 
 namespace vemora {
@@ -24,15 +23,20 @@ private:
     QObject* m_pMainWindow;
 };
 
-class CVideoStaticBg : public QFrame {
+class CVideoStaticBg : public QWidget {
     Q_OBJECT
 public:
     CVideoStaticBg(int id, QWidget* parent);
     int Id() const { return m_nId; }
     void SetClientEdge(bool on);
+    bool ClientEdge() const { return m_bClientEdge; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 
 private:
     int m_nId;
+    bool m_bClientEdge = true;
 };
 
 } // namespace vemora
