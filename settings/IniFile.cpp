@@ -50,7 +50,7 @@ std::vector<Line> SplitLines(std::string_view text) {
     std::vector<Line> lines;
     // A byte-order mark belongs to no line's name.
     std::size_t pos = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    std::size_t lineStart = 0;
+    std::size_t lineStart = pos;
     while (pos < text.size()) {
         const std::size_t nl = text.find('\n', pos);
         if (nl == std::string_view::npos)

@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Vemora Viewer...</source>
+        <extracomment>About entry</extracomment>
+        <translation>&amp;About Vemora Viewer...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>player error message</extracomment>
+        <translation>Media player encountered a error.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>start-up failure</extracomment>
+        <translation>Windows sockets initialization failed.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>source selection dialog title</extracomment>
+        <translation>Select a media</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Google Map</translation>
+    </message>
+    <message id="106">
+        <source>China Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>China Map</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>OK buttons</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Cancel buttons</extracomment>
+        <translation>Cancel</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Apply buttons</extracomment>
+        <translation>Apply</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>configuration dialog title</extracomment>
+        <translation>Config</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Disk</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Folder</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>File</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>language group, configuration dialog</extracomment>
+        <translation>Select language</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>map group, configuration dialog</extracomment>
+        <translation>Select map</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>list column</extracomment>
+        <translation>Group</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>list column</extracomment>
+        <translation>Resolution</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>list column</extracomment>
+        <translation>Start Time</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>list column</extracomment>
+        <translation>Length</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>list column</extracomment>
+        <translation>File Size</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>list column</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>list column</extracomment>
+        <translation>File Name</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>list column</extracomment>
+        <translation>End Time</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>list column</extracomment>
+        <translation>Folder</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Save KML file: %s OK.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Save KML file:%s Failed.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>KML export</extracomment>
+        <translation>Save KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>delete confirmation caption</extracomment>
+        <translation>Delete Files</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>delete confirmation</extracomment>
+        <translation>Are you sure to delete the checked files?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>folder picker title</extracomment>
+        <translation>Select a folder</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>caption of warning message boxes</extracomment>
+        <translation>Warning</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>copy target folder missing</extracomment>
+        <translation>Folder is not exist.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>video library failed to load</extracomment>
+        <translation>Loading video component failed. Please reinstall this program again.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>tooltip of the PLAY button</extracomment>
+        <translation>Play/Pause video</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>nothing checked</extracomment>
+        <translation>No seletected files. Please select some files and try this operation again.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>empty list</extracomment>
+        <translation>No files in list.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>tooltip of the S button</extracomment>
+        <translation>Set Small Window Size.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>tooltip of the M button</extracomment>
+        <translation>Set Medium Window Size.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>tooltip of the L button</extracomment>
+        <translation>Set Large Window Size.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>overwrite confirmation caption</extracomment>
+        <translation>Confirm to overwrite the file.</translation>
+    </message>
+    <message id="141">
+        <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
+        <extracomment>overwrite confirmation</extracomment>
+        <translation>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</translation>
+    </message>
+    <message id="142">
+        <source>Restore window</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Restore window</translation>
+    </message>
+    <message id="143">
+        <source>Disable auto play next file feature</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Disable auto play next file feature</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>message-box caption when no group is marked</extracomment>
+        <translation>Confirm file selection</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>message-box caption when the list is empty</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="146">
+        <source>This computer does not have the video playback auxiliary functions required to play H.265 (HEVC), so it may not be able to play the video normally.</source>
+        <extracomment>hardware decoding warning</extracomment>
+        <translation>This computer does not have the video playback auxiliary functions required to play H.265 (HEVC), so it may not be able to play the video normally.</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>tooltip of the OPEN button</extracomment>
+        <translation>Open files</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>tooltip of the SNAP button</extracomment>
+        <translation>Snapshot</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>tooltip of the SAVE button</extracomment>
+        <translation>Save as</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>tooltip of the DEL button</extracomment>
+        <translation>Del files</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>tooltip of the Conf button</extracomment>
+        <translation>Configuration</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>tooltip of the SLOW button</extracomment>
+        <translation>Slower speed</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>tooltip of the STOP button</extracomment>
+        <translation>Stop</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>tooltip of the FAST button</extracomment>
+        <translation>Faster speed</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>tooltip of the volume slider</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>tooltip of the Vol button</extracomment>
+        <translation>Volume On/Off</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>tooltip of the Loop button</extracomment>
+        <translation>Auto Play next file.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>tooltip of the FLIP button</extracomment>
+        <translation>Rotate 180</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>tooltip of the KML button</extracomment>
+        <translation>Save GPS data to KML file</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>tooltip of the MAP button</extracomment>
+        <translation>Turn On/Off Map</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>tooltip of the GSR button</extracomment>
+        <translation>Turn On/Off G-Sensor curve</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>tooltip of the LOCK button</extracomment>
+        <translation>Unlock files</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>tooltip of the close button</extracomment>
+        <translation>Close AP</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>tooltip of the maximise button</extracomment>
+        <translation>Max window</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>tooltip of the minimise button</extracomment>
+        <translation>Min window</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>tooltip of the help button</extracomment>
+        <translation>About</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>tooltip of the speed label</extracomment>
+        <translation>Change Speed Unit KPH/MPH.</translation>
+    </message>
+</context>
+</TS>

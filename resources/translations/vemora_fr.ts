@@ -1,0 +1,337 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Vemora Viewer...</source>
+        <extracomment>About entry</extracomment>
+        <translation>À &amp;propos de Vemora Viewer...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>player error message</extracomment>
+        <translation>Le lecteur multimédia a rencontré une erreur.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>start-up failure</extracomment>
+        <translation>Échec de l&apos;initialisation des sockets Windows.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>source selection dialog title</extracomment>
+        <translation>Sélectionner un support</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Carte Google</translation>
+    </message>
+    <message id="106">
+        <source>China Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Carte de Chine</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>OK buttons</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Cancel buttons</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Apply buttons</extracomment>
+        <translation>Appliquer</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>configuration dialog title</extracomment>
+        <translation>Configuration</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Disque</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Dossier</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>language group, configuration dialog</extracomment>
+        <translation>Choisir la langue</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>map group, configuration dialog</extracomment>
+        <translation>Choisir la carte</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>list column</extracomment>
+        <translation>Groupe</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>list column</extracomment>
+        <translation>Résolution</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>list column</extracomment>
+        <translation>Heure de début</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>list column</extracomment>
+        <translation>Durée</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>list column</extracomment>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>list column</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>list column</extracomment>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>list column</extracomment>
+        <translation>Heure de fin</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>list column</extracomment>
+        <translation>Dossier</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Fichier KML %s enregistré.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Échec de l&apos;enregistrement du fichier KML %s.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>KML export</extracomment>
+        <translation>Enregistrer en KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>delete confirmation caption</extracomment>
+        <translation>Supprimer des fichiers</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>delete confirmation</extracomment>
+        <translation>Voulez-vous vraiment supprimer les fichiers cochés ?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>folder picker title</extracomment>
+        <translation>Sélectionner un dossier</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>caption of warning message boxes</extracomment>
+        <translation>Avertissement</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>copy target folder missing</extracomment>
+        <translation>Le dossier n&apos;existe pas.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>video library failed to load</extracomment>
+        <translation>Le chargement du composant vidéo a échoué. Veuillez réinstaller ce programme.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>tooltip of the PLAY button</extracomment>
+        <translation>Lecture/pause de la vidéo</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>nothing checked</extracomment>
+        <translation>Aucun fichier sélectionné. Sélectionnez des fichiers, puis réessayez.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>empty list</extracomment>
+        <translation>Aucun fichier dans la liste.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>tooltip of the S button</extracomment>
+        <translation>Petite taille de fenêtre.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>tooltip of the M button</extracomment>
+        <translation>Taille de fenêtre moyenne.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>tooltip of the L button</extracomment>
+        <translation>Grande taille de fenêtre.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>overwrite confirmation caption</extracomment>
+        <translation>Confirmer le remplacement du fichier</translation>
+    </message>
+    <message id="141">
+        <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
+        <extracomment>overwrite confirmation</extracomment>
+        <translation>Le fichier « %s » existe déjà. Voulez-vous vraiment le remplacer ?</translation>
+    </message>
+    <message id="142">
+        <source>Restore window</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Restaurer la fenêtre</translation>
+    </message>
+    <message id="143">
+        <source>Disable auto play next file feature</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Désactiver la lecture automatique du fichier suivant</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>message-box caption when no group is marked</extracomment>
+        <translation>Confirmer la sélection des fichiers</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>message-box caption when the list is empty</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>tooltip of the OPEN button</extracomment>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>tooltip of the SNAP button</extracomment>
+        <translation>Capture d&apos;image</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>tooltip of the SAVE button</extracomment>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>tooltip of the DEL button</extracomment>
+        <translation>Supprimer des fichiers</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>tooltip of the Conf button</extracomment>
+        <translation>Configuration</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>tooltip of the SLOW button</extracomment>
+        <translation>Ralentir</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>tooltip of the STOP button</extracomment>
+        <translation>Arrêt</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>tooltip of the FAST button</extracomment>
+        <translation>Accélérer</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>tooltip of the volume slider</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>tooltip of the Vol button</extracomment>
+        <translation>Son activé/désactivé</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>tooltip of the Loop button</extracomment>
+        <translation>Lecture automatique du fichier suivant.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>tooltip of the FLIP button</extracomment>
+        <translation>Rotation de 180°</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>tooltip of the KML button</extracomment>
+        <translation>Enregistrer les données GPS dans un fichier KML</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>tooltip of the MAP button</extracomment>
+        <translation>Afficher/masquer la carte</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>tooltip of the GSR button</extracomment>
+        <translation>Afficher/masquer la courbe du capteur G</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>tooltip of the LOCK button</extracomment>
+        <translation>Déverrouiller les fichiers</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>tooltip of the close button</extracomment>
+        <translation>Fermer l&apos;application</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>tooltip of the maximise button</extracomment>
+        <translation>Agrandir la fenêtre</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>tooltip of the minimise button</extracomment>
+        <translation>Réduire la fenêtre</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>tooltip of the help button</extracomment>
+        <translation>À propos</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>tooltip of the speed label</extracomment>
+        <translation>Changer l&apos;unité de vitesse km/h / mph.</translation>
+    </message>
+</context>
+</TS>

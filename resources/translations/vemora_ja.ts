@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Vemora Viewer...</source>
+        <extracomment>About entry</extracomment>
+        <translation>Vemora Viewer のバージョン情報(&amp;A)...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>player error message</extracomment>
+        <translation>メディアプレーヤーでエラーが発生しました。</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>start-up failure</extracomment>
+        <translation>Windows ソケットの初期化に失敗しました。</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>source selection dialog title</extracomment>
+        <translation>メディアの選択</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Google マップ</translation>
+    </message>
+    <message id="106">
+        <source>China Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>中国地図</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>OK buttons</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Cancel buttons</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Apply buttons</extracomment>
+        <translation>適用</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>configuration dialog title</extracomment>
+        <translation>設定</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>ディスク</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>フォルダー</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>ファイル</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>language group, configuration dialog</extracomment>
+        <translation>言語の選択</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>map group, configuration dialog</extracomment>
+        <translation>地図の選択</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>list column</extracomment>
+        <translation>グループ</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>list column</extracomment>
+        <translation>解像度</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>list column</extracomment>
+        <translation>開始時刻</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>list column</extracomment>
+        <translation>長さ</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>list column</extracomment>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>list column</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>list column</extracomment>
+        <translation>ファイル名</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>list column</extracomment>
+        <translation>終了時刻</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>list column</extracomment>
+        <translation>フォルダー</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>KML ファイル %s を保存しました。</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>KML ファイル %s の保存に失敗しました。</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>KML export</extracomment>
+        <translation>KML の保存</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>delete confirmation caption</extracomment>
+        <translation>ファイルの削除</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>delete confirmation</extracomment>
+        <translation>チェックしたファイルを削除してもよろしいですか?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>folder picker title</extracomment>
+        <translation>フォルダーの選択</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>caption of warning message boxes</extracomment>
+        <translation>警告</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>copy target folder missing</extracomment>
+        <translation>フォルダーが存在しません。</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>video library failed to load</extracomment>
+        <translation>ビデオコンポーネントの読み込みに失敗しました。このプログラムを再インストールしてください。</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>tooltip of the PLAY button</extracomment>
+        <translation>ビデオの再生/一時停止</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>nothing checked</extracomment>
+        <translation>ファイルが選択されていません。ファイルを選択してから、もう一度この操作を行ってください。</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>empty list</extracomment>
+        <translation>リストにファイルがありません。</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>tooltip of the S button</extracomment>
+        <translation>ウィンドウを小サイズにします。</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>tooltip of the M button</extracomment>
+        <translation>ウィンドウを中サイズにします。</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>tooltip of the L button</extracomment>
+        <translation>ウィンドウを大サイズにします。</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>overwrite confirmation caption</extracomment>
+        <translation>ファイルの上書きの確認</translation>
+    </message>
+    <message id="141">
+        <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
+        <extracomment>overwrite confirmation</extracomment>
+        <translation>ファイル &quot;%s&quot; は既に存在します。上書きしてもよろしいですか?</translation>
+    </message>
+    <message id="142">
+        <source>Restore window</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>ウィンドウを元のサイズに戻す</translation>
+    </message>
+    <message id="143">
+        <source>Disable auto play next file feature</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>次のファイルの自動再生機能を無効にする</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>message-box caption when no group is marked</extracomment>
+        <translation>ファイル選択の確認</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>message-box caption when the list is empty</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="146">
+        <source>This computer does not have the video playback auxiliary functions required to play H.265 (HEVC), so it may not be able to play the video normally.</source>
+        <extracomment>hardware decoding warning</extracomment>
+        <translation>このコンピュータは、H.265(HEVC)を再生するために必要な動画再生支援機能が搭載されていないため、正常に動画を再生することができない場合があります</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>tooltip of the OPEN button</extracomment>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>tooltip of the SNAP button</extracomment>
+        <translation>スナップショット</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>tooltip of the SAVE button</extracomment>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>tooltip of the DEL button</extracomment>
+        <translation>ファイルの削除</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>tooltip of the Conf button</extracomment>
+        <translation>設定</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>tooltip of the SLOW button</extracomment>
+        <translation>再生速度を下げる</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>tooltip of the STOP button</extracomment>
+        <translation>停止</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>tooltip of the FAST button</extracomment>
+        <translation>再生速度を上げる</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>tooltip of the volume slider</extracomment>
+        <translation>音量</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>tooltip of the Vol button</extracomment>
+        <translation>音声のオン/オフ</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>tooltip of the Loop button</extracomment>
+        <translation>次のファイルを自動再生します。</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>tooltip of the FLIP button</extracomment>
+        <translation>180度回転</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>tooltip of the KML button</extracomment>
+        <translation>GPS データを KML ファイルに保存</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>tooltip of the MAP button</extracomment>
+        <translation>地図の表示/非表示</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>tooltip of the GSR button</extracomment>
+        <translation>G センサー曲線の表示/非表示</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>tooltip of the LOCK button</extracomment>
+        <translation>ファイルのロック解除</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>tooltip of the close button</extracomment>
+        <translation>アプリを閉じる</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>tooltip of the maximise button</extracomment>
+        <translation>ウィンドウを最大化</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>tooltip of the minimise button</extracomment>
+        <translation>ウィンドウを最小化</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>tooltip of the help button</extracomment>
+        <translation>バージョン情報</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>tooltip of the speed label</extracomment>
+        <translation>速度の単位を切り替えます (km/h / mph)。</translation>
+    </message>
+</context>
+</TS>

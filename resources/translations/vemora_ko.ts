@@ -1,0 +1,337 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Vemora Viewer...</source>
+        <extracomment>About entry</extracomment>
+        <translation>Vemora Viewer 정보(&amp;A)...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>player error message</extracomment>
+        <translation>미디어 플레이어에서 오류가 발생했습니다.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>start-up failure</extracomment>
+        <translation>Windows 소켓을 초기화하지 못했습니다.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>source selection dialog title</extracomment>
+        <translation>미디어 선택</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Google 지도</translation>
+    </message>
+    <message id="106">
+        <source>China Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>중국 지도</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>OK buttons</extracomment>
+        <translation>확인</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Cancel buttons</extracomment>
+        <translation>취소</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Apply buttons</extracomment>
+        <translation>적용</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>configuration dialog title</extracomment>
+        <translation>설정</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>디스크</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>폴더</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>파일</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>language group, configuration dialog</extracomment>
+        <translation>언어 선택</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>map group, configuration dialog</extracomment>
+        <translation>지도 선택</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>list column</extracomment>
+        <translation>그룹</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>list column</extracomment>
+        <translation>해상도</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>list column</extracomment>
+        <translation>시작 시간</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>list column</extracomment>
+        <translation>길이</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>list column</extracomment>
+        <translation>파일 크기</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>list column</extracomment>
+        <translation>번호</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>list column</extracomment>
+        <translation>파일 이름</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>list column</extracomment>
+        <translation>종료 시간</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>list column</extracomment>
+        <translation>폴더</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>KML 파일 %s을(를) 저장했습니다.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>KML 파일 %s을(를) 저장하지 못했습니다.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>KML export</extracomment>
+        <translation>KML 저장</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>delete confirmation caption</extracomment>
+        <translation>파일 삭제</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>delete confirmation</extracomment>
+        <translation>선택한 파일을 삭제하시겠습니까?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>folder picker title</extracomment>
+        <translation>폴더 선택</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>caption of warning message boxes</extracomment>
+        <translation>경고</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>copy target folder missing</extracomment>
+        <translation>폴더가 존재하지 않습니다.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>video library failed to load</extracomment>
+        <translation>비디오 구성 요소를 불러오지 못했습니다. 이 프로그램을 다시 설치하십시오.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>tooltip of the PLAY button</extracomment>
+        <translation>비디오 재생/일시 정지</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>nothing checked</extracomment>
+        <translation>선택한 파일이 없습니다. 파일을 선택한 후 다시 시도하십시오.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>empty list</extracomment>
+        <translation>목록에 파일이 없습니다.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>tooltip of the S button</extracomment>
+        <translation>작은 창 크기로 설정합니다.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>tooltip of the M button</extracomment>
+        <translation>중간 창 크기로 설정합니다.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>tooltip of the L button</extracomment>
+        <translation>큰 창 크기로 설정합니다.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>overwrite confirmation caption</extracomment>
+        <translation>파일 덮어쓰기 확인</translation>
+    </message>
+    <message id="141">
+        <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
+        <extracomment>overwrite confirmation</extracomment>
+        <translation>&quot;%s&quot; 파일이 이미 있습니다. 덮어쓰시겠습니까?</translation>
+    </message>
+    <message id="142">
+        <source>Restore window</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>창 복원</translation>
+    </message>
+    <message id="143">
+        <source>Disable auto play next file feature</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>다음 파일 자동 재생 기능 끄기</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>message-box caption when no group is marked</extracomment>
+        <translation>파일 선택 확인</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>message-box caption when the list is empty</extracomment>
+        <translation>확인</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>tooltip of the OPEN button</extracomment>
+        <translation>파일 열기</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>tooltip of the SNAP button</extracomment>
+        <translation>스냅샷</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>tooltip of the SAVE button</extracomment>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>tooltip of the DEL button</extracomment>
+        <translation>파일 삭제</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>tooltip of the Conf button</extracomment>
+        <translation>구성</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>tooltip of the SLOW button</extracomment>
+        <translation>느리게</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>tooltip of the STOP button</extracomment>
+        <translation>정지</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>tooltip of the FAST button</extracomment>
+        <translation>빠르게</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>tooltip of the volume slider</extracomment>
+        <translation>볼륨</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>tooltip of the Vol button</extracomment>
+        <translation>소리 켜기/끄기</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>tooltip of the Loop button</extracomment>
+        <translation>다음 파일을 자동으로 재생합니다.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>tooltip of the FLIP button</extracomment>
+        <translation>180° 회전</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>tooltip of the KML button</extracomment>
+        <translation>GPS 데이터를 KML 파일로 저장</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>tooltip of the MAP button</extracomment>
+        <translation>지도 켜기/끄기</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>tooltip of the GSR button</extracomment>
+        <translation>G 센서 곡선 켜기/끄기</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>tooltip of the LOCK button</extracomment>
+        <translation>파일 잠금 해제</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>tooltip of the close button</extracomment>
+        <translation>프로그램 닫기</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>tooltip of the maximise button</extracomment>
+        <translation>창 최대화</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>tooltip of the minimise button</extracomment>
+        <translation>창 최소화</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>tooltip of the help button</extracomment>
+        <translation>정보</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>tooltip of the speed label</extracomment>
+        <translation>속도 단위 변경 (km/h / mph).</translation>
+    </message>
+</context>
+</TS>

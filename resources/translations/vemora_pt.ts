@@ -1,0 +1,337 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_PT" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;About Vemora Viewer...</source>
+        <extracomment>About entry</extracomment>
+        <translation>&amp;Acerca do Vemora Viewer...</translation>
+    </message>
+    <message id="102">
+        <source>Media player encountered a error.</source>
+        <extracomment>player error message</extracomment>
+        <translation>O leitor multimédia encontrou um erro.</translation>
+    </message>
+    <message id="103">
+        <source>Windows sockets initialization failed.</source>
+        <extracomment>start-up failure</extracomment>
+        <translation>Falha ao inicializar os sockets do Windows.</translation>
+    </message>
+    <message id="104">
+        <source>Select a media</source>
+        <extracomment>source selection dialog title</extracomment>
+        <translation>Selecionar um suporte</translation>
+    </message>
+    <message id="105">
+        <source>Google Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Mapa Google</translation>
+    </message>
+    <message id="106">
+        <source>China Map</source>
+        <extracomment>map list entry, configuration dialog</extracomment>
+        <translation>Mapa da China</translation>
+    </message>
+    <message id="107">
+        <source>OK</source>
+        <extracomment>OK buttons</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="108">
+        <source>Cancel</source>
+        <extracomment>Cancel buttons</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="109">
+        <source>Apply</source>
+        <extracomment>Apply buttons</extracomment>
+        <translation>Aplicar</translation>
+    </message>
+    <message id="110">
+        <source>Config</source>
+        <extracomment>configuration dialog title</extracomment>
+        <translation>Configuração</translation>
+    </message>
+    <message id="111">
+        <source>Disk</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Disco</translation>
+    </message>
+    <message id="112">
+        <source>Folder</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Pasta</translation>
+    </message>
+    <message id="113">
+        <source>File</source>
+        <extracomment>source selection dialog</extracomment>
+        <translation>Ficheiro</translation>
+    </message>
+    <message id="114">
+        <source>Select language</source>
+        <extracomment>language group, configuration dialog</extracomment>
+        <translation>Selecionar idioma</translation>
+    </message>
+    <message id="115">
+        <source>Select map</source>
+        <extracomment>map group, configuration dialog</extracomment>
+        <translation>Selecionar mapa</translation>
+    </message>
+    <message id="116">
+        <source>Group</source>
+        <extracomment>list column</extracomment>
+        <translation>Grupo</translation>
+    </message>
+    <message id="117">
+        <source>Resolution</source>
+        <extracomment>list column</extracomment>
+        <translation>Resolução</translation>
+    </message>
+    <message id="118">
+        <source>Start Time</source>
+        <extracomment>list column</extracomment>
+        <translation>Hora de início</translation>
+    </message>
+    <message id="119">
+        <source>Length</source>
+        <extracomment>list column</extracomment>
+        <translation>Duração</translation>
+    </message>
+    <message id="120">
+        <source>File Size</source>
+        <extracomment>list column</extracomment>
+        <translation>Tamanho do ficheiro</translation>
+    </message>
+    <message id="121">
+        <source>ID</source>
+        <extracomment>list column</extracomment>
+        <translation>ID</translation>
+    </message>
+    <message id="122">
+        <source>File Name</source>
+        <extracomment>list column</extracomment>
+        <translation>Nome do ficheiro</translation>
+    </message>
+    <message id="123">
+        <source>End Time</source>
+        <extracomment>list column</extracomment>
+        <translation>Hora de fim</translation>
+    </message>
+    <message id="124">
+        <source>Folder</source>
+        <extracomment>list column</extracomment>
+        <translation>Pasta</translation>
+    </message>
+    <message id="125">
+        <source>Save KML file: %s OK.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Ficheiro KML %s guardado com êxito.</translation>
+    </message>
+    <message id="126">
+        <source>Save KML file:%s Failed.</source>
+        <extracomment>KML export result</extracomment>
+        <translation>Falha ao guardar o ficheiro KML %s.</translation>
+    </message>
+    <message id="127">
+        <source>Save KML</source>
+        <extracomment>KML export</extracomment>
+        <translation>Guardar KML</translation>
+    </message>
+    <message id="128">
+        <source>Delete Files</source>
+        <extracomment>delete confirmation caption</extracomment>
+        <translation>Eliminar ficheiros</translation>
+    </message>
+    <message id="129">
+        <source>Are you sure to delete the checked files?</source>
+        <extracomment>delete confirmation</extracomment>
+        <translation>Tem a certeza de que pretende eliminar os ficheiros assinalados?</translation>
+    </message>
+    <message id="130">
+        <source>Select a folder</source>
+        <extracomment>folder picker title</extracomment>
+        <translation>Selecionar uma pasta</translation>
+    </message>
+    <message id="131">
+        <source>Warning</source>
+        <extracomment>caption of warning message boxes</extracomment>
+        <translation>Aviso</translation>
+    </message>
+    <message id="132">
+        <source>Folder is not exist.</source>
+        <extracomment>copy target folder missing</extracomment>
+        <translation>A pasta não existe.</translation>
+    </message>
+    <message id="133">
+        <source>Loading video component failed. Please reinstall this program again.</source>
+        <extracomment>video library failed to load</extracomment>
+        <translation>Falha ao carregar o componente de vídeo. Reinstale este programa.</translation>
+    </message>
+    <message id="134">
+        <source>Play/Pause video</source>
+        <extracomment>tooltip of the PLAY button</extracomment>
+        <translation>Reproduzir/pausar vídeo</translation>
+    </message>
+    <message id="135">
+        <source>No seletected files. Please select some files and try this operation again.</source>
+        <extracomment>nothing checked</extracomment>
+        <translation>Nenhum ficheiro selecionado. Selecione alguns ficheiros e tente novamente esta operação.</translation>
+    </message>
+    <message id="136">
+        <source>No files in list.</source>
+        <extracomment>empty list</extracomment>
+        <translation>Não há ficheiros na lista.</translation>
+    </message>
+    <message id="137">
+        <source>Set Small Window Size.</source>
+        <extracomment>tooltip of the S button</extracomment>
+        <translation>Definir tamanho de janela pequeno.</translation>
+    </message>
+    <message id="138">
+        <source>Set Medium Window Size.</source>
+        <extracomment>tooltip of the M button</extracomment>
+        <translation>Definir tamanho de janela médio.</translation>
+    </message>
+    <message id="139">
+        <source>Set Large Window Size.</source>
+        <extracomment>tooltip of the L button</extracomment>
+        <translation>Definir tamanho de janela grande.</translation>
+    </message>
+    <message id="140">
+        <source>Confirm to overwrite the file.</source>
+        <extracomment>overwrite confirmation caption</extracomment>
+        <translation>Confirmar substituição do ficheiro</translation>
+    </message>
+    <message id="141">
+        <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
+        <extracomment>overwrite confirmation</extracomment>
+        <translation>O ficheiro &quot;%s&quot; já existe. Tem a certeza de que pretende substituí-lo?</translation>
+    </message>
+    <message id="142">
+        <source>Restore window</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Restaurar janela</translation>
+    </message>
+    <message id="143">
+        <source>Disable auto play next file feature</source>
+        <extracomment>not shown by the program</extracomment>
+        <translation>Desativar a reprodução automática do ficheiro seguinte</translation>
+    </message>
+    <message id="144">
+        <source>Confirm file selection</source>
+        <extracomment>message-box caption when no group is marked</extracomment>
+        <translation>Confirmar seleção de ficheiros</translation>
+    </message>
+    <message id="145">
+        <source>OK</source>
+        <extracomment>message-box caption when the list is empty</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="179">
+        <source>Open files</source>
+        <extracomment>tooltip of the OPEN button</extracomment>
+        <translation>Abrir ficheiros</translation>
+    </message>
+    <message id="180">
+        <source>Snapshot</source>
+        <extracomment>tooltip of the SNAP button</extracomment>
+        <translation>Captura de imagem</translation>
+    </message>
+    <message id="181">
+        <source>Save as</source>
+        <extracomment>tooltip of the SAVE button</extracomment>
+        <translation>Guardar como</translation>
+    </message>
+    <message id="182">
+        <source>Del files</source>
+        <extracomment>tooltip of the DEL button</extracomment>
+        <translation>Eliminar ficheiros</translation>
+    </message>
+    <message id="183">
+        <source>Configuration</source>
+        <extracomment>tooltip of the Conf button</extracomment>
+        <translation>Configuração</translation>
+    </message>
+    <message id="184">
+        <source>Slower speed</source>
+        <extracomment>tooltip of the SLOW button</extracomment>
+        <translation>Mais lento</translation>
+    </message>
+    <message id="185">
+        <source>Stop</source>
+        <extracomment>tooltip of the STOP button</extracomment>
+        <translation>Parar</translation>
+    </message>
+    <message id="186">
+        <source>Faster speed</source>
+        <extracomment>tooltip of the FAST button</extracomment>
+        <translation>Mais rápido</translation>
+    </message>
+    <message id="187">
+        <source>Volume</source>
+        <extracomment>tooltip of the volume slider</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message id="188">
+        <source>Volume On/Off</source>
+        <extracomment>tooltip of the Vol button</extracomment>
+        <translation>Som ligado/desligado</translation>
+    </message>
+    <message id="189">
+        <source>Auto Play next file.</source>
+        <extracomment>tooltip of the Loop button</extracomment>
+        <translation>Reproduzir automaticamente o ficheiro seguinte.</translation>
+    </message>
+    <message id="190">
+        <source>Rotate 180</source>
+        <extracomment>tooltip of the FLIP button</extracomment>
+        <translation>Rodar 180°</translation>
+    </message>
+    <message id="191">
+        <source>Save GPS data to KML file</source>
+        <extracomment>tooltip of the KML button</extracomment>
+        <translation>Guardar dados GPS num ficheiro KML</translation>
+    </message>
+    <message id="192">
+        <source>Turn On/Off Map</source>
+        <extracomment>tooltip of the MAP button</extracomment>
+        <translation>Mostrar/ocultar mapa</translation>
+    </message>
+    <message id="193">
+        <source>Turn On/Off G-Sensor curve</source>
+        <extracomment>tooltip of the GSR button</extracomment>
+        <translation>Mostrar/ocultar curva do sensor G</translation>
+    </message>
+    <message id="194">
+        <source>Unlock files</source>
+        <extracomment>tooltip of the LOCK button</extracomment>
+        <translation>Desbloquear ficheiros</translation>
+    </message>
+    <message id="195">
+        <source>Close AP</source>
+        <extracomment>tooltip of the close button</extracomment>
+        <translation>Fechar aplicação</translation>
+    </message>
+    <message id="196">
+        <source>Max window</source>
+        <extracomment>tooltip of the maximise button</extracomment>
+        <translation>Maximizar janela</translation>
+    </message>
+    <message id="197">
+        <source>Min window</source>
+        <extracomment>tooltip of the minimise button</extracomment>
+        <translation>Minimizar janela</translation>
+    </message>
+    <message id="198">
+        <source>About</source>
+        <extracomment>tooltip of the help button</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="199">
+        <source>Change Speed Unit KPH/MPH.</source>
+        <extracomment>tooltip of the speed label</extracomment>
+        <translation>Alterar unidade de velocidade km/h / mph.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,247 @@
+// The INI reader and writer behind the settings file: matching rules, the integer reader, and writes
+// that touch only the one key they are asked to change.
+#include "settings/IniFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vemora {
+namespace {
+
+using namespace std::string_literals;
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+int CountEntries(const std::string& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        m_folder = m_dir.path().toStdString();
+        m_path = m_folder + "/Kalvo.ini";
+    }
+    QTemporaryDir m_dir;
+    std::string m_folder;
+    std::string m_path;
+};
+
+TEST(ParseProfileIntTest, ReadsLeadingSignedDecimalOrGivesDefault) {
+    struct Case {
+        const char* text;
+        int expected;
+    };
+    const Case cases[] = {
+        {"12", 12},
+        {"  -3", -3},
+        {"\t+7", 7},
+        {"0", 0},
+        {"12abc", 12},
+        {"abc", 99},
+        {"", 99},
+        {"-", 99},
+        {"+ 5", 99},
+        {"0x10", 0},
+        {"1.5", 1},
+        {"--2", 99},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ParseProfileInt(c.text, 99), c.expected) << '"' << c.text << '"';
+}
+
+TEST(TruncateUtf8Test, CutsAtCharacterBoundaries) {
+    EXPECT_EQ(TruncateUtf8("abcdef", 3), "abc");
+    EXPECT_EQ(TruncateUtf8("abc", 3), "abc");
+    EXPECT_EQ(TruncateUtf8("", 0), "");
+    // Three characters of two and three bytes each: never half a character.
+    EXPECT_EQ(TruncateUtf8("\xC3\xA9\xE6\x97\xA5\xC3\xA9", 2), "\xC3\xA9\xE6\x97\xA5");
+    EXPECT_EQ(TruncateUtf8("\xC3\xA9\xE6\x97\xA5", 1), "\xC3\xA9");
+}
+
+TEST_F(IniFileTest, MissingFileGivesDefaultsAndIsNotCreatedByReads) {
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "LANGID", "ENG", 63), "ENG");
+    EXPECT_EQ(ini.ReadInt("WINPOS", "RIGHT", 800), 800);
+    EXPECT_FALSE(std::filesystem::exists(m_path));
+}
+
+TEST_F(IniFileTest, MatchesSectionsAndKeysWithoutCaseAndTrimsBlanks) {
+    WriteBytes(m_path, "[ui]\n  langid =  GER  \nMap=1\n[WinPos]\nleft=-20\n");
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "LANGID", "ENG", 63), "GER");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 1);
+    EXPECT_EQ(ini.ReadInt("WINPOS", "LEFT", 0), -20);
+    // Keys belong to their own section only.
+    EXPECT_EQ(ini.ReadInt("WINPOS", "MAP", 5), 5);
+    EXPECT_EQ(ini.ReadInt("UI", "LEFT", 7), 7);
+}
+
+TEST_F(IniFileTest, FirstSectionAndFirstKeyWin) {
+    WriteBytes(m_path, "[UI]\nMAP=1\nMAP=0\n[UI]\nMAP_ENABLE=0\n");
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 9), 1);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP_ENABLE", 1), 1);
+}
+
+TEST_F(IniFileTest, ReadsTheFileAgainOnEveryCall) {
+    IniFile ini(m_path);
+    WriteBytes(m_path, "[UI]\nMAP=0\n");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 5), 0);
+    WriteBytes(m_path, "[UI]\nMAP=1\n");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 5), 1);
+    IniFile other(m_path);
+    ASSERT_TRUE(other.WriteInt("UI", "MAP", 7));
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 5), 7);
+}
+
+TEST_F(IniFileTest, LongValuesAreCutLikeAFixedBuffer) {
+    const std::string langId(70, 'A');
+    WriteBytes(m_path, "[UI]\nLANGID=" + langId + "\n");
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "LANGID", "ENG", 63), std::string(63, 'A'));
+    EXPECT_EQ(ini.ReadString("UI", "Missing", std::string(70, 'd'), 63), std::string(63, 'd'));
+}
+
+TEST_F(IniFileTest, WriteChangesOnlyThatLineAndKeepsEverythingElse) {
+    const std::string original = "; settings of the viewer\r\n"
+                                 "[UI]\r\n"
+                                 "LANGID=GER\r\n"
+                                 "# not a key line\r\n"
+                                 "Map = 0 ; old\r\n"
+                                 "Unknown=keep me\r\n"
+                                 "\r\n"
+                                 "[Other]\r\n"
+                                 "MAP=3\r\n";
+    WriteBytes(m_path, original);
+    IniFile ini(m_path);
+    ASSERT_TRUE(ini.WriteInt("ui", "MAP", 1));
+    std::string expected = original;
+    expected.replace(expected.find("Map = 0 ; old"), 13, "MAP=1");
+    EXPECT_EQ(ReadBytes(m_path), expected);
+    EXPECT_EQ(ini.ReadInt("Other", "MAP", 0), 3);
+}
+
+TEST_F(IniFileTest, NewKeyGoesAfterTheLastLineOfItsSection) {
+    WriteBytes(m_path, "[UI]\nLANGID=ENG\n\n[WINPOS]\nLEFT=5\n");
+    IniFile ini(m_path);
+    ASSERT_TRUE(ini.WriteInt("UI", "MAP", 1));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\nLANGID=ENG\nMAP=1\n\n[WINPOS]\nLEFT=5\n");
+}
+
+TEST_F(IniFileTest, NewSectionIsAppendedEvenWithoutAFinalNewline) {
+    WriteBytes(m_path, "[UI]\r\nLANGID=ENG");
+    IniFile ini(m_path);
+    ASSERT_TRUE(ini.WriteInt("WINPOS", "LEFT", -4));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\r\nLANGID=ENG\r\n[WINPOS]\r\nLEFT=-4\r\n");
+    ASSERT_TRUE(ini.WriteString("UI", "Folder", "/media/card"));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\r\nLANGID=ENG\r\nFolder=/media/card\r\n[WINPOS]\r\nLEFT=-4\r\n");
+}
+
+TEST_F(IniFileTest, FirstWriteCreatesTheFile) {
+    IniFile ini(m_path);
+    ASSERT_TRUE(ini.WriteString("UI", "LANGID", "JPN"));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\nLANGID=JPN\n");
+    EXPECT_EQ(CountEntries(m_folder), 1) << "no temporary file may be left behind";
+}
+
+TEST_F(IniFileTest, ValuesWithOuterBlanksOrQuotesSurviveARoundTrip) {
+    IniFile ini(m_path);
+    for (const std::string value : {"  /media/my card ", "\"quoted\"", "a\\b\\c", "x=y;z", "日本語"}) {
+        ASSERT_TRUE(ini.WriteString("UI", "Folder", value));
+        EXPECT_EQ(ini.ReadString("UI", "Folder", "", 1023), value);
+    }
+}
+
+TEST_F(IniFileTest, RefusesTextThatWouldBreakTheLineStructure) {
+    WriteBytes(m_path, "[UI]\nMAP=0\n");
+    IniFile ini(m_path);
+    EXPECT_FALSE(ini.WriteString("UI", "Folder", "/tmp/a\n[WINPOS]\nLEFT=9"));
+    EXPECT_FALSE(ini.WriteString("UI", "Folder", "a\rb"));
+    EXPECT_FALSE(ini.WriteString("UI", "A=B", "1"));
+    EXPECT_FALSE(ini.WriteString("U]I", "A", "1"));
+    EXPECT_FALSE(ini.WriteString("", "A", "1"));
+    EXPECT_FALSE(ini.WriteString("UI", "", "1"));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\nMAP=0\n");
+}
+
+TEST_F(IniFileTest, GarbageFileGivesDefaultsAndKeepsItsBytesOnWrite) {
+    std::string garbage = "\xEF\xBB\xBF\x01\x02[\xFF\xFE=\x00\x00\n=novalue\n[UI\n]]]\n"s;
+    garbage.push_back('\0');
+    garbage += std::string(1 << 20, 'x'); // one very long line without a final newline
+    WriteBytes(m_path, garbage);
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "LANGID", "ENG", 63), "ENG");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 0);
+    ASSERT_TRUE(ini.WriteInt("UI", "MAP", 1));
+    const std::string after = ReadBytes(m_path);
+    ASSERT_GT(after.size(), garbage.size());
+    EXPECT_EQ(after.substr(0, garbage.size()), garbage);
+    EXPECT_EQ(after.substr(garbage.size()), "\n[UI]\nMAP=1\n");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 1);
+}
+
+TEST_F(IniFileTest, OversizedFileIsNeitherReadNorOverwritten) {
+    const std::string big = "[UI]\nMAP=1\n" + std::string(IniFile::kMaxFileSize, ';');
+    WriteBytes(m_path, big);
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 0);
+    EXPECT_FALSE(ini.WriteInt("UI", "MAP", 0));
+    EXPECT_EQ(ReadBytes(m_path).size(), big.size());
+}
+
+TEST_F(IniFileTest, WriteIntoAnImpossibleFolderFailsCleanly) {
+    // The parent is a regular file: no one, not even root, can create files below it.
+    const std::string blocker = m_folder + "/not-a-folder";
+    WriteBytes(blocker, "x");
+    IniFile ini(blocker + "/Kalvo.ini");
+    EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
+    EXPECT_EQ(CountEntries(m_folder), 1);
+}
+
+TEST_F(IniFileTest, FolderInPlaceOfTheFileIsNotReplaced) {
+    std::filesystem::create_directory(m_path);
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
+    EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
+    EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+TEST_F(IniFileTest, WritesThroughASymbolicLinkToItsTarget) {
+    const std::string target = m_folder + "/real.ini";
+    WriteBytes(target, "[UI]\nMAP=0\n");
+    std::filesystem::create_symlink(target, m_path);
+    IniFile ini(m_path);
+    ASSERT_TRUE(ini.WriteInt("UI", "MAP", 1));
+    EXPECT_TRUE(std::filesystem::is_symlink(m_path));
+    EXPECT_EQ(ReadBytes(target), "[UI]\nMAP=1\n");
+}
+
+} // namespace
+} // namespace vemora
