@@ -2,13 +2,9 @@
 // order. The reader is chosen by name as the library's scan does: AVI for names ending in ".AVI"
 // (upper case), MP4/MOV for everything else.
 #include "platform/JsonWriter.h"
+#include "telemetry/AviParser.h"
 #include "telemetry/Mp4Parser.h"
 #include "tools/vemora/Commands.h"
-
-#if __has_include("telemetry/AviParser.h")
-#include "telemetry/AviParser.h"
-#define VEMORA_HAVE_AVI_READER 1
-#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -92,13 +88,9 @@ std::string ProbeOne(const std::string& path, bool avi, ContainerSummary& summar
     if (std::string problem = OpenProblem(path); !problem.empty())
         return problem;
     if (avi) {
-#ifdef VEMORA_HAVE_AVI_READER
         CDvrAviParser reader;
         reader.SetSummary(&summary);
         return reader.Parse(path) == 0 ? std::string() : "not a supported AVI recording";
-#else
-        return "AVI reader unavailable";
-#endif
     }
     CDvr3gpParser reader;
     reader.SetSummary(&summary);
