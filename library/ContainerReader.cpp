@@ -1,10 +1,7 @@
 #include "library/ContainerReader.h"
 
-#include "telemetry/Mp4Parser.h"
-#if __has_include("telemetry/AviParser.h")
 #include "telemetry/AviParser.h"
-#define VEMORA_HAVE_AVI_READER 1
-#endif
+#include "telemetry/Mp4Parser.h"
 
 namespace vemora {
 namespace {
@@ -29,11 +26,7 @@ ContainerReader DefaultContainerReader() {
     return [](const std::string& path, ContainerKind kind, ContainerSummary& summary) {
         if (kind == ContainerKind::Mp4)
             return ReadWith<CDvr3gpParser>(path, summary);
-#ifdef VEMORA_HAVE_AVI_READER
         return ReadWith<CDvrAviParser>(path, summary);
-#else
-        return false;
-#endif
     };
 }
 
