@@ -1,0 +1,122 @@
+// Runs the built `vemora track` and checks its JSON and exit codes.
+#include "TelemetryTestBytes.h"
+#include "platform/JsonWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+using namespace vemora;
+using namespace vemora::testbytes;
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+ToolRun RunVemora(const std::string& args) {
+    std::string command = std::string(VEMORA_BINARY_DIR "/vemora ") + args + " 2>/dev/null";
+    ToolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) {
+        ADD_FAILURE() << "cannot run " << command;
+        return run;
+    }
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string Quote(const std::string& path) {
+    return "'" + path + "'";
+}
+
+std::string Num(double v) {
+    JsonWriter w;
+    w.Double(v);
+    return w.Text();
+}
+
+ByteVec AviWithTelemetry() {
+    Gps0 a;
+    a.lat = -2503.1234;
+    a.speed = 57;
+    a.heading = 10;
+    a.reserved = 12;
+    Gps0 b;
+    b.flags = 0;
+    b.dt = {0, 0, 0, 0, 0, 0};
+    ByteVec gps;
+    Append(gps, Gps0Record(a));
+    Append(gps, Gps0Record(b));
+    AviSpec spec;
+    spec.beforeMovi = Chunk("gpsa", ByteVec{2, 0, 0, 0});
+    Append(spec.beforeMovi, Chunk("gps0", gps));
+    Append(spec.beforeMovi, Chunk("gsen", Samples({{1, -2, 0x0140}})));
+    return AviImage(spec);
+}
+
+} // namespace
+
+TEST(TrackCommand, AviRecordingAsJson) {
+    ScratchDir dir;
+    ToolRun run = RunVemora("track " + Quote(dir.Write("REC0001.AVI", AviWithTelemetry())));
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    // NMEA values as stored, shown in degrees; the time as recorded.
+    EXPECT_EQ(run.out.rfind(std::string(R"({"format":0,"gps_rate":)") + Num(2.0) +
+                                R"(,"points":[{"valid":true,"lat":)",
+                            0),
+              0u)
+        << run.out;
+    EXPECT_NE(run.out.find(R"("speed_kmh":57,"heading_deg":20,"time":"2024-05-17 10:20:30","reserved":12})"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(R"("time":null,"reserved":0}],"samples":[[1,-2,320]]})"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(R"("lat":-25.05205)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(R"("lon":121.50205)"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.back(), '\n');
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1); // one line, nothing else on stdout
+}
+
+TEST(TrackCommand, ExitCodes) {
+    ScratchDir dir;
+    struct Case {
+        const char* what;
+        std::string args;
+        int exitCode;
+    } cases[] = {
+        {"usage: no file", "track", 2},
+        {"usage: two files", "track a b", 2},
+        {"missing file", "track " + Quote(dir.Path() + "/NONE.AVI"), 1},
+        {"not a recording", "track " + Quote(dir.Write("JUNK.MP4", ByteVec(64, 7))), 1},
+        // Only an upper-case ".AVI" selects the AVI reader; the MP4 reader rejects RIFF data.
+        {"lower-case .avi goes to the MP4 reader",
+         "track " + Quote(dir.Write("REC0002.avi", AviWithTelemetry())), 1},
+    };
+    for (const auto& c : cases) {
+        ToolRun run = RunVemora(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.what;
+        EXPECT_TRUE(run.out.empty()) << c.what << ": " << run.out;
+    }
+}
+
+TEST(TrackCommand, UnreadableTelemetryGivesEmptyArrays) {
+    ScratchDir dir;
+    AviSpec spec;
+    // A "gps0" chunk claiming more than the file holds: the reader accepts the recording, the
+    // loader finds nothing it can read.
+    AppendText(spec.beforeMovi, "gps0");
+    AppendLE32(spec.beforeMovi, 0x00100000);
+    ToolRun run = RunVemora("track " + Quote(dir.Write("REC0003.AVI", AviImage(spec))));
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              std::string(R"({"format":0,"gps_rate":)") + Num(1.0) + R"(,"points":[],"samples":[]})" + "\n");
+}
