@@ -44,6 +44,7 @@ void CRecordingLibrary::ClearViews() {
 
 void CRecordingLibrary::ClearLibrary() {
     ClearRecords();
+    m_bCancelScan.store(false);
     ClearViews();
     if (m_onCleared)
         m_onCleared();

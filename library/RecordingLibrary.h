@@ -61,11 +61,13 @@ public:
     // worker thread while nothing else uses the library; afterwards call BuildTables on the
     // views' thread.
     bool ScanSource(const std::string& folder, const std::string& fileName);
-    // May be called from any thread; the running (or next) scan ends at its next entry.
+    // May be called from any thread: the running scan, or the next one, ends at its next entry
+    // and leaves the library empty. Scans keep ending so until ClearLibrary.
     void RequestScanCancel() { m_bCancelScan.store(true); }
 
-    // Forgets all recordings, empties the track and both views, and has the owner empty the
-    // G-sensor curve. Views' thread only.
+    // Forgets all recordings, empties the track and both views, has the owner empty the G-sensor
+    // curve and withdraws a scan cancel request. Views' thread only; the desktop program calls it
+    // before it starts the scan worker.
     void ClearLibrary();
 
     // Depth-first walk below root; see FolderWalker.h.

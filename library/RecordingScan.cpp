@@ -36,7 +36,6 @@ bool IsRegularFile(const std::string& path) {
 
 bool CRecordingLibrary::ScanSource(const std::string& folder, const std::string& fileName) {
     ClearRecords();
-    m_bCancelScan.store(false);
     bool found;
     if (fileName.empty()) {
         WalkResult result = WalkFolderTree(
