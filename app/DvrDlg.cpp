@@ -49,7 +49,8 @@ bool DumpLogRequested() {
 
 } // namespace
 
-CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     if (!dialogs) {
         m_ownDialogs = std::make_unique<QtUserDialogs>();
         dialogs = m_ownDialogs.get();
@@ -154,7 +155,8 @@ void CDvrDlg::CreateControls() {
         view->setObjectName(QStringLiteral("list%1").arg(id));
         view->setRootIsDecorated(false);
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
-        view->setStyleSheet(QStringLiteral("QTreeView { background: rgb(20,20,22); color: rgb(220,220,220); }"));
+        view->setStyleSheet(
+            QStringLiteral("QTreeView { background: rgb(20,20,22); color: rgb(220,220,220); }"));
         m_controls[id] = view;
         return view;
     };
@@ -167,7 +169,9 @@ QWidget* CDvrDlg::Control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-CGdipButton* CDvrDlg::Button(int id) const { return qobject_cast<CGdipButton*>(Control(id)); }
+CGdipButton* CDvrDlg::Button(int id) const {
+    return qobject_cast<CGdipButton*>(Control(id));
+}
 
 void CDvrDlg::WarnPlayerMissing() {
     auto& s = SettingsFile::Instance();
@@ -228,11 +232,11 @@ void CDvrDlg::OnInitDialog() {
 
 void CDvrDlg::SetTooltipTexts() {
     static const std::pair<int, int> kTooltips[] = {
-        {IDC_OPEN, 179},  {IDC_SAVE, 181},     {IDC_SNAP, 180},     {IDC_DEL, 182},      {IDC_CONF, 183},
-        {IDC_PLAY, 134},  {IDC_STOP, 185},     {IDC_FAST, 186},     {IDC_SLOW, 184},     {IDC_LOOP, 189},
-        {IDC_FLIP, 190},  {IDC_KML, 191},      {IDC_MAP, 192},      {IDC_GSR, 193},      {IDC_LOCK, 194},
-        {IDC_CLOSE, 195}, {IDC_MAXIMIZE, 196}, {IDC_MINIMIZE, 197}, {IDC_ABOUT, 198},    {IDC_VOL, 188},
-        {IDC_SIZE_S, 137}, {IDC_SIZE_M, 138},  {IDC_SIZE_L, 139},   {IDC_VOLUME, 187},   {IDC_SPEED, 199},
+        {IDC_OPEN, 179},   {IDC_SAVE, 181},     {IDC_SNAP, 180},     {IDC_DEL, 182},    {IDC_CONF, 183},
+        {IDC_PLAY, 134},   {IDC_STOP, 185},     {IDC_FAST, 186},     {IDC_SLOW, 184},   {IDC_LOOP, 189},
+        {IDC_FLIP, 190},   {IDC_KML, 191},      {IDC_MAP, 192},      {IDC_GSR, 193},    {IDC_LOCK, 194},
+        {IDC_CLOSE, 195},  {IDC_MAXIMIZE, 196}, {IDC_MINIMIZE, 197}, {IDC_ABOUT, 198},  {IDC_VOL, 188},
+        {IDC_SIZE_S, 137}, {IDC_SIZE_M, 138},   {IDC_SIZE_L, 139},   {IDC_VOLUME, 187}, {IDC_SPEED, 199},
     };
     auto& settings = SettingsFile::Instance();
     for (auto [id, stringId] : kTooltips)
@@ -285,32 +289,19 @@ void CDvrDlg::SetFixedWindowRect(const QRect& r) {
 
 const std::map<int, CDvrDlg::CommandHandler>& CDvrDlg::CommandTable() {
     static const std::map<int, CommandHandler> table = {
-        {IDC_OPEN, &CDvrDlg::OnOpen},
-        {IDC_SAVE, &CDvrDlg::OnSave},
-        {IDC_SNAP, &CDvrDlg::OnSnap},
-        {IDC_DEL, &CDvrDlg::OnDelete},
-        {IDC_CONF, &CDvrDlg::OnConfig},
-        {IDC_PLAY, &CDvrDlg::OnPlay},
-        {IDC_STOP, &CDvrDlg::OnStopCommand},
-        {IDC_FAST, &CDvrDlg::OnFaster},
-        {IDC_SLOW, &CDvrDlg::OnSlower},
-        {IDC_LOOP, &CDvrDlg::OnLoop},
-        {IDC_FLIP, &CDvrDlg::OnFlip},
-        {IDC_KML, &CDvrDlg::OnKml},
-        {IDC_MAP, &CDvrDlg::OnMapToggle},
-        {IDC_GSR, &CDvrDlg::OnGSensorToggle},
-        {IDC_LOCK, &CDvrDlg::OnLock},
-        {IDC_CLOSE, &CDvrDlg::OnCloseButton},
-        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},
-        {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
-        {IDC_ABOUT, &CDvrDlg::OnAbout},
-        {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
-        {IDC_VOL, &CDvrDlg::OnVolumeButton},
-        {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},
-        {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},
-        {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},
-        {IDCANCEL, &CDvrDlg::OnCancel},
-        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored},
+        {IDC_OPEN, &CDvrDlg::OnOpen},          {IDC_SAVE, &CDvrDlg::OnSave},
+        {IDC_SNAP, &CDvrDlg::OnSnap},          {IDC_DEL, &CDvrDlg::OnDelete},
+        {IDC_CONF, &CDvrDlg::OnConfig},        {IDC_PLAY, &CDvrDlg::OnPlay},
+        {IDC_STOP, &CDvrDlg::OnStopCommand},   {IDC_FAST, &CDvrDlg::OnFaster},
+        {IDC_SLOW, &CDvrDlg::OnSlower},        {IDC_LOOP, &CDvrDlg::OnLoop},
+        {IDC_FLIP, &CDvrDlg::OnFlip},          {IDC_KML, &CDvrDlg::OnKml},
+        {IDC_MAP, &CDvrDlg::OnMapToggle},      {IDC_GSR, &CDvrDlg::OnGSensorToggle},
+        {IDC_LOCK, &CDvrDlg::OnLock},          {IDC_CLOSE, &CDvrDlg::OnCloseButton},
+        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},  {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
+        {IDC_ABOUT, &CDvrDlg::OnAbout},        {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
+        {IDC_VOL, &CDvrDlg::OnVolumeButton},   {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},
+        {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},  {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},
+        {IDCANCEL, &CDvrDlg::OnCancel},        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored},
         {IDC_REAR_VIDEO, &CDvrDlg::OnIgnored},
     };
     return table;
@@ -394,7 +385,9 @@ void CDvrDlg::OnVolumeButton() {
         m_frontPlayer.SetMute(vol->AltShown() ? 1 : 0);
 }
 
-void CDvrDlg::OnAbout() { m_pDialogs->About(this); }
+void CDvrDlg::OnAbout() {
+    m_pDialogs->About(this);
+}
 
 void CDvrDlg::OnMaximize() {
     if (m_bMaximized) {
@@ -425,11 +418,13 @@ void CDvrDlg::OnSizeSmall() {
 
 void CDvrDlg::OnSizeMedium() {
     QRect m = MonitorRect();
-    SetFixedWindowRect(QRect(m.left() + m.width() / 8, m.top() + m.height() / 8, std::max(m.width() * 4 / 5, 800),
-                             std::max(m.height() * 4 / 5, 560)));
+    SetFixedWindowRect(QRect(m.left() + m.width() / 8, m.top() + m.height() / 8,
+                             std::max(m.width() * 4 / 5, 800), std::max(m.height() * 4 / 5, 560)));
 }
 
-void CDvrDlg::OnSizeLarge() { SetFixedWindowRect(MonitorRect()); }
+void CDvrDlg::OnSizeLarge() {
+    SetFixedWindowRect(MonitorRect());
+}
 
 // Cancel (IDCANCEL) leaves the window open: it only stops the front player and saves the position.
 void CDvrDlg::OnCancel() {
@@ -439,7 +434,9 @@ void CDvrDlg::OnCancel() {
     SaveWindowPosition();
 }
 
-void CDvrDlg::OnCloseButton() { CloseWindow(false); }
+void CDvrDlg::OnCloseButton() {
+    CloseWindow(false);
+}
 
 void CDvrDlg::CloseWindow(bool fromCloseMessage) {
     Diag(" --->> CDvrDlg::OnClose ++++ \n");
@@ -500,22 +497,30 @@ void CDvrDlg::ShowAppMessage(int stringId) {
     m_pDialogs->MessageBox(this, text, m_strTitle, UserDialogs::Ok);
 }
 
-void CDvrDlg::OnPlayerError(qint64 wParam) { ShowAppMessage(wParam == 1 ? 102 : 0); }
+void CDvrDlg::OnPlayerError(qint64 wParam) {
+    ShowAppMessage(wParam == 1 ? 102 : 0);
+}
 
-void CDvrDlg::OnLanguageChanged(qint64) { SetTooltipTexts(); }
+void CDvrDlg::OnLanguageChanged(qint64) {
+    SetTooltipTexts();
+}
 
 void CDvrDlg::OnToggleFullScreen(qint64) {
     // Full screen needs a recording on display; with none loaded the toggle ends here.
     m_ptCursor = QCursor::pos();
 }
 
-void CDvrDlg::OnShowControlsMessage(qint64) { ShowControls(true); }
+void CDvrDlg::OnShowControlsMessage(qint64) {
+    ShowControls(true);
+}
 
 void CDvrDlg::OnPlayerState(qint64 wParam) {
     auto* play = Button(IDC_PLAY);
     switch (wParam) {
     case 1:
-    case 4: play->SetAltShown(false); break;
+    case 4:
+        play->SetAltShown(false);
+        break;
     case 2:
     case 3:
         play->SetAltShown(true);
@@ -524,7 +529,8 @@ void CDvrDlg::OnPlayerState(qint64 wParam) {
         if (m_frontPlayer.IsLoaded())
             m_frontPlayer.SetMute(Button(IDC_VOL)->AltShown() ? 1 : 0);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -599,6 +605,8 @@ void CDvrDlg::resizeEvent(QResizeEvent* e) {
 
 // Rounded corners, the top-left one rounded further.
 void CDvrDlg::UpdateWindowShape(int cx, int cy) {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return; // that platform has no window shapes
     if (m_bFullScreen) {
         setMask(QRegion(0, 0, cx, cy));
         return;
@@ -627,7 +635,9 @@ void CDvrDlg::LayoutControls(int W, int H) {
         if (QWidget* c = Control(id))
             c->setGeometry(x, y, w, h);
     };
-    auto placeRect = [](QWidget* c, int l, int t, int r, int b) { c->setGeometry(l, t, std::max(0, r - l), std::max(0, b - t)); };
+    auto placeRect = [](QWidget* c, int l, int t, int r, int b) {
+        c->setGeometry(l, t, std::max(0, r - l), std::max(0, b - t));
+    };
 
     place(IDC_CLOSE, W - 32, 2, 25, 25);
     place(IDC_MAXIMIZE, W - 59, 2, 25, 25);
@@ -726,11 +736,12 @@ void CDvrDlg::FitVideoPanes() {
 }
 
 void CDvrDlg::ShowControls(bool show) {
-    static const int kIds[] = {IDC_PLAY,  IDC_STOP, IDC_SLOW,    IDC_FAST,     IDC_DEL,      IDC_SAVE,
-                               IDC_SNAP,  IDC_OPEN, IDC_LOOP,    IDC_KML,      IDC_MAP,      IDC_GSR,
-                               IDC_LOCK,  IDC_SEEK, IDC_VOLUME,  IDC_GPS,      IDC_CLOSE,    IDC_MAXIMIZE,
-                               IDC_MINIMIZE, IDC_ABOUT, IDC_VOL, IDC_LOGO,     IDC_GROUP_LIST, IDC_FILE_LIST,
-                               IDC_SPEED, IDC_SIZE_S, IDC_SIZE_M, IDC_SIZE_L, IDC_RATE_LABEL};
+    static const int kIds[] = {IDC_PLAY,   IDC_STOP,   IDC_SLOW,       IDC_FAST,      IDC_DEL,
+                               IDC_SAVE,   IDC_SNAP,   IDC_OPEN,       IDC_LOOP,      IDC_KML,
+                               IDC_MAP,    IDC_GSR,    IDC_LOCK,       IDC_SEEK,      IDC_VOLUME,
+                               IDC_GPS,    IDC_CLOSE,  IDC_MAXIMIZE,   IDC_MINIMIZE,  IDC_ABOUT,
+                               IDC_VOL,    IDC_LOGO,   IDC_GROUP_LIST, IDC_FILE_LIST, IDC_SPEED,
+                               IDC_SIZE_S, IDC_SIZE_M, IDC_SIZE_L,     IDC_RATE_LABEL};
     m_pGSensor->setVisible(show && m_bGSensorEnabled);
     for (int id : kIds)
         if (QWidget* w = Control(id))

@@ -12,15 +12,25 @@ UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& te
     box.setWindowTitle(caption);
     box.setText(text);
     switch (buttons) {
-    case Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return AnswerYes;
-    case QMessageBox::No: return AnswerNo;
-    case QMessageBox::Cancel: return AnswerCancel;
-    default: return AnswerOk;
+    case QMessageBox::Yes:
+        return AnswerYes;
+    case QMessageBox::No:
+        return AnswerNo;
+    case QMessageBox::Cancel:
+        return AnswerCancel;
+    default:
+        return AnswerOk;
     }
 }
 

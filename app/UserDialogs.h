@@ -14,7 +14,8 @@ public:
     enum Answer { AnswerOk, AnswerCancel, AnswerYes, AnswerNo };
 
     virtual ~UserDialogs() = default;
-    virtual Answer MessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons) = 0;
+    virtual Answer MessageBox(QWidget* parent, const QString& text, const QString& caption,
+                              Buttons buttons) = 0;
     // Runs the About dialog modally.
     virtual void About(QWidget* parent) = 0;
 };

@@ -175,11 +175,16 @@ void VlcApi::SetRate(float value) {
 
 const char* VlcApi::LevelName(int level) {
     switch (level) {
-    case 0: return "DEBUG";
-    case 2: return "NOTICE";
-    case 3: return "WARNING";
-    case 4: return "ERROR";
-    default: return "UNKNOWN";
+    case 0:
+        return "DEBUG";
+    case 2:
+        return "NOTICE";
+    case 3:
+        return "WARNING";
+    case 4:
+        return "ERROR";
+    default:
+        return "UNKNOWN";
     }
 }
 

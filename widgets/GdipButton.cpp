@@ -5,7 +5,8 @@
 
 namespace vemora {
 
-CGdipButton::CGdipButton(int id, const QString& caption, QWidget* parent) : QAbstractButton(parent), m_nId(id) {
+CGdipButton::CGdipButton(int id, const QString& caption, QWidget* parent)
+    : QAbstractButton(parent), m_nId(id) {
     setText(caption);
     setObjectName(QStringLiteral("button%1").arg(id));
     setFocusPolicy(Qt::NoFocus);

@@ -20,9 +20,14 @@ void CPngStatic::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), QColor(5, 5, 5));
     switch (m_kind) {
-    case Kind::Logo: PaintLogo(p); break;
-    case Kind::GpsIndicator: PaintGps(p); break;
-    case Kind::Banner: break;
+    case Kind::Logo:
+        PaintLogo(p);
+        break;
+    case Kind::GpsIndicator:
+        PaintGps(p);
+        break;
+    case Kind::Banner:
+        break;
     }
 }
 

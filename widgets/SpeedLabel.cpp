@@ -26,7 +26,9 @@ QString CSpeedLabelStatic::Text() const {
     return QStringLiteral("%1 Km/h").arg(m_nSpeedKmh);
 }
 
-void CSpeedLabelStatic::mouseDoubleClickEvent(QMouseEvent*) { ToggleUnit(); }
+void CSpeedLabelStatic::mouseDoubleClickEvent(QMouseEvent*) {
+    ToggleUnit();
+}
 
 void CSpeedLabelStatic::paintEvent(QPaintEvent*) {
     QPainter p(this);

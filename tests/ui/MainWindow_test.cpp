@@ -1,0 +1,267 @@
+// The main window under the offscreen platform: its controls, commands, posted messages, the
+// Escape and Cancel paths and the saved window position. libVLC is made unloadable on purpose
+// so that the missing-player path is exercised and no video output is needed.
+
+#include "app/ControlIds.h"
+#include "app/CustomMessages.h"
+#include "app/DvrDlg.h"
+#include "app/UserDialogs.h"
+#include "settings/SettingsFile.h"
+#include "widgets/GdipButton.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace vemora;
+
+namespace {
+
+struct RecordedBox {
+    QString text, caption;
+};
+
+class RecordingDialogs : public UserDialogs {
+public:
+    Answer MessageBox(QWidget*, const QString& text, const QString& caption, Buttons) override {
+        boxes.push_back({text, caption});
+        return AnswerOk;
+    }
+    void About(QWidget*) override { ++abouts; }
+    std::vector<RecordedBox> boxes;
+    int abouts = 0;
+};
+
+std::string ReadSettings() {
+    std::ifstream in(SettingsFile::Instance().m_strPath);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteSettings(const std::string& text) {
+    std::ofstream out(SettingsFile::Instance().m_strPath, std::ios::trunc);
+    out << text;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("VEMORA_LIBVLC", "/nonexistent/libvlc.so.5");
+        SettingsFile::Instance().SetLanguage(0);
+    }
+    void TearDown() override {
+        dlg.reset();
+        std::remove(SettingsFile::Instance().m_strPath.c_str());
+    }
+    CDvrDlg& Open() {
+        dlg = std::make_unique<CDvrDlg>(&dialogs);
+        dlg->OnInitDialog();
+        dlg->show();
+        QCoreApplication::processEvents();
+        return *dlg;
+    }
+    void Post(int message, qint64 wParam) {
+        PostUserMessage(dlg.get(), message, wParam);
+        QCoreApplication::processEvents();
+    }
+    RecordingDialogs dialogs;
+    std::unique_ptr<CDvrDlg> dlg;
+};
+
+TEST_F(MainWindowTest, MissingVideoLibraryWarnsOncePerPlayerAndCommandsStayHarmless) {
+    CDvrDlg& w = Open();
+    EXPECT_FALSE(w.FrontPlayer().IsLoaded());
+    EXPECT_FALSE(w.RearPlayer().IsLoaded());
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    for (const auto& box : dialogs.boxes) {
+        EXPECT_EQ(box.text,
+                  QStringLiteral("Loading video component failed. Please reinstall this program again."));
+        EXPECT_EQ(box.caption, QStringLiteral("Warning"));
+    }
+    for (int id : std::initializer_list<int>{IDC_PLAY, IDC_STOP, IDC_FAST, IDC_SLOW, IDC_FLIP, IDC_VOL,
+                                             IDC_FRONT_VIDEO, 9999})
+        w.OnCommand(id);
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(MainWindowTest, EveryControlExistsAndTheHiddenOnesAreDisabled) {
+    CDvrDlg& w = Open();
+    const int ids[] = {IDC_OPEN,          IDC_SAVE,        IDC_SNAP,       IDC_DEL,
+                       IDC_CONF,          IDC_PLAY,        IDC_STOP,       IDC_FAST,
+                       IDC_SLOW,          IDC_LOOP,        IDC_FLIP,       IDC_KML,
+                       IDC_MAP,           IDC_GSR,         IDC_LOCK,       IDC_CLOSE,
+                       IDC_MAXIMIZE,      IDC_MINIMIZE,    IDC_ABOUT,      IDC_VOL,
+                       IDC_SIZE_S,        IDC_SIZE_M,      IDC_SIZE_L,     IDC_SEEK,
+                       IDC_VOLUME,        IDC_FRONT_VIDEO, IDC_REAR_VIDEO, IDC_FRONT_VIDEO_BG,
+                       IDC_REAR_VIDEO_BG, IDC_GSENSOR,     IDC_GPS,        IDC_LOGO,
+                       IDC_BANNER,        IDC_COMPASS,     IDC_SPEED,      IDC_RATE_LABEL,
+                       IDC_GROUP_LIST,    IDC_FILE_LIST};
+    for (int id : ids)
+        EXPECT_NE(w.Control(id), nullptr) << "control " << id;
+    for (int id : {IDC_CONF, IDC_DEL, IDC_LOCK}) {
+        EXPECT_FALSE(w.Control(id)->isVisible()) << id;
+        EXPECT_FALSE(w.Control(id)->isEnabled()) << id;
+    }
+    EXPECT_FALSE(w.Control(IDC_ABOUT)->isVisible());
+    EXPECT_FALSE(w.Control(IDC_COMPASS)->isVisible());
+    EXPECT_FALSE(w.Control(IDC_RATE_LABEL)->isVisible());
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Vemora Viewer"));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
+    EXPECT_EQ(w.Control(IDC_CLOSE)->toolTip(), QStringLiteral("Close AP"));
+}
+
+TEST_F(MainWindowTest, LayoutPlacesTitleButtonsAndRightColumn) {
+    CDvrDlg& w = Open();
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.Control(IDC_CLOSE)->geometry(), QRect(1000 - 32, 2, 25, 25));
+    EXPECT_EQ(w.Control(IDC_SIZE_S)->geometry(), QRect(1000 - 199, 11, 16, 16));
+    // c = 240: the right column starts at 1000 - 5 - 240 = 755.
+    EXPECT_EQ(w.MapWindow()->geometry().left(), 755);
+    EXPECT_EQ(w.Control(IDC_PLAY)->geometry(), QRect(302, 700 - 56, 48, 48));
+    EXPECT_EQ(w.Control(IDC_FAST)->geometry().left(), 351);
+}
+
+TEST_F(MainWindowTest, MapButtonMovesTheFileListUpAndWritesTheSwitch) {
+    CDvrDlg& w = Open();
+    w.resize(1000, 700);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.MapEnabled());
+    w.OnCommand(IDC_MAP);
+    EXPECT_FALSE(w.MapEnabled());
+    EXPECT_EQ(w.Control(IDC_FILE_LIST)->geometry().top(), 48);
+    EXPECT_EQ(w.Control(IDC_FILE_LIST)->geometry().bottom() + 1, 700 - 64);
+    EXPECT_NE(ReadSettings().find("MAP_ENABLE=0"), std::string::npos);
+    w.OnCommand(IDC_GSR);
+    EXPECT_FALSE(w.GSensorEnabled());
+    EXPECT_NE(ReadSettings().find("GSNR_ENABLE=0"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, PanelSwitchesAreReadAtStart) {
+    WriteSettings("[UI]\nMAP_ENABLE=0\nGSNR_ENABLE=7\n");
+    CDvrDlg& w = Open();
+    EXPECT_FALSE(w.MapEnabled());
+    EXPECT_TRUE(w.GSensorEnabled());
+    EXPECT_TRUE(w.Control(IDC_GSENSOR)->isVisible());
+}
+
+TEST_F(MainWindowTest, EscapeIsSwallowedAndCancelSavesWithoutClosing) {
+    CDvrDlg& w = Open();
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(ReadSettings().find("[WINPOS]"), std::string::npos);
+
+    w.OnCommand(IDCANCEL);
+    EXPECT_TRUE(w.isVisible());
+    std::string saved = ReadSettings();
+    size_t left = saved.find("LEFT="), top = saved.find("TOP="), right = saved.find("RIGHT="),
+           bottom = saved.find("BOTTOM=");
+    ASSERT_NE(bottom, std::string::npos);
+    EXPECT_LT(left, top);
+    EXPECT_LT(top, right);
+    EXPECT_LT(right, bottom);
+}
+
+TEST_F(MainWindowTest, CloseButtonSavesTheRectangleAndEndsTheLoop) {
+    CDvrDlg& w = Open();
+    w.setGeometry(30, 40, 900, 600);
+    QCoreApplication::processEvents();
+    int exitCode = -1;
+    QTimer::singleShot(0, &w, [&] { w.Button(IDC_CLOSE)->click(); });
+    QTimer::singleShot(5000, [&] { QCoreApplication::exit(99); });
+    exitCode = QCoreApplication::exec();
+    EXPECT_EQ(exitCode, 0);
+    std::string saved = ReadSettings();
+    EXPECT_NE(saved.find("LEFT=30"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("TOP=40"), std::string::npos);
+    EXPECT_NE(saved.find("RIGHT=930"), std::string::npos);
+    EXPECT_NE(saved.find("BOTTOM=640"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, SavedRectangleIsRestoredWithinTheScreen) {
+    WriteSettings("[WINPOS]\nLEFT=-50\nTOP=20\nRIGHT=250\nBOTTOM=300\n");
+    CDvrDlg& w = Open();
+    EXPECT_EQ(w.geometry().size(), QSize(800, 560));
+    EXPECT_EQ(w.geometry().left(), 0);
+    EXPECT_EQ(w.geometry().top(), 20);
+}
+
+TEST_F(MainWindowTest, PostedMessagesReachTheirHandlers) {
+    CDvrDlg& w = Open();
+    dialogs.boxes.clear();
+
+    Post(UM_PLAYER_ERROR, 1);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Media player encountered a error."));
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Vemora Viewer"));
+    Post(UM_PLAYER_ERROR, 2);
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_TRUE(dialogs.boxes[1].text.isEmpty());
+
+    Post(UM_PLAYER_STATE, 3);
+    EXPECT_TRUE(w.Button(IDC_PLAY)->AltShown());
+    Post(UM_PLAYER_STATE, 9); // outside 1..4: ignored
+    EXPECT_TRUE(w.Button(IDC_PLAY)->AltShown());
+    Post(UM_PLAYER_STATE, 4);
+    EXPECT_FALSE(w.Button(IDC_PLAY)->AltShown());
+
+    static_cast<QSlider*>(w.Control(IDC_VOLUME))->setValue(30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.VolumePos(), 30);
+
+    for (auto [stored, expected] :
+         {std::pair{"5", 1}, std::pair{"-3", 0}, std::pair{"1", 1}, std::pair{"x", 0}}) {
+        WriteSettings(std::string("[UI]\nMAP=") + stored + "\n");
+        Post(UM_MAP_CHANGED, 0);
+        EXPECT_EQ(w.MapType(), expected) << stored;
+    }
+
+    // Messages without a handler of their own are accepted and change nothing.
+    for (int m : {UM_UNUSED_C03, UM_REAR_END_REACHED, UM_PLAYER_TIME, UM_END_REACHED})
+        Post(m, 1);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(dialogs.boxes.size(), 2u);
+}
+
+TEST_F(MainWindowTest, LanguageChangeRetitlesTooltips) {
+    CDvrDlg& w = Open();
+    ASSERT_EQ(w.Control(IDC_STOP)->toolTip(), QStringLiteral("Stop"));
+    ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7)); // Deutsch
+    Post(UM_LANGUAGE_CHANGED, 7);
+    EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), SettingsFile::Instance().LoadUiString(179));
+    EXPECT_NE(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
+}
+
+TEST_F(MainWindowTest, RateStepsShowTheLabelOnlyAwayFromNormalSpeed) {
+    CDvrDlg& w = Open();
+    w.OnCommand(IDC_FAST);
+    EXPECT_TRUE(w.Control(IDC_RATE_LABEL)->isVisible());
+    w.OnCommand(IDC_SLOW);
+    EXPECT_FALSE(w.Control(IDC_RATE_LABEL)->isVisible());
+    for (int i = 0; i < 30; ++i)
+        w.OnCommand(IDC_SLOW); // pinned at the slowest rate, never out of the table
+    EXPECT_TRUE(w.Control(IDC_RATE_LABEL)->isVisible());
+}
+
+TEST_F(MainWindowTest, LoopTogglesAutoPlayAndAboutRunsTheDialog) {
+    CDvrDlg& w = Open();
+    EXPECT_TRUE(w.AutoPlayNext());
+    w.OnCommand(IDC_LOOP);
+    EXPECT_FALSE(w.AutoPlayNext());
+    w.OnCommand(IDC_ABOUT);
+    w.OnCommand(IDM_ABOUTBOX);
+    EXPECT_EQ(dialogs.abouts, 2);
+}
+
+} // namespace
