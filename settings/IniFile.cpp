@@ -98,7 +98,8 @@ enum class ReadResult { Ok, Missing, Failed };
 // Reads the whole file. A missing file is not an error for writers (it will be created).
 ReadResult ReadWholeFile(const std::string& path, std::string& out) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe put in place of the file cannot stall the program.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     struct stat st {};

@@ -146,7 +146,7 @@
     <message id="129">
         <source>Are you sure to delete the checked files?</source>
         <extracomment>delete confirmation</extracomment>
-        <translation>Voulez-vous vraiment supprimer les fichiers cochés ?</translation>
+        <translation>Voulez-vous vraiment supprimer les fichiers cochés&#xa0;?</translation>
     </message>
     <message id="130">
         <source>Select a folder</source>
@@ -206,7 +206,7 @@
     <message id="141">
         <source>File &quot;%s&quot; is already exist. Are you sure to overwrite it?</source>
         <extracomment>overwrite confirmation</extracomment>
-        <translation>Le fichier « %s » existe déjà. Voulez-vous vraiment le remplacer ?</translation>
+        <translation>Le fichier «&#xa0;%s&#xa0;» existe déjà. Voulez-vous vraiment le remplacer&#xa0;?</translation>
     </message>
     <message id="142">
         <source>Restore window</source>

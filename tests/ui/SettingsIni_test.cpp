@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace vemora {
 namespace {
@@ -231,6 +232,13 @@ TEST_F(IniFileTest, FolderInPlaceOfTheFileIsNotReplaced) {
     EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
     EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
     EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+TEST_F(IniFileTest, PipeInPlaceOfTheFileDoesNotBlock) {
+    ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
+    EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
 }
 
 TEST_F(IniFileTest, WritesThroughASymbolicLinkToItsTarget) {
