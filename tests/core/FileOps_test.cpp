@@ -205,6 +205,18 @@ TEST_F(FileOpsFixture, BothMarksGoWithOneUnlockAndGroupMarksFollowTheFiles) {
     EXPECT_EQ(groups.rows[0].lockImage, kEventLock | kManualLock);
 }
 
+TEST(FileCopyHelpers, AFailedCopyLeavesTheDestinationAlone) {
+    TempTree tree;
+    tree.AddFolder("unreadable-source");
+    std::string destination = tree.AddFile("out/AAAA0001.MP4", "previous copy");
+    std::string error;
+    // Reading a folder fails after the temporary file was made.
+    EXPECT_FALSE(CopyFileReplacing(tree.Root() + "unreadable-source", destination, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadAll(destination), "previous copy");
+    EXPECT_EQ(std::distance(fs::directory_iterator(tree.Root() + "out"), fs::directory_iterator()), 1);
+}
+
 TEST(FileCopyHelpers, MakeDirectoriesCreatesEveryLevel) {
     TempTree tree;
     EXPECT_TRUE(MakeDirectories(tree.Root() + "a/b/c"));

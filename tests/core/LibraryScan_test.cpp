@@ -271,6 +271,14 @@ TEST(FolderWalk, EndsOnUnreadableFolders) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "10: could not drop privileges, 11: wrong walk";
 }
 
+TEST(FolderWalk, ReportsOnlyFilesAndFolders) {
+    TempTree tree;
+    tree.AddFile("f1");
+    ASSERT_EQ(::mkfifo((tree.Root() + "FIFO0001.MP4").c_str(), 0644), 0); // would block a reader
+    ASSERT_EQ(::symlink("nowhere", (tree.Root() + "dangling").c_str()), 0);
+    EXPECT_EQ(Walk(tree.Root()), (std::vector<std::string>{"f1"}));
+}
+
 TEST(FolderWalk, MissingRootIsNotFound) {
     TempTree tree;
     tree.AddFile("file");
