@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -21,6 +22,14 @@ int main(int argc, char** argv) {
     if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0)
         return 1;
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    // The folder and whatever the tests left in it were made by this run only.
+    std::error_code error;
+    std::filesystem::current_path("/", error);
+    std::filesystem::remove_all(dir, error);
+    return result;
 }
