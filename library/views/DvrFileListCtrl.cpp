@@ -1,0 +1,7 @@
+#include "library/views/DvrFileListCtrl.h"
+
+namespace vemora {
+
+CDvrFileListCtrl::CDvrFileListCtrl(QWidget* parent) : CDvrListView(false, kRecordingColumns, parent) {}
+
+} // namespace vemora
