@@ -159,6 +159,9 @@ void CDvr3gpParser::WalkTracks(uint64_t moovStart, uint32_t moovSize,
         visit(ReadTrackHandler(from, moovSize), from);
         uint64_t next = from;
         uint32_t size = FindPath({kTrak}, next, moovSize);
+        // Without any trak every further visit would find nothing again.
+        if (size == 0 && from == moovStart)
+            break;
         if (size != 0)
             cursor = next;
         previousSize = size;
