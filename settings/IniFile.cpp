@@ -1,5 +1,7 @@
 #include "settings/IniFile.h"
 
+#include "settings/Utf16Text.h"
+
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -123,6 +125,44 @@ ReadResult ReadWholeFile(const std::string& path, std::string& out) {
     }
     ::close(fd);
     return ReadResult::Ok;
+}
+
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+
+// The file's text as UTF-8, and whether it is stored as UTF-16LE (with its byte-order mark).
+struct ProfileText {
+    std::string text;
+    bool utf16 = false;
+};
+
+// Reads and decodes the file. A UTF-16 file that is not valid UTF-16 counts as unreadable, so that
+// no write can alter bytes that were never understood.
+ReadResult ReadProfileText(const std::string& path, ProfileText& out) {
+    std::string raw;
+    const ReadResult result = ReadWholeFile(path, raw);
+    out = {};
+    if (result != ReadResult::Ok)
+        return result;
+    if (!raw.starts_with(kUtf16LeMark)) {
+        out.text = std::move(raw);
+        return ReadResult::Ok;
+    }
+    auto decoded = Utf16LeToUtf8(std::string_view(raw).substr(kUtf16LeMark.size()));
+    if (!decoded)
+        return ReadResult::Failed;
+    out.text = std::move(*decoded);
+    out.utf16 = true;
+    return ReadResult::Ok;
+}
+
+// The bytes to store for text in the file's own encoding; nothing when the text cannot be encoded.
+std::optional<std::string> EncodeProfileText(const std::string& text, bool utf16) {
+    if (!utf16)
+        return text;
+    auto encoded = Utf8ToUtf16Le(text);
+    if (!encoded)
+        return std::nullopt;
+    return std::string(kUtf16LeMark) + *encoded;
 }
 
 std::optional<std::string_view> FindValue(const std::vector<Line>& lines, std::string_view section,
@@ -307,33 +347,34 @@ std::string TruncateUtf8(std::string_view text, std::size_t maxChars) {
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue,
                                 std::size_t maxChars) const {
-    std::string content;
-    if (ReadWholeFile(m_strPath, content) != ReadResult::Ok)
+    ProfileText content;
+    if (ReadProfileText(m_strPath, content) != ReadResult::Ok)
         return TruncateUtf8(defaultValue, maxChars);
-    const auto value = FindValue(SplitLines(content), section, key);
+    const auto value = FindValue(SplitLines(content.text), section, key);
     return TruncateUtf8(value ? StripQuotes(*value) : defaultValue, maxChars);
 }
 
 int IniFile::ReadInt(std::string_view section, std::string_view key, int defaultValue) const {
-    std::string content;
-    if (ReadWholeFile(m_strPath, content) != ReadResult::Ok)
+    ProfileText content;
+    if (ReadProfileText(m_strPath, content) != ReadResult::Ok)
         return defaultValue;
-    const auto value = FindValue(SplitLines(content), section, key);
+    const auto value = FindValue(SplitLines(content.text), section, key);
     return value ? ParseProfileInt(StripQuotes(*value), defaultValue) : defaultValue;
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) const {
     if (!IsValidName(section, true) || !IsValidName(key, false) || !FitsOnOneLine(value))
         return false;
-    std::string content;
-    if (ReadWholeFile(m_strPath, content) == ReadResult::Failed)
+    ProfileText content;
+    if (ReadProfileText(m_strPath, content) == ReadResult::Failed)
         return false;
     // Blanks around a value and a pair of quotes around it are dropped when reading: quoting such a
     // value keeps it as it was given.
     const bool needsQuotes =
         !value.empty() && (Trim(value).size() != value.size() || StripQuotes(value).size() != value.size());
     const std::string stored = needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
-    return ReplaceFileAtomically(m_strPath, BuildUpdatedText(content, section, key, stored));
+    const auto bytes = EncodeProfileText(BuildUpdatedText(content.text, section, key, stored), content.utf16);
+    return bytes && ReplaceFileAtomically(m_strPath, *bytes);
 }
 
 bool IniFile::WriteInt(std::string_view section, std::string_view key, int value) const {

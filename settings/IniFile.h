@@ -9,7 +9,9 @@ namespace vemora {
 // Reads and writes one INI file key by key, the way the classic private-profile functions do:
 // every read opens the file again (no cache), every write rewrites only the line of that key and
 // keeps all other lines, comments and unknown sections byte for byte. Section and key names match
-// without regard to ASCII case; the first occurrence of a section or key wins. Text is UTF-8.
+// without regard to ASCII case; the first occurrence of a section or key wins. Text is UTF-8; a file
+// that starts with a UTF-16LE byte-order mark (as Windows programs write them) is read and written
+// as UTF-16LE.
 class IniFile {
 public:
     // Files larger than this are not the settings file of this program: reads give defaults and

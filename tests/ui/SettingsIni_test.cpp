@@ -1,6 +1,7 @@
 // The INI reader and writer behind the settings file: matching rules, the integer reader, and writes
 // that touch only the one key they are asked to change.
 #include "settings/IniFile.h"
+#include "settings/Utf16Text.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -83,6 +84,20 @@ TEST(TruncateUtf8Test, CutsAtCharacterBoundaries) {
     // Three characters of two and three bytes each: never half a character.
     EXPECT_EQ(TruncateUtf8("\xC3\xA9\xE6\x97\xA5\xC3\xA9", 2), "\xC3\xA9\xE6\x97\xA5");
     EXPECT_EQ(TruncateUtf8("\xC3\xA9\xE6\x97\xA5", 1), "\xC3\xA9");
+}
+
+TEST(Utf16TextTest, ConvertsBothWaysAndRejectsInvalidText) {
+    const std::string utf8 = "[UI]\r\nFolder=/m\xC3\xA9\xE6\x97\xA5\xF0\x9F\x9A\x97"s; // é, 日, U+1F697
+    const std::string utf16 =
+        "[\0U\0I\0]\0\r\0\n\0F\0o\0l\0d\0e\0r\0=\0/\0m\0\xE9\0\xE5\x65\x3D\xD8\x97\xDE"s;
+    EXPECT_EQ(Utf8ToUtf16Le(utf8), utf16);
+    EXPECT_EQ(Utf16LeToUtf8(utf16), utf8);
+    EXPECT_EQ(Utf16LeToUtf8(""), "");
+    for (const std::string& bad : {"A"s, "\x00\xD8"s, "\x00\xDC\x41\x00"s, "\x00\xD8\x41\x00"s})
+        EXPECT_FALSE(Utf16LeToUtf8(bad)) << bad.size();
+    for (const std::string& bad :
+         {"\xFF"s, "\xC0\xAF"s, "\xE0\x80\xAF"s, "\xED\xA0\x80"s, "\xC3"s, "\xF4\x90\x80\x80"s})
+        EXPECT_FALSE(Utf8ToUtf16Le(bad)) << bad;
 }
 
 TEST_F(IniFileTest, MissingFileGivesDefaultsAndIsNotCreatedByReads) {
@@ -232,6 +247,30 @@ TEST_F(IniFileTest, FolderInPlaceOfTheFileIsNotReplaced) {
     EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
     EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
     EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+TEST_F(IniFileTest, Utf16FileIsReadAndWrittenInItsOwnEncoding) {
+    const auto utf16 = [](std::string_view text) { return "\xFF\xFE"s + *Utf8ToUtf16Le(text); };
+    WriteBytes(m_path, utf16("; \xE8\xA8\xAD\xE5\xAE\x9A\r\n[UI]\r\nLANGID=GER\r\nMAP=1\r\n"));
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "LANGID", "ENG", 63), "GER");
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 1);
+    ASSERT_TRUE(ini.WriteInt("UI", "MAP", 0));
+    ASSERT_TRUE(ini.WriteString("UI", "Folder", "/media/\xE6\x97\xA5"));
+    EXPECT_EQ(
+        ReadBytes(m_path),
+        utf16("; \xE8\xA8\xAD\xE5\xAE\x9A\r\n[UI]\r\nLANGID=GER\r\nMAP=0\r\nFolder=/media/\xE6\x97\xA5\r\n"));
+    // A name that UTF-16 cannot hold is refused rather than mangled.
+    EXPECT_FALSE(ini.WriteString("UI", "Folder", "/media/\xFF"));
+}
+
+TEST_F(IniFileTest, BrokenUtf16FileIsNeitherReadNorOverwritten) {
+    const std::string broken = "\xFF\xFE[\0U\0I\0]\0\n\0M\0A\0P\0=\0001\0\x00\xD8"s; // unpaired surrogate
+    WriteBytes(m_path, broken);
+    IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadInt("UI", "MAP", 0), 0);
+    EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
+    EXPECT_EQ(ReadBytes(m_path), broken);
 }
 
 TEST_F(IniFileTest, PipeInPlaceOfTheFileDoesNotBlock) {
