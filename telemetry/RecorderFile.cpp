@@ -27,7 +27,15 @@ time_t BirthTimeOrModification(int fd, const struct stat& st) {
     return st.st_mtime;
 }
 
+RecorderFile::ReadObserver g_readObserver = nullptr;
+void* g_readObserverContext = nullptr;
+
 } // namespace
+
+void RecorderFile::SetReadObserver(ReadObserver observer, void* context) {
+    g_readObserver = observer;
+    g_readObserverContext = context;
+}
 
 RecorderFile::~RecorderFile() {
     Close();
@@ -80,6 +88,8 @@ bool RecorderFile::ReadAt(uint64_t offset, void* buffer, size_t n) {
         done += static_cast<size_t>(got);
     }
     m_bytesRead += n;
+    if (g_readObserver)
+        g_readObserver(g_readObserverContext, offset, n);
     return true;
 }
 

@@ -57,6 +57,11 @@ public:
     // The creation time alone (birth time, else modification time); 0 when unknown.
     time_t CreationTime() const;
 
+    // Benchmarks can watch every successful read (offset, size) of every file object. Set while
+    // no reader runs; nullptr = none.
+    using ReadObserver = void (*)(void* context, uint64_t offset, size_t size);
+    static void SetReadObserver(ReadObserver observer, void* context);
+
     // Counters for benchmarks: read calls issued to the system and bytes delivered.
     uint64_t ReadCalls() const { return m_readCalls; }
     uint64_t BytesRead() const { return m_bytesRead; }
