@@ -31,9 +31,9 @@ QTranslator* TableOf(std::uint16_t wLangId) {
     auto& slot = Tables()[static_cast<std::size_t>(index)];
     if (!slot) {
         auto translator = std::make_unique<QTranslator>();
-        const QString file =
-            QStringLiteral(":/i18n/vemora_%1.qm")
-                .arg(QLatin1String(LanguageTable[static_cast<std::size_t>(index)].qmName.data()));
+        const std::string_view name = LanguageTable[static_cast<std::size_t>(index)].qmName;
+        const QString file = QStringLiteral(":/i18n/vemora_%1.qm")
+                                 .arg(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
         if (translator->load(file))
             slot = std::move(translator);
     }
