@@ -156,8 +156,11 @@ ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording
                        [&](const ExportPoint& p) { file.Write(GpxPoint(recording.format, p)); });
     file.Write(kGpxEnd);
     result.ok = file.Close();
-    if (!result.ok)
+    if (!result.ok) {
+        // A file cut short by a full disk would look like a shorter track: leave none.
+        std::remove(path.c_str());
         result.error = "cannot write " + path;
+    }
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include "map/XmlText.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace vemora {
@@ -115,8 +116,11 @@ ExportResult SaveKml(const std::string& folder, const ExportRecording& recording
         writer.WriteKmlPoint(p.longitude, p.latitude, p.reserved);
     });
     result.ok = writer.CloseKml();
-    if (!result.ok)
+    if (!result.ok) {
+        // A file cut short by a full disk would look like a shorter track: leave none.
+        std::remove(path.c_str());
         result.error = "cannot write " + path;
+    }
     return result;
 }
 

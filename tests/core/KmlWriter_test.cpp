@@ -1,11 +1,16 @@
 #include "map/ExportPaths.h"
+#include "map/GpxWriter.h"
 #include "map/KmlWriter.h"
 #include "tests/core/KmlTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
+#include <functional>
 #include <limits>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 namespace vemora {
 namespace {
@@ -175,6 +180,34 @@ TEST(KmlWriter, AWriteErrorIsReportedAsFailure) {
     for (int i = 0; i < 10000; ++i)
         writer.WriteKmlPoint(139.25, 35.5, 0);
     EXPECT_FALSE(writer.CloseKml());
+}
+
+// Runs `save` in a child process whose files may not grow past `limit` bytes, as on a full disk.
+// The child's exit code: 0 when the save failed and left no file behind.
+int SaveUnderFileSizeLimit(const std::function<ExportResult()>& save, rlim_t limit) {
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &r);
+        const ExportResult result = save();
+        const bool left = !result.path.empty() && std::filesystem::exists(result.path);
+        _exit((result.ok ? 1 : 0) | (left ? 2 : 0) | (result.path.empty() ? 4 : 0));
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(KmlWriter, AFileCutShortIsReportedAndRemoved) {
+    ScratchFolder dir;
+    TelemetryTrack track;
+    track.points.assign(500, MakePoint(35.5, 139.25, true));
+    auto saveKml = [&] { return SaveKml(dir.Path(), File0001(TelemetryFormat::MetaTrack88), track); };
+    auto saveGpx = [&] { return SaveGpx(dir.Path(), File0001(TelemetryFormat::MetaTrack88), track); };
+    EXPECT_EQ(SaveUnderFileSizeLimit(saveKml, 4096), 0);
+    EXPECT_EQ(SaveUnderFileSizeLimit(saveGpx, 4096), 0);
+    EXPECT_EQ(SaveUnderFileSizeLimit(saveKml, 1 << 20), 1 | 2) << "the same save succeeds with room";
 }
 
 TEST(KmlWriter, PointLineFormats) {
