@@ -343,6 +343,24 @@ TEST(FixtureWriter, StartTimeFromGpsRecordsWhenThereIsNoDateText) {
     }
 }
 
+// A date text the readers cannot parse clears the start time they may have taken from "gps0"
+// when it comes later, and leaves the "gps0" records to decide when it comes first.
+TEST(FixtureWriter, DateTextOrderDecidesTheStartTime) {
+    TempFolder dir;
+    for (Layout layout : {Layout::InlineBoxes, Layout::Avi}) {
+        for (bool after : {false, true}) {
+            RecordingSpec spec = Spec(layout);
+            spec.options.iditText = "2024:05:17 10:00:00";
+            spec.options.iditAfterGps = after;
+            Written w = Write(dir, spec, layout == Layout::Avi ? "FILE0003.AVI" : "FILE0003.MP4");
+            ASSERT_TRUE(w.result.ok) << w.result.error;
+            ContainerSummary summary;
+            ASSERT_EQ(layout == Layout::Avi ? ParseAvi(w.path, summary) : ParseMp4(w.path, summary), 0);
+            EXPECT_EQ(summary.startTime, after ? 0 : ToLocalTime(spec.start)) << after;
+        }
+    }
+}
+
 struct DamageCase {
     const char* name;
     Layout layout;
