@@ -44,7 +44,15 @@ private:
     std::string m_path;
 };
 
-// Output of a command line (paths in it are temp paths without quotes).
+// A path as one shell word.
+std::string Quoted(const std::string& path) {
+    std::string q = "'";
+    for (char c : path)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+// Output (both streams) of a shell command line.
 std::string RunCommand(const std::string& command, int* status = nullptr) {
     std::string out;
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
@@ -114,7 +122,7 @@ Probe FfProbe(const std::string& path) {
         RunCommand("ffprobe -v error -select_streams v:0 -count_frames -show_entries "
                    "stream=codec_name,width,height,nb_read_frames -show_entries format=duration "
                    "-of default=noprint_wrappers=1 " +
-                   path);
+                   Quoted(path));
     Probe p;
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);) {
@@ -228,7 +236,8 @@ TEST(FixtureWriter, PlayersDecodeEveryFrameOfEveryLayout) {
         EXPECT_EQ(p.frames, 30);
         EXPECT_NEAR(p.duration, 3.0, 0.05);
         int status = 0;
-        std::string errors = RunCommand("ffmpeg -nostdin -v error -i " + w.path + " -f null -", &status);
+        std::string errors =
+            RunCommand("ffmpeg -nostdin -v error -i " + Quoted(w.path) + " -f null -", &status);
         EXPECT_EQ(status, 0);
         EXPECT_EQ(errors.substr(0, 300), "");
     }
@@ -243,7 +252,7 @@ TEST(FixtureWriter, AviPlaysWithAllFrames) {
     EXPECT_EQ(p.width, 320);
     EXPECT_EQ(p.height, 240);
     EXPECT_EQ(p.frames, 30);
-    EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i " + w.path + " -f null -"), "");
+    EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i " + Quoted(w.path) + " -f null -"), "");
 }
 
 // The readers decide the layout the writer meant and give back the summary and telemetry.
