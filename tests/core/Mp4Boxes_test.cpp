@@ -126,12 +126,14 @@ TEST_F(Mp4BoxesTest, FindChildEndsOnZeroTypeOversizeAndFileEnd) {
         ASSERT_TRUE(w.Open(Write(c.bytes)));
         uint64_t pos = 0;
         EXPECT_EQ(w.FindChild(MakeFourCC("want"), pos, c.range), 0u);
-        if (std::string(c.label) != "empty payload counts as missing")
+        if (std::string(c.label) != "empty payload counts as missing") {
             EXPECT_EQ(pos, 0u); // only a found box moves the position
-        if (c.diag)
+        }
+        if (c.diag) {
             EXPECT_TRUE(Saw(c.diag));
-        else
+        } else {
             EXPECT_TRUE(m_diag.empty());
+        }
     }
 }
 
