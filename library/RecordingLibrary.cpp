@@ -29,8 +29,6 @@ void CRecordingLibrary::ClearRecords() {
     m_records.clear();
     m_groups.clear();
     m_rows.clear();
-    m_track.points.clear();
-    m_track.samples.clear();
     m_nCurrentRow = -1;
     m_nCurrentGroup = -1;
 }
@@ -44,6 +42,8 @@ void CRecordingLibrary::ClearViews() {
 
 void CRecordingLibrary::ClearLibrary() {
     ClearRecords();
+    m_track.points.clear();
+    m_track.samples.clear();
     m_bCancelScan.store(false);
     ClearViews();
     if (m_onCleared)

@@ -99,11 +99,22 @@ public:
     std::string GetCurrentPath() const;
 
     // --- File operations on the chosen groups ----------------------------------------------------
+    // Each returns false, doing nothing, when no group row is selected or checked. Failures of
+    // single files are handed to the prompt's ReportFailures once at the end.
+    // Sets every group's `marked` from the group list's chosen rows; true when any is marked.
     bool MarkTargetGroups();
+    // Copies the marked groups' files below targetFolder, reproducing their folders below the
+    // scanned folder. An existing file is replaced only when the prompt answers Ok (kept when there
+    // is no prompt); a copy is complete or absent, never truncated under its final name.
     bool CopyMarked(const std::string& targetFolder);
+    // Deletes the marked groups' files that are not read-only, then regroups and refills the
+    // lists. The current recording stays current at its new row; deleting it leaves none.
     bool DeleteMarked();
+    // Makes every unmarked file of the marked groups read-only (with archive): manual lock.
     bool LockMarked();
+    // Clears the read-only attribute of every locked file of the marked groups.
     bool UnlockMarked();
+    // True when the current recording's group holds a file with a lock mark.
     bool CurrentGroupHasLock();
 
     // --- State -------------------------------------------------------------------------------
@@ -120,7 +131,7 @@ public:
     ListRow FileListRow(const RecordingRow& row) const;
 
 private:
-    void ClearRecords();
+    void ClearRecords(); // records, tables and current row; the track stays until ClearLibrary
     void MarkGroupStarts();
     void ClearViews();
     void ShowCurrentRows();

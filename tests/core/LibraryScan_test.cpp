@@ -178,7 +178,15 @@ TEST_F(ScanFixture, SelectRecordingHighlightsBothLists) {
     EXPECT_EQ(groups.currentRow, 1);
     EXPECT_EQ(library.GetCurrentPath(), tree.Root() + "AAAA0002.MP4");
     EXPECT_EQ(library.GetRecordingPath(5), "");
+    library.Track().points.resize(3);
+    library.Track().samples.resize(4);
+    int cleared = 0;
+    library.SetClearedCallback([&] { ++cleared; });
     library.ClearLibrary();
+    EXPECT_EQ(cleared, 1); // the owner empties the G-sensor curve
+    EXPECT_TRUE(library.Track().points.empty());
+    EXPECT_TRUE(library.Track().samples.empty());
+    EXPECT_TRUE(groups.rows.empty());
     EXPECT_EQ(library.CurrentRow(), -1);
     EXPECT_TRUE(files.rows.empty());
     EXPECT_EQ(library.GetCurrentPath(), "");
