@@ -23,6 +23,15 @@ struct Level {
 
 using FolderId = std::pair<dev_t, ino_t>;
 
+// The open folders of a walk; closed however the walk ends (a callback may throw).
+struct LevelStack {
+    std::vector<Level> levels;
+    ~LevelStack() {
+        for (Level& level : levels)
+            ::closedir(level.dir);
+    }
+};
+
 std::string WithTrailingSlash(std::string path) {
     if (path.empty() || path.back() != '/')
         path += '/';
@@ -97,7 +106,9 @@ WalkResult WalkFolderTree(const std::string& rootIn, const WalkCallback& callbac
 
     int unreadable = 0;
     std::set<FolderId> visited;
-    std::vector<Level> stack; // the current folder is stack.back(); below it the saved parents
+    LevelStack openFolders;
+    std::vector<Level>& stack =
+        openFolders.levels; // the current folder is stack.back(); below it the saved parents
     if (DIR* dir = OpenFolder(AT_FDCWD, root.c_str(), visited))
         stack.push_back({dir, std::string(), IsFatVolume(::dirfd(dir))});
     else
@@ -143,8 +154,6 @@ WalkResult WalkFolderTree(const std::string& rootIn, const WalkCallback& callbac
         std::string relative = level.relativeFolder + name + "/";
         stack.push_back({child, std::move(relative), IsFatVolume(::dirfd(child))});
     }
-    for (Level& level : stack)
-        ::closedir(level.dir);
     if (unreadableFolders)
         *unreadableFolders = unreadable;
     return result;
