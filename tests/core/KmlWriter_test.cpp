@@ -157,6 +157,15 @@ TEST(KmlWriter, NamesAndFoldersAreEscaped) {
         text.find("<description>GPS Path of Car DV \"EV&amp;T/&lt;x&gt;//A&amp;B&lt;&quot;1&quot;&gt;.MP4\" "
                   "2024/03/05 07:08:09</description>"),
         std::string::npos);
+    // An XML parser reads the names back as they were.
+    if (testing::RequireTool("/usr/bin/python3")) {
+        EXPECT_EQ(testing::RunTool("/usr/bin/python3 -c " +
+                                   testing::ShellQuote("import sys,xml.etree.ElementTree as E\n"
+                                                       "d=E.parse(sys.argv[1]).getroot()[0]\n"
+                                                       "print(d[0].text)\nprint(d[3][1].text)") +
+                                   " " + testing::ShellQuote(r.path)),
+                  "A&B<\"1\">.MP4\nGPS Path of Car DV \"EV&T/<x>//A&B<\"1\">.MP4\" 2024/03/05 07:08:09\n");
+    }
 }
 
 TEST(KmlWriter, AFolderThatCannotHoldTheFileGivesFailureWithoutPath) {
