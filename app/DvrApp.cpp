@@ -29,12 +29,13 @@ int CDvrApp::InitInstance(int& argc, char** argv) {
     SettingsFile::Instance();
 
     CDvrDlg dlg;
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        dlg.SetStartFolder(args.at(1));
     Diag("----->> CDvrApp::InitInstance ********** 333 \n");
     dlg.OnInitDialog();
     dlg.show();
+    // A folder named on the command line is opened as if chosen with OPEN.
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1)
+        dlg.StartFolderScan(args.at(1));
     Diag("----->> CDvrApp::InitInstance ********** 444 \n");
 
     g_bLoopEnded = 0;

@@ -2,10 +2,18 @@
 
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
+#include "app/FileOpDialogs.h"
 #include "app/UserDialogs.h"
+#include "library/views/DvrFileListCtrl.h"
+#include "library/views/DvrGroupListCtrl.h"
+#include "map/ExportPaths.h"
+#include "map/GpxWriter.h"
+#include "map/KmlWriter.h"
+#include "map/RecordingExport.h"
 #include "platform/Diagnostics.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
+#include "telemetry/TrackLoader.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
 #include "widgets/OutlinedText.h"
@@ -17,6 +25,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -24,8 +33,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QThread>
-#include <QTreeView>
 #include <QWindow>
 
 #include <sys/stat.h>
@@ -39,6 +48,9 @@ std::atomic<int> g_bLoopEnded{0};
 namespace {
 
 constexpr QColor kBackground(5, 5, 5);
+
+// Posted by the scan worker when ScanSource has returned; carries whether it found recordings.
+const QEvent::Type kScanFinishedEvent = static_cast<QEvent::Type>(QEvent::User + 0x100);
 constexpr int kGripSize = 20;
 
 // A player log is kept only while a file or folder named dump_log sits in the current directory.
@@ -70,6 +82,10 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
 }
 
 CDvrDlg::~CDvrDlg() {
+    if (m_scanThread.joinable()) {
+        m_library.RequestScanCancel();
+        m_scanThread.join();
+    }
     Diag("----->> CDvrDlg::~CDvrDlg +++++ \n");
     Diag("----->> CDvrDlg::~CDvrDlg ---- \n");
 }
@@ -150,18 +166,17 @@ void CDvrDlg::CreateControls() {
     mapPalette.setColor(QPalette::Window, QColor(20, 22, 26));
     m_pMapDlg->setPalette(mapPalette);
 
-    auto makeList = [this](int id) {
-        auto* view = new QTreeView(this);
-        view->setObjectName(QStringLiteral("list%1").arg(id));
-        view->setRootIsDecorated(false);
-        view->setSelectionBehavior(QAbstractItemView::SelectRows);
-        view->setStyleSheet(
-            QStringLiteral("QTreeView { background: rgb(20,20,22); color: rgb(220,220,220); }"));
-        m_controls[id] = view;
-        return view;
-    };
-    m_pGroupList = makeList(IDC_GROUP_LIST);
-    m_pFileList = makeList(IDC_FILE_LIST);
+    auto lookup = [](int id) { return SettingsFile::Instance().LoadUiString(id); };
+    m_pGroupList = new CDvrGroupListCtrl(this);
+    m_pGroupList->SetTitleLookup(lookup);
+    m_controls[IDC_GROUP_LIST] = m_pGroupList;
+    connect(m_pGroupList, &CDvrListView::rowActivated, this,
+            [this](int row) { PostUserMessage(this, UM_OPEN_GROUP, row); });
+    m_pFileList = new CDvrFileListCtrl(this);
+    m_pFileList->SetTitleLookup(lookup);
+    m_controls[IDC_FILE_LIST] = m_pFileList;
+    connect(m_pFileList, &CDvrListView::rowActivated, this,
+            [this](int row) { PostUserMessage(this, UM_OPEN_FILE, row); });
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -225,6 +240,13 @@ void CDvrDlg::OnInitDialog() {
     setWindowTitle(m_strTitle);
     RestoreWindowPosition();
     SetTooltipTexts();
+    m_pGroupList->InitList();
+    m_pFileList->InitList();
+
+    m_fileOpDialogs = std::make_unique<FileOpDialogs>(this, m_pDialogs);
+    m_library.AttachViews(m_pGroupList, m_pFileList);
+    m_library.SetPrompt(m_fileOpDialogs.get());
+    m_library.ClearLibrary();
 
     m_pFrontVideo->hide();
     m_pRearVideo->hide();
@@ -317,13 +339,157 @@ void CDvrDlg::OnCommand(int id) {
 void CDvrDlg::OnIgnored() {}
 
 void CDvrDlg::OnPlay() {}
-void CDvrDlg::OnOpen() {}
-void CDvrDlg::OnSave() {}
 void CDvrDlg::OnSnap() {}
-void CDvrDlg::OnDelete() {}
 void CDvrDlg::OnConfig() {}
-void CDvrDlg::OnKml() {}
-void CDvrDlg::OnLock() {}
+
+void CDvrDlg::ShowStringBox(int textId, int captionId) {
+    auto& s = SettingsFile::Instance();
+    m_pDialogs->MessageBox(this, s.LoadUiString(textId), s.LoadUiString(captionId), UserDialogs::Ok);
+}
+
+void CDvrDlg::StopBothPlayers() {
+    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer}) {
+        player->Stop();
+        player->playing = 0;
+        player->paused = 0;
+    }
+}
+
+// The scan worker owns the library until it reports back; commands that read it wait.
+bool CDvrDlg::LibraryBusy() const {
+    return m_bScanRunning != 0;
+}
+
+void CDvrDlg::OnOpen() {
+    if (LibraryBusy() || (!m_library.Records().empty() && g_bBusy))
+        return;
+    m_llPendingSeekMs = 0;
+    StopBothPlayers();
+    if (m_frontPlayer.IsLoaded())
+        m_frontPlayer.SetVolume(2 * m_nVolumePos);
+    m_nRateIndex = kNormalRateIndex;
+    m_frontPlayer.SetRate(1.0f);
+    m_rearPlayer.SetRate(1.0f);
+    UpdateRateLabel();
+    QString folder = m_pDialogs->ChooseFolder(this, SettingsFile::Instance().LoadUiString(130));
+    if (folder.isEmpty())
+        return;
+    m_nSourceKind = 1;
+    StartFolderScan(folder);
+}
+
+void CDvrDlg::StartFolderScan(const QString& folder) {
+    m_strSourcePath = folder;
+    if (folder.isEmpty() || m_bScanRunning)
+        return;
+    if (m_scanThread.joinable())
+        m_scanThread.join();
+    g_bBusy = 1;
+    m_bScanRunning = 1;
+    m_library.ClearLibrary();
+    std::string path = folder.toStdString();
+    m_scanThread = std::thread([this, path] {
+        bool found = m_library.ScanSource(path, std::string()) && !m_library.Records().empty();
+        // Same event class as the messages, on a type of its own (kScanFinishedEvent).
+        QCoreApplication::postEvent(this,
+                                    new UserMessageEvent(kScanFinishedEvent - QEvent::User, found ? 1 : 0));
+    });
+}
+
+void CDvrDlg::OnScanFinished(bool found) {
+    if (m_scanThread.joinable())
+        m_scanThread.join();
+    m_bScanRunning = 0;
+    if (!found) {
+        g_bBusy = 0;
+        m_library.ClearLibrary();
+        return;
+    }
+    m_library.BuildTables();
+    m_nDeferredOpenIndex = 0;
+    if (m_library.SelectRecording(0))
+        m_strCurrentPath = QString::fromStdString(m_library.GetCurrentPath());
+    UpdateLockButton();
+    FitVideoPanes();
+    g_bBusy = 0;
+}
+
+void CDvrDlg::UpdateLockButton() {
+    if (auto* lock = Button(IDC_LOCK))
+        lock->SetAltShown(!m_library.CurrentGroupHasLock());
+}
+
+void CDvrDlg::OnSave() {
+    if (LibraryBusy() || m_library.Records().empty())
+        return ShowStringBox(136, 145);
+    QString folder = m_pDialogs->ChooseFolder(this, SettingsFile::Instance().LoadUiString(130));
+    if (folder.isEmpty())
+        return;
+    StopBothPlayers();
+    QFileInfo target(folder);
+    if (target.exists() && target.isDir()) {
+        if (!m_library.CopyMarked(folder.toStdString()))
+            ShowStringBox(135, 144);
+    } else {
+        ShowStringBox(132, 131);
+    }
+    m_pFrontVideo->hide();
+    m_pRearVideo->hide();
+}
+
+void CDvrDlg::OnDelete() {
+    if (LibraryBusy() || m_library.Records().empty())
+        return ShowStringBox(136, 145);
+    auto& s = SettingsFile::Instance();
+    if (m_pDialogs->MessageBox(this, s.LoadUiString(129), s.LoadUiString(128), UserDialogs::OkCancel) !=
+        UserDialogs::AnswerOk)
+        return;
+    StopBothPlayers();
+    m_pFrontVideo->hide();
+    m_pRearVideo->hide();
+    if (!m_library.DeleteMarked())
+        ShowStringBox(135, 144);
+    UpdateLockButton();
+}
+
+void CDvrDlg::OnLock() {
+    if (LibraryBusy() || m_library.Records().empty())
+        return ShowStringBox(136, 145);
+    bool done = m_library.CurrentGroupHasLock() ? m_library.UnlockMarked() : m_library.LockMarked();
+    if (!done)
+        ShowStringBox(135, 144);
+    UpdateLockButton();
+}
+
+QString CDvrDlg::ExportFolder() const {
+    if (!m_strExportFolder.isEmpty())
+        return m_strExportFolder;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QString::fromStdString(vemora::ExportFolder(documents.toStdString()));
+}
+
+// Writes the current recording's track as KML and, beside it, as GPX.
+void CDvrDlg::OnKml() {
+    if (LibraryBusy() || m_library.Records().empty())
+        return ShowStringBox(136, 145);
+    auto& s = SettingsFile::Instance();
+    auto row = ExportRowOf(m_library.CurrentRow(), m_library.Records().size());
+    std::string folder = ExportFolder().toStdString();
+    std::string error;
+    ExportResult result;
+    if (row && CreateExportFolder(folder, &error)) {
+        const RecordingInfo& info = m_library.Records()[*row];
+        TelemetryTrack track;
+        LoadTelemetryTrack(info.GetFullPath(), info.summary, track);
+        ExportRecording recording = ExportRecordingOf(info);
+        result = SaveKml(folder, recording, track);
+        if (result.ok)
+            SaveGpx(folder, recording, track);
+    }
+    QString text = s.LoadUiString(result.ok ? 125 : 126);
+    text.replace(QStringLiteral("%s"), QString::fromStdString(result.path));
+    m_pDialogs->MessageBox(this, text, s.LoadUiString(127), UserDialogs::Ok);
+}
 
 void CDvrDlg::OnStopCommand() {
     for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer}) {
@@ -479,6 +645,10 @@ const std::map<int, CDvrDlg::MessageHandler>& CDvrDlg::MessageTable() {
 }
 
 bool CDvrDlg::event(QEvent* e) {
+    if (e->type() == kScanFinishedEvent) {
+        OnScanFinished(static_cast<UserMessageEvent*>(e)->WParam() != 0);
+        return true;
+    }
     if (UserMessageEvent::IsUserMessage(e)) {
         auto* m = static_cast<UserMessageEvent*>(e);
         auto& table = MessageTable();
@@ -536,8 +706,33 @@ void CDvrDlg::OnPlayerState(qint64 wParam) {
 
 void CDvrDlg::OnPlayerTime(qint64) {}
 void CDvrDlg::OnEndReached(qint64) {}
-void CDvrDlg::OnOpenGroup(qint64) {}
-void CDvrDlg::OnOpenFile(qint64) {}
+// A group row: its first recording becomes the current one.
+void CDvrDlg::OnOpenGroup(qint64 wParam) {
+    int r = static_cast<int>(wParam);
+    if (g_bBusy || LibraryBusy() || r < 0 || r >= static_cast<int>(m_library.Groups().size()))
+        return;
+    StopBothPlayers();
+    if (m_library.SelectRecording(m_library.Groups()[static_cast<size_t>(r)].firstRecord))
+        m_strCurrentPath = QString::fromStdString(m_library.GetCurrentPath());
+    UpdateLockButton();
+}
+
+// A recording row; activations less than two seconds after the last accepted one are dropped.
+void CDvrDlg::OnOpenFile(qint64 wParam) {
+    if (g_bBusy || LibraryBusy())
+        return;
+    qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - m_dwLastListOpen <= 1999)
+        return;
+    m_dwLastListOpen = now;
+    int i = static_cast<int>(wParam);
+    if (i < 0)
+        return;
+    StopBothPlayers();
+    if (m_library.SelectRecording(i))
+        m_strCurrentPath = QString::fromStdString(m_library.GetCurrentPath());
+    UpdateLockButton();
+}
 void CDvrDlg::OnSeekDragged(qint64) {}
 void CDvrDlg::OnHevcWarning(qint64) {}
 

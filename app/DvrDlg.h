@@ -2,6 +2,7 @@
 // The main window: a frameless top-level window that owns the players, the recording lists, the
 // instruments and the map panel, and turns button commands and posted messages into calls on them.
 
+#include "library/RecordingLibrary.h"
 #include "playback/VlcApi.h"
 
 #include <QRect>
@@ -11,8 +12,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
-
-class QAbstractItemView;
+#include <thread>
 
 namespace vemora {
 
@@ -27,6 +27,9 @@ class CPngCompassStatic;
 class CSpeedLabelStatic;
 class CPbSpeedLabelStatic;
 class UserDialogs;
+class FileOpDialogs;
+class CDvrGroupListCtrl;
+class CDvrFileListCtrl;
 
 // Set while a folder scan or the opening of a recording is in progress.
 extern std::atomic<int> g_bBusy;
@@ -44,8 +47,10 @@ public:
     void OnInitDialog();
     // A command from a button (or the tests), by control id.
     void OnCommand(int id);
-    // Folder given on the command line, opened as OPEN would once the window is up.
-    void SetStartFolder(const QString& folder) { m_strSourcePath = folder; }
+    // Scans a folder on a worker thread and lists its recordings, as OPEN does with a chosen
+    // folder. Ignored while a scan runs.
+    void StartFolderScan(const QString& folder);
+    bool ScanRunning() const { return m_bScanRunning != 0; }
 
     void LayoutControls(int cx, int cy);
     void FitVideoPanes();
@@ -65,6 +70,11 @@ public:
     int VolumePos() const { return m_nVolumePos; }
     QRect MapSplitter() const { return m_rcMapSplitter; }
     QWidget* MapWindow() const { return m_pMapDlg; }
+    const CRecordingLibrary& Library() const { return m_library; }
+    CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
+    CDvrFileListCtrl* FileList() const { return m_pFileList; }
+    // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
+    void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
 
 protected:
     bool event(QEvent* e) override;
@@ -92,6 +102,12 @@ private:
     void UpdateWindowShape(int cx, int cy);
     void WarnPlayerMissing();
     void ShowAppMessage(int stringId);
+    void ShowStringBox(int textId, int captionId);
+    void OnScanFinished(bool found);
+    void UpdateLockButton();
+    void StopBothPlayers();
+    bool LibraryBusy() const;
+    QString ExportFolder() const;
 
     // Commands.
     void OnOpen();
@@ -199,8 +215,12 @@ private:
     CPngCompassStatic* m_pCompass = nullptr;
     CSpeedLabelStatic* m_pSpeed = nullptr;
     CPbSpeedLabelStatic* m_pRateLabel = nullptr;
-    QAbstractItemView* m_pGroupList = nullptr;
-    QAbstractItemView* m_pFileList = nullptr;
+    CDvrGroupListCtrl* m_pGroupList = nullptr;
+    CDvrFileListCtrl* m_pFileList = nullptr;
+    CRecordingLibrary m_library;
+    std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
+    std::thread m_scanThread;
+    QString m_strExportFolder;
 
     int m_nOpenIndex = 0;
     qint64 m_dwLastListOpen = 0;

@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vemora {
@@ -32,6 +33,10 @@ UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& te
     default:
         return AnswerOk;
     }
+}
+
+QString QtUserDialogs::ChooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
 }
 
 void QtUserDialogs::About(QWidget* parent) {

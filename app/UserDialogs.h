@@ -18,6 +18,8 @@ public:
                               Buttons buttons) = 0;
     // Runs the About dialog modally.
     virtual void About(QWidget* parent) = 0;
+    // A folder chosen by the user; empty when cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title) = 0;
 };
 
 // The real dialogs: QMessageBox and CAboutDlg.
@@ -25,6 +27,7 @@ class QtUserDialogs : public UserDialogs {
 public:
     Answer MessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons) override;
     void About(QWidget* parent) override;
+    QString ChooseFolder(QWidget* parent, const QString& title) override;
 };
 
 } // namespace vemora

@@ -6,8 +6,15 @@
 #include "app/CustomMessages.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
+#include "library/views/DvrFileListCtrl.h"
+#include "library/views/DvrGroupListCtrl.h"
 #include "settings/SettingsFile.h"
+#include "tools/fixture/FixtureWriter.h"
 #include "widgets/GdipButton.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <QFile>
@@ -36,7 +43,13 @@ public:
         return AnswerOk;
     }
     void About(QWidget*) override { ++abouts; }
+    QString ChooseFolder(QWidget*, const QString& title) override {
+        folderTitles.push_back(title);
+        return folderAnswer;
+    }
     std::vector<RecordedBox> boxes;
+    std::vector<QString> folderTitles;
+    QString folderAnswer;
     int abouts = 0;
 };
 
@@ -262,6 +275,113 @@ TEST_F(MainWindowTest, LoopTogglesAutoPlayAndAboutRunsTheDialog) {
     w.OnCommand(IDC_ABOUT);
     w.OnCommand(IDM_ABOUTBOX);
     EXPECT_EQ(dialogs.abouts, 2);
+}
+
+// A card of two consecutive front/rear pairs: one drive, four recordings.
+QString WriteTwoPairCard(const QString& root) {
+    std::vector<fixture::CardRecording> pairs;
+    for (unsigned i = 0; i < 2; ++i) {
+        fixture::CardRecording pair;
+        pair.front.layout = fixture::Layout::MetaTrack88;
+        pair.front.baseDir = VEMORA_FIXTURE_DIR;
+        pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, static_cast<int>(30 + 3 * i)};
+        pair.front.gps = fixture::SimulateGps({}, pair.front.seconds, 5, pair.front.start);
+        pair.index = i;
+        pairs.push_back(pair);
+    }
+    auto result = fixture::WriteCard(root.toStdString(), pairs);
+    EXPECT_TRUE(result.ok) << result.error;
+    return root;
+}
+
+bool WaitForScan(CDvrDlg& w) {
+    QElapsedTimer timer;
+    timer.start();
+    while (w.ScanRunning() && timer.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+    return !w.ScanRunning();
+}
+
+TEST_F(MainWindowTest, EmptyListCommandsSayNoFilesInList) {
+    CDvrDlg& w = Open();
+    dialogs.boxes.clear();
+    for (int id : {IDC_SAVE, IDC_KML, IDC_DEL, IDC_LOCK})
+        w.OnCommand(id);
+    ASSERT_EQ(dialogs.boxes.size(), 4u);
+    for (const auto& box : dialogs.boxes) {
+        EXPECT_EQ(box.text, QStringLiteral("No files in list."));
+        EXPECT_EQ(box.caption, QStringLiteral("OK"));
+    }
+}
+
+TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    dialogs.folderAnswer = card.path();
+    w.OnCommand(IDC_OPEN);
+    ASSERT_TRUE(WaitForScan(w));
+    ASSERT_EQ(dialogs.folderTitles.size(), 1u);
+    EXPECT_EQ(w.Library().Records().size(), 4u);
+    EXPECT_EQ(w.GroupList()->RowModel()->rowCount(), 1);
+    EXPECT_EQ(w.FileList()->RowModel()->rowCount(), 4);
+    EXPECT_EQ(w.Library().CurrentRow(), 0);
+    EXPECT_EQ(g_bBusy.load(), 0);
+}
+
+TEST_F(MainWindowTest, KmlButtonWritesTheCurrentTrackBesideAGpxFile) {
+    QTemporaryDir card, out;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.SetExportFolder(out.path() + QStringLiteral("/KML/"));
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    dialogs.boxes.clear();
+    w.OnCommand(IDC_KML);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Save KML"));
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Save KML file: ")));
+    EXPECT_TRUE(dialogs.boxes[0].text.endsWith(QStringLiteral(" OK.")))
+        << dialogs.boxes[0].text.toStdString();
+    QDir kml(out.path() + QStringLiteral("/KML"));
+    EXPECT_EQ(kml.entryList({QStringLiteral("*.KML")}, QDir::Files).size(), 1);
+    EXPECT_EQ(kml.entryList({QStringLiteral("*.gpx"), QStringLiteral("*.GPX")}, QDir::Files).size(), 1);
+}
+
+TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
+    QTemporaryDir card, target;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    dialogs.boxes.clear();
+    dialogs.folderAnswer = target.path();
+
+    w.OnCommand(IDC_SAVE); // nothing checked or selected
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Confirm file selection"));
+
+    auto* model = w.GroupList()->RowModel();
+    ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    dialogs.boxes.clear();
+    w.OnCommand(IDC_SAVE);
+    EXPECT_TRUE(dialogs.boxes.empty());
+    int copied = 0;
+    for (const auto& r : w.Library().Records())
+        copied += QFileInfo::exists(target.path() + QLatin1Char('/') +
+                                    QString::fromStdString(r.subFolder + r.fileName));
+    EXPECT_EQ(copied, 4);
+
+    w.OnCommand(IDC_SAVE); // the same files again: one question per file
+    EXPECT_EQ(dialogs.boxes.size(), 4u);
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Confirm to overwrite the file."));
+
+    dialogs.boxes.clear();
+    dialogs.folderAnswer = target.path() + QStringLiteral("/missing");
+    w.OnCommand(IDC_SAVE);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Folder is not exist."));
 }
 
 } // namespace
