@@ -483,6 +483,26 @@ TEST(FixtureWriter, MissingBaseVideoIsMadeOnDemandOrReported) {
     EXPECT_FALSE(r.error.empty());
 }
 
+// A damaged base video (cut short, or not a movie at all) is reported, never written around.
+TEST(FixtureWriter, DamagedBaseVideoIsReported) {
+    TempFolder dir;
+    std::string good = EnsureBaseVideo(VEMORA_FIXTURE_DIR, Codec::H264, 320, 240, 3, 10);
+    ASSERT_FALSE(good.empty());
+    std::ifstream in(good, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string damaged[] = {bytes.substr(0, bytes.size() / 2), bytes.substr(0, 40),
+                                   "not a movie at all"};
+    for (const std::string& content : damaged) {
+        std::ofstream(dir.File(BaseVideoName(Codec::H264, 320, 240, 3, 10)), std::ios::binary) << content;
+        RecordingSpec spec = Spec(Layout::MetaTrack88);
+        spec.baseDir = dir.Path();
+        WriteResult r = WriteRecording(spec, dir.File("out.MP4"));
+        EXPECT_FALSE(r.ok) << content.size();
+        EXPECT_FALSE(r.error.empty());
+        EXPECT_FALSE(fs::exists(dir.File("out.MP4")));
+    }
+}
+
 // The knots and rational coordinates stored in the records come back through the decoders'
 // arithmetic as the km/h and degrees asked for.
 TEST(FixtureRecords, RationalFieldsDecodeToWhatWasAskedFor) {
