@@ -1,5 +1,6 @@
 #include "telemetry/RecorderFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -69,14 +70,11 @@ void RecorderFile::Close() {
     m_fd = -1;
     m_length = 0;
     m_position = 0;
+    m_block.clear();
+    m_blockStart = 0;
 }
 
-bool RecorderFile::ReadAt(uint64_t offset, void* buffer, size_t n) {
-    if (m_fd < 0)
-        return false;
-    if (offset > m_length || n > m_length - offset)
-        return false; // never ask for bytes the file does not hold
-    auto* out = static_cast<uint8_t*>(buffer);
+bool RecorderFile::ReadFromSystem(uint64_t offset, uint8_t* out, size_t n) {
     size_t done = 0;
     while (done < n) {
         ++m_readCalls;
@@ -90,6 +88,31 @@ bool RecorderFile::ReadAt(uint64_t offset, void* buffer, size_t n) {
     m_bytesRead += n;
     if (g_readObserver)
         g_readObserver(g_readObserverContext, offset, n);
+    return true;
+}
+
+bool RecorderFile::ReadAt(uint64_t offset, void* buffer, size_t n) {
+    if (m_fd < 0)
+        return false;
+    if (offset > m_length || n > m_length - offset)
+        return false; // never ask for bytes the file does not hold
+    if (n == 0)
+        return true;
+    auto* out = static_cast<uint8_t*>(buffer);
+    if (n > kBlockSize)
+        return ReadFromSystem(offset, out, n);
+    const bool cached = offset >= m_blockStart && offset - m_blockStart <= m_block.size() &&
+                        n <= m_block.size() - (offset - m_blockStart);
+    if (!cached) {
+        size_t want = static_cast<size_t>(std::min<uint64_t>(kBlockSize, m_length - offset));
+        m_block.resize(want);
+        if (!ReadFromSystem(offset, m_block.data(), want)) {
+            m_block.clear();
+            return false;
+        }
+        m_blockStart = offset;
+    }
+    std::memcpy(out, m_block.data() + (offset - m_blockStart), n);
     return true;
 }
 
