@@ -675,9 +675,72 @@ void CDvrDlg::OnLanguageChanged(qint64) {
     SetTooltipTexts();
 }
 
+// One video pane fills its monitor, or the window returns to where it was.
 void CDvrDlg::OnToggleFullScreen(qint64) {
-    // Full screen needs a recording on display; with none loaded the toggle ends here.
+    auto isPlaying = [](const VlcApi& p) { return p.IsLoaded() && p.playing && !p.paused; };
+    bool frontWasPlaying = isPlaying(m_frontPlayer), rearWasPlaying = isPlaying(m_rearPlayer);
     m_ptCursor = QCursor::pos();
+    auto paneHit = [this](QWidget* pane) {
+        return pane->isVisible() && QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size()).contains(m_ptCursor);
+    };
+    if (paneHit(m_pFrontVideo))
+        m_nFullScreenPane = 1;
+    else if (paneHit(m_pRearVideo))
+        m_nFullScreenPane = 2;
+    if (m_library.Records().empty() || LibraryBusy())
+        return;
+    PausePlayers(frontWasPlaying, rearWasPlaying);
+    CVideoStaticBg* paneBg = m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg;
+    if (m_bFullScreen) {
+        m_bFullScreen = 0;
+        paneBg->SetClientEdge(true);
+        ShowControls(true);
+        setGeometry(m_rcRestore);
+        raise();
+        show();
+        m_pFrontVideo->show();
+        m_pRearVideo->show();
+        UpdateWindowShape(width(), height());
+        LayoutControls(width(), height());
+    } else {
+        m_rcRestore = QRect(geometry().topLeft(), QSize(m_nClientCx, m_nClientCy));
+        QRect monitor = MonitorRect();
+        m_bFullScreen = 1;
+        m_bMaximized = 0;
+        ShowControls(false);
+        paneBg->SetClientEdge(false);
+        int h = (monitor.width() == m_nClientCx || monitor.height() == m_nClientCy) ? monitor.height() - 1
+                                                                                    : monitor.height();
+        setGeometry(monitor.left(), monitor.top(), monitor.width(), h);
+        UpdateWindowShape(width(), height());
+        LayoutControls(width(), height());
+        Button(IDC_PLAY)->setFocus();
+        (m_nFullScreenPane == 2 ? m_pFrontVideo : m_pRearVideo)->hide();
+        (m_nFullScreenPane == 2 ? m_pRearVideo : m_pFrontVideo)->update();
+    }
+    ResumePlayers(frontWasPlaying, rearWasPlaying);
+}
+
+void CDvrDlg::PausePlayers(bool front, bool rear) {
+    for (auto [player, wasPlaying] : {std::pair{&m_frontPlayer, front}, std::pair{&m_rearPlayer, rear}}) {
+        if (!wasPlaying)
+            continue;
+        if (player->media_player_pause)
+            player->media_player_pause(player->player);
+        player->playing = 0;
+        player->paused = 1;
+    }
+}
+
+void CDvrDlg::ResumePlayers(bool front, bool rear) {
+    for (auto [player, wasPaused] : {std::pair{&m_frontPlayer, front}, std::pair{&m_rearPlayer, rear}}) {
+        if (!wasPaused)
+            continue;
+        if (player->media_player_play)
+            player->media_player_play(player->player);
+        player->playing = 1;
+        player->paused = 0;
+    }
 }
 
 void CDvrDlg::OnShowControlsMessage(qint64) {
@@ -734,7 +797,11 @@ void CDvrDlg::OnOpenFile(qint64 wParam) {
     UpdateLockButton();
 }
 void CDvrDlg::OnSeekDragged(qint64) {}
-void CDvrDlg::OnHevcWarning(qint64) {}
+// Shown at most once per run; playback goes on after it.
+void CDvrDlg::OnHevcWarning(qint64 wParam) {
+    ShowAppMessage(wParam == 0 ? 146 : 0);
+    m_bHevcWarned = 1;
+}
 
 void CDvrDlg::OnMapChanged(qint64) {
     // The dialog has written UI/MAP; the file is the authority, the message only says "changed".

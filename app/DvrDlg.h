@@ -70,6 +70,7 @@ public:
     int VolumePos() const { return m_nVolumePos; }
     QRect MapSplitter() const { return m_rcMapSplitter; }
     QWidget* MapWindow() const { return m_pMapDlg; }
+    bool FullScreen() const { return m_bFullScreen != 0; }
     const CRecordingLibrary& Library() const { return m_library; }
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
@@ -106,6 +107,8 @@ private:
     void OnScanFinished(bool found);
     void UpdateLockButton();
     void StopBothPlayers();
+    void PausePlayers(bool front, bool rear);
+    void ResumePlayers(bool front, bool rear);
     bool LibraryBusy() const;
     QString ExportFolder() const;
 

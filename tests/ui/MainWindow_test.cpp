@@ -384,4 +384,43 @@ TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Folder is not exist."));
 }
 
+TEST_F(MainWindowTest, FullScreenToggleNeedsRecordingsAndReturnsToThePreviousPlace) {
+    CDvrDlg& w = Open();
+    w.setGeometry(40, 50, 900, 620);
+    QCoreApplication::processEvents();
+    Post(UM_TOGGLE_FULLSCREEN, 0);
+    EXPECT_FALSE(w.FullScreen()); // nothing listed: nothing happens
+
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    Post(UM_TOGGLE_FULLSCREEN, 0);
+    ASSERT_TRUE(w.FullScreen());
+    EXPECT_FALSE(w.Control(IDC_OPEN)->isVisible());
+    EXPECT_FALSE(w.Control(IDC_GROUP_LIST)->isVisible());
+    EXPECT_TRUE(w.Control(IDC_FLIP)->isVisible());
+    bool mapBefore = w.MapEnabled();
+    w.OnCommand(IDC_MAP); // ignored while full screen
+    EXPECT_EQ(w.MapEnabled(), mapBefore);
+
+    Post(UM_TOGGLE_FULLSCREEN, 0);
+    EXPECT_FALSE(w.FullScreen());
+    EXPECT_EQ(w.geometry(), QRect(40, 50, 900, 620));
+    EXPECT_TRUE(w.Control(IDC_OPEN)->isVisible());
+    EXPECT_TRUE(w.Control(IDC_ABOUT)->isVisible());
+    EXPECT_FALSE(w.Control(IDC_DEL)->isVisible());
+    EXPECT_FALSE(w.Control(IDC_LOCK)->isVisible());
+}
+
+TEST_F(MainWindowTest, HevcWarningShowsTheJapaneseFallbackForGerman) {
+    Open();
+    ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7));
+    dialogs.boxes.clear();
+    Post(UM_HEVC_WARNING, 0);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("このコンピュータは")));
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Vemora Viewer"));
+}
+
 } // namespace
