@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <set>
+#include <thread>
 
 using namespace vemora;
 using vemora::testing::FakeReader;
@@ -137,6 +139,13 @@ TEST_F(ScanFixture, AviIsAcceptedAsAOneFileSource) {
     ASSERT_EQ(library.Records().size(), 1u);
     EXPECT_EQ(library.Records()[0].lockFlags, kEventLock); // fourth character "G"
     EXPECT_EQ(library.Records()[0].subFolder, "");
+    // A read-only file adds the manual lock; no name test is made for a one-file source.
+    Add("sub/clip.mp4", At(11, 0, 0), 60000);
+    ASSERT_EQ(::chmod((tree.Root() + "sub/clip.mp4").c_str(), 0444), 0);
+    ASSERT_TRUE(library.ScanSource(tree.Root() + "sub", "clip.mp4"));
+    ASSERT_EQ(library.Records().size(), 1u);
+    EXPECT_EQ(library.Records()[0].lockFlags, kManualLock);
+    EXPECT_EQ(library.Records()[0].rootFolder, tree.Root() + "sub/");
     EXPECT_FALSE(library.ScanSource(tree.Root(), "MISSING1.MP4"));
     EXPECT_TRUE(library.Records().empty());
 }
@@ -210,6 +219,27 @@ TEST_F(ScanFixture, CancelledScanLeavesTheLibraryEmpty) {
                   tree.Root(), [&](const WalkEntry&) { ++seen; }, &cancel),
               WalkResult::Cancelled);
     EXPECT_EQ(seen, 0);
+}
+
+TEST_F(ScanFixture, ACancelFromAnotherThreadEndsARunningScan) {
+    for (int i = 0; i < 200; ++i)
+        Add("DCIM/AAAA" + std::to_string(1000 + i) + ".MP4", At(10, 0, 0) + i * 60, 60000);
+    std::atomic<int> reads{0};
+    library.SetContainerReader([&](const std::string&, ContainerKind, ContainerSummary& summary) {
+        ++reads;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        summary.durationMs = 1000;
+        return true;
+    });
+    bool result = true;
+    std::thread worker([&] { result = library.ScanSource(tree.Root(), ""); });
+    while (reads.load() < 3)
+        std::this_thread::yield();
+    library.RequestScanCancel();
+    worker.join();
+    EXPECT_FALSE(result);
+    EXPECT_LT(reads.load(), 200);
+    EXPECT_TRUE(library.Records().empty());
 }
 
 TEST(FolderWalk, ReportsFoldersBeforeTheirContents) {
