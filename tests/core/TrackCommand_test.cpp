@@ -1,6 +1,7 @@
 // Runs the built `vemora track` and checks its JSON and exit codes.
 #include "TelemetryTestBytes.h"
 #include "platform/JsonWriter.h"
+#include "tools/fixture/FixtureWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -119,4 +120,37 @@ TEST(TrackCommand, UnreadableTelemetryGivesEmptyArrays) {
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
               std::string(R"({"format":0,"gps_rate":)") + Num(1.0) + R"(,"points":[],"samples":[]})" + "\n");
+}
+
+TEST(TrackCommand, Mp4RecordingWithRecordTable) {
+    ScratchDir dir;
+    fixture::RecordingSpec spec;
+    spec.layout = fixture::Layout::MetaTrack92;
+    spec.baseDir = VEMORA_FIXTURE_DIR;
+    spec.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30};
+    spec.gps = fixture::SimulateGps({}, spec.seconds, 5, spec.start);
+    spec.gsensor = fixture::SimulateGsensor({}, spec.seconds, 5);
+    std::string path = dir.Path() + "/FILE0001.MP4";
+    fixture::WriteResult written = fixture::WriteRecording(spec, path);
+    ASSERT_TRUE(written.ok) << written.error;
+    ToolRun run = RunVemora("track " + Quote(path));
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind(
+                  std::string(R"({"format":2,"gps_rate":)") + Num(5.0) + R"(,"points":[{"valid":true,)", 0),
+              0u)
+        << run.out;
+    size_t points = 0;
+    for (size_t at = run.out.find("\"valid\":"); at != std::string::npos;
+         at = run.out.find("\"valid\":", at + 1))
+        ++points;
+    EXPECT_EQ(points, spec.gps.size());
+    // The records carry UTC; near Taipei the track shows UTC+8.
+    EXPECT_NE(run.out.find(R"("time":"2024-05-17 18:20:30")"), std::string::npos) << run.out.substr(0, 400);
+    size_t samplesAt = run.out.find(R"("samples":[[)");
+    ASSERT_NE(samplesAt, std::string::npos);
+    size_t samples = 0;
+    for (size_t at = run.out.find('[', samplesAt + 11); at != std::string::npos;
+         at = run.out.find('[', at + 1))
+        ++samples;
+    EXPECT_EQ(samples, spec.gsensor.size());
 }
