@@ -6,9 +6,9 @@
 
 namespace vemora {
 
-// The drop-highlight colours of the current recording: a strong blue that stays distinguishable
-// from the palette's selection colour.
-const QColor CListRowModel::kCurrentRowBackground(0, 102, 204);
+// The current recording's row: dark like the main window, so that it cannot be taken for the
+// user's (blue) selection, which is what the file operations act on.
+const QColor CListRowModel::kCurrentRowBackground(48, 48, 48);
 const QColor CListRowModel::kCurrentRowText(255, 255, 255);
 
 CListRowModel::CListRowModel(bool checkable, QObject* parent)
