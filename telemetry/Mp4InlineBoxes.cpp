@@ -25,7 +25,7 @@ constexpr size_t kIditText = 64;
 
 int CDvr3gpParser::ReadInlineBoxes(const std::string& path) {
     uint64_t position = 0;
-    if (!BeginLayout(path, false, position))
+    if (!BeginLayout(path, position))
         return -1;
     return Guarded([&] {
         bool startTimeFound = false;

@@ -76,7 +76,7 @@ void CDvr3gpParser::ReadCreationTime(uint64_t moovStart, uint32_t moovSize) {
         m_startTime = LocalTimeOf(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
                                   fields.tm_min, fields.tm_sec);
     } else {
-        m_startTime = m_fileCreationTime;
+        m_startTime = FileCreationLocalTime();
     }
 }
 

@@ -33,6 +33,7 @@ int CDvr3gpParser::Parse(const std::string& path) {
     case int(TelemetryFormat::GpsIndexBox):
         return ReadGpsIndexBox(path);
     default:
+        CloseFile();
         return -1;
     }
 }
@@ -85,22 +86,16 @@ void CDvr3gpParser::PrePass(const std::string& path) {
     });
     if (decided >= 0)
         m_format = decided;
-    CloseFile();
+    else
+        CloseFile();
 }
 
-bool CDvr3gpParser::BeginLayout(const std::string& path, bool noteCreationTime, uint64_t& position) {
+bool CDvr3gpParser::BeginLayout(const std::string& path, uint64_t& position) {
     Reset();
-    if (!OpenFile(path))
+    // The pre-pass hands its open file over (its status record is already filled); opening the
+    // file a second time would only repeat the same system calls and reads.
+    if (!m_file.IsOpen() && !OpenFile(path))
         return false;
-    if (noteCreationTime) {
-        // The file system's creation time, as local calendar fields, stands in for a movie
-        // header without a time.
-        time_t created = m_file.CreationTime();
-        struct tm fields {};
-        localtime_r(&created, &fields);
-        m_fileCreationTime = LocalTimeOf(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
-                                         fields.tm_hour, fields.tm_min, fields.tm_sec);
-    }
     position = 0;
     uint32_t size = 0;
     m_ullFileSize = m_file.Length();
@@ -110,6 +105,15 @@ bool CDvr3gpParser::BeginLayout(const std::string& path, bool noteCreationTime, 
     }
     position += size;
     return true;
+}
+
+time_t CDvr3gpParser::FileCreationLocalTime() const {
+    // The file system's creation time, taken as local calendar fields.
+    time_t created = m_file.CreationTime();
+    struct tm fields {};
+    localtime_r(&created, &fields);
+    return LocalTimeOf(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                       fields.tm_min, fields.tm_sec);
 }
 
 void CDvr3gpParser::PublishTrackLayout(TelemetryFormat format, uint8_t gpsRate) {

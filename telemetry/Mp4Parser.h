@@ -63,9 +63,11 @@ protected:
 
     // --- layout choice and readers ----------------------------------------------------------
     void PrePass(const std::string& path);
-    // Common beginning of every layout reader: Reset, open, status, first box must be "ftyp".
-    // Returns the position after the "ftyp" payload, or false through `ok`.
-    bool BeginLayout(const std::string& path, bool noteCreationTime, uint64_t& position);
+    // Common beginning of every layout reader: Reset, open (or take over the pre-pass's open
+    // file), status, first box must be "ftyp". Gives the position after the "ftyp" payload.
+    bool BeginLayout(const std::string& path, uint64_t& position);
+    // Start time of a file whose movie header carries none (formats 1-4).
+    time_t FileCreationLocalTime() const;
     int ReadInlineBoxes(const std::string& path);
     // Formats 1, 2 and 3: a video track named by its handler, and for 1 and 2 a metadata track
     // whose chunk offsets locate the telemetry records.
@@ -78,9 +80,6 @@ protected:
     void ReadTrackLayoutMoov(uint64_t moovStart, uint32_t moovSize, TelemetryFormat format,
                              TrackWalkState& state);
     void PublishTrackLayout(TelemetryFormat format, uint8_t gpsRate);
-
-private:
-    time_t m_fileCreationTime = 0; // local wall-clock fallback for a missing "mvhd" time
 };
 
 } // namespace vemora

@@ -74,7 +74,7 @@ void CDvr3gpParser::ReadTrackLayoutMoov(uint64_t moovStart, uint32_t moovSize, T
 
 int CDvr3gpParser::ReadTrackLayout(const std::string& path, TelemetryFormat format) {
     uint64_t position = 0;
-    if (!BeginLayout(path, true, position))
+    if (!BeginLayout(path, position))
         return -1;
     const bool announce = format != TelemetryFormat::MetaTrack88;
     return Guarded(
@@ -104,7 +104,7 @@ int CDvr3gpParser::ReadTrackLayout(const std::string& path, TelemetryFormat form
 
 int CDvr3gpParser::ReadGpsIndexBox(const std::string& path) {
     uint64_t position = 0;
-    if (!BeginLayout(path, true, position))
+    if (!BeginLayout(path, position))
         return -1;
     return Guarded([&] {
         bool video = false;
