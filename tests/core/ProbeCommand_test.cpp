@@ -1,6 +1,7 @@
 // The built `vemora probe` on generated files: one JSON line per file in argument order, the
 // summary fields, the reader chosen by name and the exit codes.
 #include "tests/core/BoxBuilder.h"
+#include "tools/fixture/FixtureWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,30 @@ TEST_F(ProbeCommandTest, ReaderIsChosenByUpperCaseAviSuffix) {
     EXPECT_EQ(lower.exitCode, 0);
     ASSERT_EQ(lower.lines.size(), 1u);
     EXPECT_NE(lower.lines[0].find("\"container\":\"mp4\""), std::string::npos);
+}
+
+TEST_F(ProbeCommandTest, AviRecordingsGoToTheAviReader) {
+    fixture::RecordingSpec spec;
+    spec.layout = fixture::Layout::Avi;
+    spec.baseDir = VEMORA_FIXTURE_DIR;
+    spec.gps = fixture::SimulateGps({}, spec.seconds, 1, spec.start);
+    spec.gsensor = fixture::SimulateGsensor({}, spec.seconds, 5);
+    std::string path = m_dir + "/FILE0001.AVI";
+    fixture::WriteResult written = fixture::WriteRecording(spec, path);
+    ASSERT_TRUE(written.ok) << written.error;
+    RunResult r = RunProbe({path});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 1u);
+    const std::string& l = r.lines[0];
+    EXPECT_NE(l.find("\"accepted\":true,\"container\":\"avi\",\"format\":0,"), std::string::npos) << l;
+    EXPECT_NE(l.find("\"width\":320,\"height\":240,\"start_time\":\"2024-05-17 10:20:30\""),
+              std::string::npos)
+        << l;
+    EXPECT_NE(l.find("\"length_seconds\":" + std::to_string(spec.seconds)), std::string::npos) << l;
+    EXPECT_NE(l.find("\"gps_box\":[" + std::to_string(written.file.gpsBoxOffset) + "," +
+                     std::to_string(written.file.gpsBoxSize) + "]"),
+              std::string::npos)
+        << l;
 }
 
 TEST_F(ProbeCommandTest, NoFilesIsAUsageError) {
