@@ -44,7 +44,9 @@ RecorderFile::~RecorderFile() {
 
 bool RecorderFile::Open(const std::string& path, std::string* error) {
     Close();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO or device under a recorder's name cannot stall the open; it is
+    // refused below, and the flag means nothing for regular files.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (error)
             *error = path + ": " + std::strerror(errno);

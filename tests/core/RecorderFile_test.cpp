@@ -97,6 +97,9 @@ TEST_F(RecorderFileTest, SequentialReadsAndStatus) {
     EXPECT_FALSE(f.Open(m_dir + "/missing", &error));
     EXPECT_NE(error.find("missing"), std::string::npos);
     EXPECT_FALSE(f.Open(m_dir, &error)); // a folder is no recording
+    std::string fifo = m_dir + "/FIFO.MP4";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(f.Open(fifo, &error)); // refused at once, without waiting for a writer
 }
 
 } // namespace
