@@ -1,5 +1,6 @@
 #include "map/GpxWriter.h"
 
+#include "map/ExportFile.h"
 #include "map/ExportPaths.h"
 #include "map/NumberText.h"
 #include "map/XmlText.h"
@@ -38,28 +39,6 @@ std::optional<int64_t> SecondsOfDateBytes(const std::array<uint8_t, 6>& dt) {
         return std::nullopt;
     return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
 }
-
-class GpxFile {
-public:
-    explicit GpxFile(std::FILE* f) : m_pFile(f) {}
-    ~GpxFile() {
-        if (m_pFile)
-            std::fclose(m_pFile);
-    }
-    void Write(const std::string& text) {
-        if (!m_bFailed && std::fwrite(text.data(), 1, text.size(), m_pFile) != text.size())
-            m_bFailed = true;
-    }
-    bool Close() {
-        const bool closed = std::fclose(m_pFile) == 0;
-        m_pFile = nullptr;
-        return closed && !m_bFailed;
-    }
-
-private:
-    std::FILE* m_pFile;
-    bool m_bFailed = false;
-};
 
 std::string GpxHeader(const ExportRecording& recording) {
     const std::string name = EscapeXmlText(recording.fileName);
@@ -144,13 +123,12 @@ ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording
     }
     const std::string path = JoinFolder(folder, *name);
 
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) {
+    ExportFile file;
+    if (!file.Open(path)) {
         result.error = "cannot create " + path + ": " + std::strerror(errno);
         return result;
     }
     result.path = path;
-    GpxFile file(f);
     file.Write(GpxHeader(recording));
     ForEachExportPoint(recording.format, track,
                        [&](const ExportPoint& p) { file.Write(GpxPoint(recording.format, p)); });

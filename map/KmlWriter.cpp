@@ -42,50 +42,30 @@ constexpr std::string_view kKmlEnd = "\n"
 
 } // namespace
 
-KmlWriter::~KmlWriter() {
-    if (m_pFile)
-        std::fclose(m_pFile);
-}
-
 bool KmlWriter::OpenKml(const std::string& path) {
-    if (m_pFile)
-        std::fclose(m_pFile);
-    m_pFile = std::fopen(path.c_str(), "wb");
-    m_bFailed = m_pFile == nullptr;
-    return m_pFile != nullptr;
-}
-
-void KmlWriter::Write(std::string_view text) {
-    if (!m_pFile || m_bFailed)
-        return;
-    if (std::fwrite(text.data(), 1, text.size(), m_pFile) != text.size())
-        m_bFailed = true;
+    return m_file.Open(path);
 }
 
 void KmlWriter::WriteKmlHeader(std::string_view name, std::string_view description,
                                std::string_view placemarkText) {
-    Write(kKmlStart);
-    Write("  <Document>\n    <name>");
-    Write(EscapeXmlText(name));
-    Write("</name>\n\t<description>");
-    Write(EscapeXmlText(description));
-    Write("</description>\n");
-    Write(kPlacemarkStart);
-    Write(placemarkText);
-    Write(kPlacemarkRest);
+    m_file.Write(kKmlStart);
+    m_file.Write("  <Document>\n    <name>");
+    m_file.Write(EscapeXmlText(name));
+    m_file.Write("</name>\n\t<description>");
+    m_file.Write(EscapeXmlText(description));
+    m_file.Write("</description>\n");
+    m_file.Write(kPlacemarkStart);
+    m_file.Write(placemarkText);
+    m_file.Write(kPlacemarkRest);
 }
 
 void KmlWriter::WriteKmlPoint(double longitude, double latitude, int32_t value) {
-    Write(FixedText(longitude, 6) + "," + FixedText(latitude, 6) + "," + std::to_string(value) + "\n");
+    m_file.Write(FixedText(longitude, 6) + "," + FixedText(latitude, 6) + "," + std::to_string(value) + "\n");
 }
 
 bool KmlWriter::CloseKml() {
-    if (!m_pFile)
-        return false;
-    Write(kKmlEnd);
-    const bool closed = std::fclose(m_pFile) == 0;
-    m_pFile = nullptr;
-    return closed && !m_bFailed;
+    m_file.Write(kKmlEnd);
+    return m_file.Close();
 }
 
 std::string PlacemarkText(const ExportRecording& recording) {

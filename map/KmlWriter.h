@@ -2,10 +2,10 @@
 // The KML 2.2 file of one recording's GPS track: a document with one blue line placemark whose
 // coordinates are the valid fixes of the loaded track.
 
+#include "map/ExportFile.h"
 #include "telemetry/TelemetryModel.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -32,7 +32,6 @@ public:
     KmlWriter() = default;
     KmlWriter(const KmlWriter&) = delete;
     KmlWriter& operator=(const KmlWriter&) = delete;
-    ~KmlWriter();
 
     // Creates or truncates the file; false when it cannot be created.
     bool OpenKml(const std::string& path);
@@ -45,10 +44,7 @@ public:
     bool CloseKml();
 
 private:
-    void Write(std::string_view text);
-
-    std::FILE* m_pFile = nullptr;
-    bool m_bFailed = false;
+    ExportFile m_file;
 };
 
 // The placemark description: "<subFolder>/<fileName>" in quotation marks, then the start time as
