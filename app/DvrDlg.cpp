@@ -348,11 +348,12 @@ void CDvrDlg::ShowStringBox(int textId, int captionId) {
 }
 
 void CDvrDlg::StopBothPlayers() {
-    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer}) {
-        player->Stop();
-        player->playing = 0;
-        player->paused = 0;
-    }
+    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer})
+        player->StopAndClear();
+}
+
+void CDvrDlg::StopFrontPlayer() {
+    m_frontPlayer.StopAndClear();
 }
 
 // The scan worker owns the library until it reports back; commands that read it wait.
@@ -492,24 +493,22 @@ void CDvrDlg::OnKml() {
 }
 
 void CDvrDlg::OnStopCommand() {
-    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer}) {
-        player->Stop();
-        player->playing = 0;
-        player->paused = 0;
-    }
+    StopBothPlayers();
     if (auto* play = Button(IDC_PLAY))
         play->SetAltShown(false);
 }
 
 void CDvrDlg::OnFaster() {
-    m_nRateIndex = std::min(m_nRateIndex + 1, static_cast<int>(PlaybackRates.size()) - 1);
-    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer})
-        player->SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
-    UpdateRateLabel();
+    StepRate(+1);
 }
 
 void CDvrDlg::OnSlower() {
-    m_nRateIndex = std::max(m_nRateIndex - 1, 0);
+    StepRate(-1);
+}
+
+// One step along the rate table, pinned at both ends, applied to both players.
+void CDvrDlg::StepRate(int d) {
+    m_nRateIndex = std::clamp(m_nRateIndex + d, 0, static_cast<int>(PlaybackRates.size()) - 1);
     for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer})
         player->SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
     UpdateRateLabel();
@@ -594,9 +593,7 @@ void CDvrDlg::OnSizeLarge() {
 
 // Cancel (IDCANCEL) leaves the window open: it only stops the front player and saves the position.
 void CDvrDlg::OnCancel() {
-    m_frontPlayer.Stop();
-    m_frontPlayer.playing = 0;
-    m_frontPlayer.paused = 0;
+    StopFrontPlayer();
     SaveWindowPosition();
 }
 
@@ -607,9 +604,7 @@ void CDvrDlg::OnCloseButton() {
 void CDvrDlg::CloseWindow(bool fromCloseMessage) {
     Diag(" --->> CDvrDlg::OnClose ++++ \n");
     SaveWindowPosition();
-    m_frontPlayer.Stop();
-    m_frontPlayer.playing = 0;
-    m_frontPlayer.paused = 0;
+    StopFrontPlayer();
     if (g_bLoopEnded) {
         if (fromCloseMessage) {
             hide();

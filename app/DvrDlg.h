@@ -107,6 +107,8 @@ private:
     void OnScanFinished(bool found);
     void UpdateLockButton();
     void StopBothPlayers();
+    void StopFrontPlayer();
+    void StepRate(int d);
     void PausePlayers(bool front, bool rear);
     void ResumePlayers(bool front, bool rear);
     bool LibraryBusy() const;

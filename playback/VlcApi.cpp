@@ -154,6 +154,12 @@ void VlcApi::Stop() {
         media_player_stop(player);
 }
 
+void VlcApi::StopAndClear() {
+    Stop();
+    playing = 0;
+    paused = 0;
+}
+
 void VlcApi::SetMute(int on) {
     if (loaded && player && audio_set_mute)
         audio_set_mute(player, on);

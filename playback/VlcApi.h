@@ -32,6 +32,8 @@ public:
 
     // Thin guarded calls; each does nothing while the player is not loaded.
     void Stop();
+    // Stop, and the controller's playing and paused marks cleared.
+    void StopAndClear();
     void SetMute(int on);
     void SetVolume(int value);
     void SetRate(float value);
