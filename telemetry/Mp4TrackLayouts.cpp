@@ -89,6 +89,10 @@ int CDvr3gpParser::ReadTrackLayout(const std::string& path, TelemetryFormat form
                 } else if (format != TelemetryFormat::MetaTrack88 || type == kFtyp || type == kThm ||
                            type == kFree || type == kMdat) {
                     position += size;
+                } else if (type == FourCC{{0, 0, 0, 0}}) {
+                    // Zero-filled space (a tail left by a power cut) holds no more boxes; entering
+                    // it would crawl through it eight bytes at a time.
+                    break;
                 }
                 // Format 1 enters every other box: its children are walked like top-level boxes.
             }

@@ -6,7 +6,9 @@ using vemora::JsonWriter;
 
 TEST(JsonWriter, EscapesControlQuotesAndInvalidUtf8) {
     EXPECT_EQ(JsonWriter::Escape("a\"b\\c\n\x01"), "a\\\"b\\\\c\\n\\u0001");
-    EXPECT_EQ(JsonWriter::Escape("\xff" "x"), "\\ufffdx");
+    EXPECT_EQ(JsonWriter::Escape("\xff"
+                                 "x"),
+              "\\ufffdx");
     EXPECT_EQ(JsonWriter::Escape("\xe6\x97\xa5"), "\xe6\x97\xa5"); // valid UTF-8 passes through
     EXPECT_EQ(JsonWriter::Escape("\xe6\x97"), "\\ufffd\\ufffd");   // truncated sequence
 }

@@ -212,6 +212,23 @@ TEST_F(Mp4ParserTest, MetaTrack88WithTopLevelUdtaWalksItsChildren) {
     EXPECT_EQ(m_summary.metaRecords88.size(), 1u);
 }
 
+TEST_F(Mp4ParserTest, MetaTrack88WalkEndsAtAZeroFilledTail) {
+    // A recording cut short by a power loss: the last megabytes are zeros. The walk of format 1
+    // enters unknown boxes, so without an end rule it would step through the zeros 8 bytes at a time.
+    ByteVec moov = Box("moov", Cat({Mvhd(1000, 30000, kCreation2024), VideoTrak("JTD_"), MetaTrak({500})}));
+    ByteVec file = Cat({Ftyp(), Box("free", {}), moov, ByteVec(4 << 20, 0)});
+    struct Counter {
+        uint64_t reads = 0;
+    } counter;
+    RecorderFile::SetReadObserver([](void* c, uint64_t, size_t) { ++static_cast<Counter*>(c)->reads; },
+                                  &counter);
+    int rc = Parse(file);
+    RecorderFile::SetReadObserver(nullptr, nullptr);
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(m_summary.metaRecords88.size(), 1u);
+    EXPECT_LT(counter.reads, 200u) << "the walk went through the zero-filled tail";
+}
+
 // --- the trak walk ------------------------------------------------------------------------------
 
 TEST_F(Mp4ParserTest, TrakWalkTakesMetaTableOnceInEitherOrder) {
