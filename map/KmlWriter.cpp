@@ -72,7 +72,14 @@ std::string PlacemarkText(const ExportRecording& recording) {
     const std::string time = FormatLocalTime(recording.startTime, " %Y/%m/%d %H:%M:%S");
     if (time.empty())
         return {};
-    return "\"" + EscapeXmlText(recording.subFolder) + "/" + EscapeXmlText(recording.fileName) + "\"" + time;
+    // Appended piece by piece: GCC 12 at -O3 misreads the operator+ chain as overlapping copies.
+    std::string text = "\"";
+    text += EscapeXmlText(recording.subFolder);
+    text += '/';
+    text += EscapeXmlText(recording.fileName);
+    text += '"';
+    text += time;
+    return text;
 }
 
 ExportResult SaveKml(const std::string& folder, const ExportRecording& recording,
