@@ -1,6 +1,7 @@
 #include "telemetry/TrackRecordReader.h"
 
 #include "platform/Diagnostics.h"
+#include "telemetry/BoxWalk.h"
 #include "telemetry/RecordDecoders.h"
 
 #include <array>
@@ -13,7 +14,6 @@ constexpr FourCC kGpsa = MakeFourCC("gpsa");
 constexpr FourCC kGps0 = MakeFourCC("gps0");
 constexpr FourCC kGsea = MakeFourCC("gsea");
 constexpr FourCC kGsen = MakeFourCC("gsen");
-constexpr FourCC kNoType = FourCC{{0, 0, 0, 0}};
 constexpr size_t kNameBytes = 40;
 constexpr size_t kNameMarkOffset = 32;
 
@@ -89,48 +89,7 @@ void CTrackRecordReader::DecodeRecord156(int64_t offset, std::vector<GpsPoint>& 
 }
 
 uint32_t CTrackRecordReader::FindInTrailer(FourCC type, uint64_t& position) {
-    const uint64_t fileSize = m_file.Length();
-    auto pastEnd = [&](uint64_t pos) { return fileSize < 8 || pos > fileSize - 8; };
-    if (pastEnd(position)) {
-        Diag("Get end myoff >m_ullFileSize-8 \n");
-        return 0;
-    }
-    uint64_t local = position;
-    uint64_t total = 0;
-    for (;;) {
-        std::array<uint8_t, 8> header{};
-        if (!m_file.ReadAt(local, header.data(), header.size()))
-            return 0;
-        local += header.size();
-        uint32_t size32 = BE32(header, 0).value_or(0);
-        FourCC boxType{{header[4], header[5], header[6], header[7]}};
-        uint32_t payload = size32 - 8; // a size below 8 wraps, as the recorders' readers do
-        if (size32 == 1) {
-            std::array<uint8_t, 8> large{};
-            if (!m_file.ReadAt(local, large.data(), large.size()))
-                return 0;
-            local += large.size();
-            payload = static_cast<uint32_t>(BE64(large, 0).value_or(0)) - 16;
-        }
-        if (boxType == type) {
-            position = local;
-            return payload;
-        }
-        if (boxType == kNoType)
-            return 0;
-        if (payload > kTrailerSpan) {
-            Diag("Get end uiSize > range \n");
-            return 0;
-        }
-        local += payload;
-        total += uint64_t(payload) + 8;
-        if (total >= kTrailerSpan)
-            return 0;
-        if (pastEnd(local)) {
-            Diag("Get end myoff >m_ullFileSize-8 \n");
-            return 0;
-        }
-    }
+    return FindSiblingBox(m_file, m_file.Length(), type, position, kTrailerSpan);
 }
 
 bool CTrackRecordReader::ReadTrailer(const std::string& path, std::vector<GpsPoint>& points,
