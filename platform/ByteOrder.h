@@ -27,13 +27,27 @@ template <typename T, size_t N, bool Big> inline std::optional<T> ReadUnsigned(B
     return static_cast<T>(v);
 }
 
-inline std::optional<uint8_t> U8(Bytes b, size_t off) { return ReadUnsigned<uint8_t, 1, true>(b, off); }
-inline std::optional<uint16_t> BE16(Bytes b, size_t off) { return ReadUnsigned<uint16_t, 2, true>(b, off); }
-inline std::optional<uint32_t> BE32(Bytes b, size_t off) { return ReadUnsigned<uint32_t, 4, true>(b, off); }
-inline std::optional<uint64_t> BE64(Bytes b, size_t off) { return ReadUnsigned<uint64_t, 8, true>(b, off); }
-inline std::optional<uint16_t> LE16(Bytes b, size_t off) { return ReadUnsigned<uint16_t, 2, false>(b, off); }
-inline std::optional<uint32_t> LE32(Bytes b, size_t off) { return ReadUnsigned<uint32_t, 4, false>(b, off); }
-inline std::optional<uint64_t> LE64(Bytes b, size_t off) { return ReadUnsigned<uint64_t, 8, false>(b, off); }
+inline std::optional<uint8_t> U8(Bytes b, size_t off) {
+    return ReadUnsigned<uint8_t, 1, true>(b, off);
+}
+inline std::optional<uint16_t> BE16(Bytes b, size_t off) {
+    return ReadUnsigned<uint16_t, 2, true>(b, off);
+}
+inline std::optional<uint32_t> BE32(Bytes b, size_t off) {
+    return ReadUnsigned<uint32_t, 4, true>(b, off);
+}
+inline std::optional<uint64_t> BE64(Bytes b, size_t off) {
+    return ReadUnsigned<uint64_t, 8, true>(b, off);
+}
+inline std::optional<uint16_t> LE16(Bytes b, size_t off) {
+    return ReadUnsigned<uint16_t, 2, false>(b, off);
+}
+inline std::optional<uint32_t> LE32(Bytes b, size_t off) {
+    return ReadUnsigned<uint32_t, 4, false>(b, off);
+}
+inline std::optional<uint64_t> LE64(Bytes b, size_t off) {
+    return ReadUnsigned<uint64_t, 8, false>(b, off);
+}
 
 inline std::optional<int16_t> LE16s(Bytes b, size_t off) {
     auto v = LE16(b, off);

@@ -54,7 +54,7 @@ struct ContainerSummary {
     uint32_t gsensorBoxSize = 0;
     uint16_t width = 0;
     uint16_t height = 0;
-    int64_t startTime = 0; // seconds since 1970, the recorder's local wall clock; 0 = unknown
+    int64_t startTime = 0;     // seconds since 1970, the recorder's local wall clock; 0 = unknown
     int64_t lengthSeconds = 0; // AVI only
     uint32_t durationMs = 0;
     uint64_t fileSize = 0;
@@ -74,8 +74,8 @@ struct GpsPoint {
     int32_t reserved = 0;
     uint16_t speedKmh = 0;
     std::array<uint8_t, 6> dateTime{}; // year-2000, month, day, hour, minute, second; year 0 = no time
-    uint8_t headingHalf = 0;            // course over ground in units of 2 degrees
-    uint8_t flags = 0;                  // bit 0: the fix is valid
+    uint8_t headingHalf = 0;           // course over ground in units of 2 degrees
+    uint8_t flags = 0;                 // bit 0: the fix is valid
     uint8_t pad[2] = {0, 0};
 
     static constexpr size_t kSize = 32;
@@ -96,11 +96,11 @@ struct GSensorSample {
 
 // The telemetry of the recording on display.
 struct TelemetryTrack {
-    std::vector<GpsPoint> points;      // formats 1-4
+    std::vector<GpsPoint> points;       // formats 1-4
     std::vector<GSensorSample> samples; // formats 1-4
-    std::vector<uint8_t> rawGps;       // format 0: the whole "gps0" payload
-    std::vector<uint8_t> rawGsensor;   // format 0: the whole "gsen" payload
-    uint32_t gsensorCount = 0;         // 0 = the curve has no data
+    std::vector<uint8_t> rawGps;        // format 0: the whole "gps0" payload
+    std::vector<uint8_t> rawGsensor;    // format 0: the whole "gsen" payload
+    uint32_t gsensorCount = 0;          // 0 = the curve has no data
     double gpsRate = 1.0;
     bool busy = false;
     bool loading = false;

@@ -147,7 +147,9 @@ TEST(NamingRules, PartnerRulesRenameFoldersToo) {
 
 TEST(NamingRules, NameTextRoundTripsAnyBytes) {
     const std::string names[] = {"plain.MP4", "\xe6\x97\xa5\xe6\x9c\xac.MP4", "bad\xff\xfe.MP4",
-                                 "\xf0\x9f\x9a\x97" "car.MP4", "\xc3"};
+                                 "\xf0\x9f\x9a\x97"
+                                 "car.MP4",
+                                 "\xc3"};
     for (const std::string& n : names)
         EXPECT_EQ(FromNameText(ToNameText(n)), n);
     EXPECT_EQ(ToNameText("\xf0\x9f\x9a\x97").size(), 2u); // a surrogate pair
