@@ -54,26 +54,21 @@ bool CRecordingLibrary::CopyMarked(const std::string& targetFolder) {
     if (!MarkTargetGroups())
         return false;
     std::vector<FileOpFailure> failures;
-    for (const RecordingGroup& group : m_groups) {
-        if (!group.marked)
-            continue;
-        for (int k = 0; k < group.recordCount; ++k) {
-            const RecordingInfo& record = m_records[group.firstRecord + k];
-            // The folders below the scanned folder are reproduced below the target.
-            const std::string folder = JoinPath(targetFolder, record.subFolder);
-            const std::string destination = JoinPath(folder, record.fileName);
-            std::string error;
-            if (!IsDirectory(folder) && !MakeDirectories(folder, &error)) {
-                failures.push_back({folder, error});
-                continue;
-            }
-            if (PathExists(destination) &&
-                (!m_pPrompt || m_pPrompt->AskOverwrite(destination) != FileOpPrompt::Answer::Ok))
-                continue;
-            if (!CopyFileReplacing(record.GetFullPath(), destination, &error))
-                failures.push_back({destination, error});
+    ForEachMarkedRecord([&](const RecordingInfo& record) {
+        // The folders below the scanned folder are reproduced below the target.
+        const std::string folder = JoinPath(targetFolder, record.subFolder);
+        const std::string destination = JoinPath(folder, record.fileName);
+        std::string error;
+        if (!IsDirectory(folder) && !MakeDirectories(folder, &error)) {
+            failures.push_back({folder, error});
+            return;
         }
-    }
+        if (PathExists(destination) &&
+            (!m_pPrompt || m_pPrompt->AskOverwrite(destination) != FileOpPrompt::Answer::Ok))
+            return;
+        if (!CopyFileReplacing(record.GetFullPath(), destination, &error))
+            failures.push_back({destination, error});
+    });
     ReportFailures(FileOperation::Copy, failures);
     return true;
 }
@@ -134,19 +129,14 @@ bool CRecordingLibrary::LockMarked() {
     if (!MarkTargetGroups())
         return false;
     std::vector<FileOpFailure> failures;
-    for (const RecordingGroup& group : m_groups) {
-        if (!group.marked)
-            continue;
-        for (int k = 0; k < group.recordCount; ++k) {
-            RecordingInfo& record = m_records[group.firstRecord + k];
-            if (record.lockFlags != 0)
-                continue;
-            if (WriteFileAttributes(record.GetFullPath(), kAttrReadOnly | kAttrArchive))
-                record.lockFlags = kManualLock;
-            else
-                failures.push_back(FailureOf(record.GetFullPath(), "cannot lock"));
-        }
-    }
+    ForEachMarkedRecord([&](RecordingInfo& record) {
+        if (record.lockFlags != 0)
+            return;
+        if (WriteFileAttributes(record.GetFullPath(), kAttrReadOnly | kAttrArchive))
+            record.lockFlags = kManualLock;
+        else
+            failures.push_back(FailureOf(record.GetFullPath(), "cannot lock"));
+    });
     RecomputeGroupLocks();
     FillLists();
     ReportFailures(FileOperation::Lock, failures);
@@ -157,25 +147,20 @@ bool CRecordingLibrary::UnlockMarked() {
     if (!MarkTargetGroups())
         return false;
     std::vector<FileOpFailure> failures;
-    for (const RecordingGroup& group : m_groups) {
-        if (!group.marked)
-            continue;
-        for (int k = 0; k < group.recordCount; ++k) {
-            RecordingInfo& record = m_records[group.firstRecord + k];
-            const std::string path = record.GetFullPath();
-            bool failed = false;
-            for (uint8_t bit : {kManualLock, kEventLock}) {
-                if ((record.lockFlags & bit) == 0)
-                    continue;
-                if (ClearReadOnly(path))
-                    record.lockFlags &= static_cast<uint8_t>(~bit);
-                else
-                    failed = true;
-            }
-            if (failed)
-                failures.push_back(FailureOf(path, "cannot unlock"));
+    ForEachMarkedRecord([&](RecordingInfo& record) {
+        const std::string path = record.GetFullPath();
+        bool failed = false;
+        for (uint8_t bit : {kManualLock, kEventLock}) {
+            if ((record.lockFlags & bit) == 0)
+                continue;
+            if (ClearReadOnly(path))
+                record.lockFlags &= static_cast<uint8_t>(~bit);
+            else
+                failed = true;
         }
-    }
+        if (failed)
+            failures.push_back(FailureOf(path, "cannot unlock"));
+    });
     RecomputeGroupLocks();
     FillLists();
     ReportFailures(FileOperation::Unlock, failures);

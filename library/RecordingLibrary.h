@@ -137,6 +137,13 @@ private:
     void ShowCurrentRows();
     void ReportFailures(FileOperation operation, const std::vector<FileOpFailure>& failures);
     void RecomputeGroupLocks();
+    // Runs fn on every recording of the marked groups, in list order.
+    template <typename Fn> void ForEachMarkedRecord(Fn&& fn) {
+        for (const RecordingGroup& group : m_groups)
+            if (group.marked)
+                for (int k = 0; k < group.recordCount; ++k)
+                    fn(m_records[static_cast<size_t>(group.firstRecord + k)]);
+    }
     void RemoveRecords(const std::vector<bool>& remove);
 
     std::vector<RecordingInfo> m_records;
