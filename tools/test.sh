@@ -18,6 +18,11 @@ tools/install-deps.sh
 cmake -S . -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DVEMORA_WERROR=ON -DVEMORA_SANITIZE="$sanitize"
 cmake --build "$builddir" -j"$(nproc)"
+# A short fuzz run of the readers first, so that ctest's summary stays the last word.
+if [ "$sanitize" = OFF ]; then
+  tools/fuzz-smoke.sh
+fi
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)"
