@@ -1,6 +1,8 @@
 // vemora probe FILE...: the container summary of each file, one JSON object per line, in argument
 // order. The reader is chosen by name as the library's scan does: AVI for names ending in ".AVI"
 // (upper case), MP4/MOV for everything else.
+#include "library/ContainerReader.h"
+#include "library/ListTexts.h"
 #include "platform/JsonWriter.h"
 #include "telemetry/AviParser.h"
 #include "telemetry/Mp4Parser.h"
@@ -9,28 +11,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <sys/stat.h>
 
 namespace vemora::cli {
 namespace {
-
-bool HasAviName(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".AVI") == 0;
-}
-
-std::string LocalTimeText(int64_t t) {
-    time_t value = static_cast<time_t>(t);
-    struct tm fields {};
-    if (!localtime_r(&value, &fields))
-        return {};
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &fields);
-    return text;
-}
 
 size_t RecordCount(const ContainerSummary& s) {
     switch (s.format) {
@@ -55,7 +40,7 @@ void WriteSummary(JsonWriter& w, const ContainerSummary& s, bool avi) {
     if (s.startTime == 0)
         w.Null();
     else
-        w.String(LocalTimeText(s.startTime));
+        w.String(FormatLocalTime(s.startTime, "%Y-%m-%d %H:%M:%S"));
     w.Key("duration_ms").UInt(s.durationMs);
     w.Key("length_seconds").Int(s.lengthSeconds);
     w.Key("file_size").UInt(s.fileSize);
@@ -108,7 +93,7 @@ int RunProbe(const Args& args) {
     }
     bool allAccepted = true;
     for (const std::string& path : args) {
-        const bool avi = HasAviName(path);
+        const bool avi = ContainerKindOfName(path) == ContainerKind::Avi;
         ContainerSummary summary;
         std::string error = ProbeOne(path, avi, summary);
         JsonWriter w;

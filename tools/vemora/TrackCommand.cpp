@@ -1,5 +1,6 @@
 // vemora track FILE: the GPS points and G-sensor samples that the viewer loads for a recording,
 // as one JSON object.
+#include "library/ContainerReader.h"
 #include "platform/JsonWriter.h"
 #include "telemetry/AviParser.h"
 #include "telemetry/Mp4Parser.h"
@@ -15,10 +16,9 @@
 namespace vemora::cli {
 namespace {
 
-// The folder scan's choice: the AVI reader only for names ending in upper-case ".AVI".
+// The folder scan's choice of reader.
 std::unique_ptr<CDvrVideoParser> ReaderFor(const std::string& path) {
-    const std::string avi = ".AVI";
-    if (path.size() >= avi.size() && path.compare(path.size() - avi.size(), avi.size(), avi) == 0)
+    if (ContainerKindOfName(path) == ContainerKind::Avi)
         return std::make_unique<CDvrAviParser>();
     return std::make_unique<CDvr3gpParser>();
 }
