@@ -107,18 +107,24 @@ void CDvrDlg::CreateControls() {
     AddButton(IDC_SIZE_M, "M", 16, 16);
     AddButton(IDC_SIZE_L, "L", 16, 16);
 
-    m_pSeek = new CVideoSlider(this, this);
+    m_pSeek = new CVideoSlider(this);
     m_controls[IDC_SEEK] = m_pSeek;
-    m_pVolume = new CMySliderControl(this, this);
+    connect(m_pSeek, &CVideoSlider::seekDragged, this, [this] { PostUserMessage(this, UM_SEEK_DRAGGED, 0); });
+    m_pVolume = new CMySliderControl(this);
     m_controls[IDC_VOLUME] = m_pVolume;
+    connect(m_pVolume, &CMySliderControl::volumeChanged, this,
+            [this] { PostUserMessage(this, UM_VOLUME_CHANGED, 0); });
     m_pFrontBg = new CVideoStaticBg(IDC_FRONT_VIDEO_BG, this);
     m_controls[IDC_FRONT_VIDEO_BG] = m_pFrontBg;
     m_pRearBg = new CVideoStaticBg(IDC_REAR_VIDEO_BG, this);
     m_controls[IDC_REAR_VIDEO_BG] = m_pRearBg;
-    m_pFrontVideo = new CVideoStatic(IDC_FRONT_VIDEO, this, this);
+    m_pFrontVideo = new CVideoStatic(IDC_FRONT_VIDEO, this);
     m_controls[IDC_FRONT_VIDEO] = m_pFrontVideo;
-    m_pRearVideo = new CVideoStatic(IDC_REAR_VIDEO, this, this);
+    m_pRearVideo = new CVideoStatic(IDC_REAR_VIDEO, this);
     m_controls[IDC_REAR_VIDEO] = m_pRearVideo;
+    for (CVideoStatic* pane : {m_pFrontVideo, m_pRearVideo})
+        connect(pane, &CVideoStatic::fullScreenRequested, this,
+                [this] { PostUserMessage(this, UM_TOGGLE_FULLSCREEN, 0); });
     m_pGSensor = new CGSensorCtrl(this);
     m_controls[IDC_GSENSOR] = m_pGSensor;
     m_pGps = new CPngStatic(IDC_GPS, CPngStatic::Kind::GpsIndicator, this);

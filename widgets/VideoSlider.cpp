@@ -1,8 +1,5 @@
 #include "widgets/VideoSlider.h"
 
-#include "app/ControlIds.h"
-#include "app/CustomMessages.h"
-
 namespace vemora {
 
 namespace {
@@ -15,31 +12,22 @@ const char* kSliderStyle = "QSlider { background: rgb(5,5,5); }"
 
 } // namespace
 
-CVideoSlider::CVideoSlider(QWidget* parent, QObject* mainWindow) : QSlider(Qt::Horizontal, parent) {
+CVideoSlider::CVideoSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setObjectName(QStringLiteral("seek"));
     setRange(0, 1000);
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QString::fromLatin1(kSliderStyle));
-    connect(this, &QSlider::sliderMoved, this, [mainWindow](int) {
-        if (mainWindow)
-            PostUserMessage(mainWindow, UM_SEEK_DRAGGED, 0);
-    });
-    connect(this, &QSlider::sliderReleased, this, [mainWindow] {
-        if (mainWindow)
-            PostUserMessage(mainWindow, UM_SEEK_DRAGGED, 0);
-    });
+    connect(this, &QSlider::sliderMoved, this, &CVideoSlider::seekDragged);
+    connect(this, &QSlider::sliderReleased, this, &CVideoSlider::seekDragged);
 }
 
-CMySliderControl::CMySliderControl(QWidget* parent, QObject* mainWindow) : QSlider(Qt::Horizontal, parent) {
+CMySliderControl::CMySliderControl(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setObjectName(QStringLiteral("volume"));
     setRange(0, 100);
     setValue(50);
     setFocusPolicy(Qt::NoFocus);
     setStyleSheet(QString::fromLatin1(kSliderStyle));
-    connect(this, &QSlider::valueChanged, this, [mainWindow](int) {
-        if (mainWindow)
-            PostUserMessage(mainWindow, UM_VOLUME_CHANGED, 0);
-    });
+    connect(this, &QSlider::valueChanged, this, &CMySliderControl::volumeChanged);
 }
 
 } // namespace vemora

@@ -1,6 +1,6 @@
 #pragma once
-// Seek bar (range 0..1000) and volume slider (0..100). Dragging the seek bar and moving the volume
-// slider report to the main window with UM_SEEK_DRAGGED / UM_VOLUME_CHANGED.
+// Seek bar (range 0..1000) and volume slider (0..100). They report upward with signals: the seek
+// bar while it is dragged and when it is released, the volume slider when its value changes.
 
 #include <QSlider>
 
@@ -9,13 +9,20 @@ namespace vemora {
 class CVideoSlider : public QSlider {
     Q_OBJECT
 public:
-    CVideoSlider(QWidget* parent, QObject* mainWindow);
+    explicit CVideoSlider(QWidget* parent);
+
+signals:
+    // The thumb was dragged or released; the wanted position is value().
+    void seekDragged();
 };
 
 class CMySliderControl : public QSlider {
     Q_OBJECT
 public:
-    CMySliderControl(QWidget* parent, QObject* mainWindow);
+    explicit CMySliderControl(QWidget* parent);
+
+signals:
+    void volumeChanged(int position);
 };
 
 } // namespace vemora

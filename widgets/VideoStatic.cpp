@@ -1,13 +1,10 @@
 #include "widgets/VideoStatic.h"
 
-#include "app/CustomMessages.h"
-
 #include <QPainter>
 
 namespace vemora {
 
-CVideoStatic::CVideoStatic(int id, QWidget* parent, QObject* mainWindow)
-    : QWidget(parent), m_nId(id), m_pMainWindow(mainWindow) {
+CVideoStatic::CVideoStatic(int id, QWidget* parent) : QWidget(parent), m_nId(id) {
     setObjectName(QStringLiteral("video%1").arg(id));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
@@ -19,8 +16,7 @@ unsigned long CVideoStatic::NativeWindow() {
 }
 
 void CVideoStatic::mouseDoubleClickEvent(QMouseEvent*) {
-    if (m_pMainWindow)
-        PostUserMessage(m_pMainWindow, UM_TOGGLE_FULLSCREEN, 0);
+    emit fullScreenRequested(m_nId);
 }
 
 void CVideoStatic::paintEvent(QPaintEvent*) {

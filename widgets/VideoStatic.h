@@ -1,6 +1,6 @@
 #pragma once
 // The video panes and the dark backgrounds behind them. A pane owns a native window that libVLC
-// renders into; double-clicking it asks the main window for full screen.
+// renders into; double-clicking it asks for full screen.
 
 #include <QWidget>
 
@@ -9,7 +9,7 @@ namespace vemora {
 class CVideoStatic : public QWidget {
     Q_OBJECT
 public:
-    CVideoStatic(int id, QWidget* parent, QObject* mainWindow);
+    CVideoStatic(int id, QWidget* parent);
     int Id() const { return m_nId; }
     // The native window libVLC draws into.
     unsigned long NativeWindow();
@@ -18,9 +18,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
     void paintEvent(QPaintEvent*) override;
 
+signals:
+    void fullScreenRequested(int id);
+
 private:
     int m_nId;
-    QObject* m_pMainWindow;
 };
 
 class CVideoStaticBg : public QWidget {
