@@ -8,6 +8,7 @@
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "platform/Diagnostics.h"
+#include "platform/HevcProbe.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
 #include "widgets/GSensorCtrl.h"
@@ -29,7 +30,6 @@
 
 namespace vemora {
 
-std::atomic<int> g_bBusy{0};
 std::atomic<int> g_bLoopEnded{0};
 
 namespace {
@@ -54,12 +54,17 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
     setMouseTracking(true);
     setMinimumSize(1, 1);
 
+    m_pPlayers = std::make_unique<DualPlayerController>(m_library, static_cast<PlayerHost&>(*this), this);
     m_nMapType = SettingsFile::Instance().ReadMapType();
-    m_dwLastListOpen = QDateTime::currentMSecsSinceEpoch();
-    if (DumpLogRequested()) {
-        m_frontPlayer.SetLogFile(std::fopen("vlc_front.log", "w"));
-        m_rearPlayer.SetLogFile(std::fopen("vlc_rear.log", "w"));
-    }
+    m_listOpenClock.start();
+    m_dwLastListOpen = m_listOpenClock.elapsed();
+    if (DumpLogRequested())
+        m_pPlayers->SetLogFiles(std::fopen("vlc_front.log", "w"), std::fopen("vlc_rear.log", "w"));
+    m_deferredOpenTimer.setInterval(100);
+    connect(&m_deferredOpenTimer, &QTimer::timeout, this, &CDvrDlg::OnDeferredOpenTick);
+    m_busyTimeout.setSingleShot(true);
+    m_busyTimeout.setInterval(100000);
+    connect(&m_busyTimeout, &QTimer::timeout, this, [] { g_bBusy = 0; });
 }
 
 CDvrDlg::~CDvrDlg() {
@@ -67,6 +72,10 @@ CDvrDlg::~CDvrDlg() {
         m_library.RequestScanCancel();
         m_scanThread.join();
     }
+    if (m_openThread.joinable())
+        m_openThread.join();
+    if (m_hevcProbeResult.valid())
+        m_hevcProbeResult.wait();
     Diag("----->> CDvrDlg::~CDvrDlg +++++ \n");
     Diag("----->> CDvrDlg::~CDvrDlg ---- \n");
 }
@@ -182,19 +191,13 @@ void CDvrDlg::WarnPlayerMissing() {
 
 void CDvrDlg::BindPlayers() {
     m_pFrontBg->SetClientEdge(false);
-    if (m_frontPlayer.IsLoaded()) {
-        m_frontPlayer.SetWindow(m_pFrontVideo->NativeWindow());
-        m_nRateIndex = kNormalRateIndex;
-        m_frontPlayer.SetRate(1.0f);
-    } else {
+    bool frontLoaded = false, rearLoaded = false;
+    m_pPlayers->AttachPlayers(&frontLoaded, &rearLoaded);
+    if (!frontLoaded)
         WarnPlayerMissing();
-    }
-    if (m_rearPlayer.IsLoaded()) {
-        m_rearPlayer.SetWindow(m_pRearVideo->NativeWindow());
-        m_rearPlayer.SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
-    } else {
+    if (!rearLoaded)
         WarnPlayerMissing();
-    }
+    ConnectPlayers();
 }
 
 void CDvrDlg::OnInitDialog() {
@@ -211,10 +214,6 @@ void CDvrDlg::OnInitDialog() {
     m_pVolume->blockSignals(true);
     m_pVolume->setValue(50);
     m_pVolume->blockSignals(false);
-    if (m_frontPlayer.IsLoaded()) {
-        m_frontPlayer.SetVolume(100);
-        m_frontPlayer.SetMute(1);
-    }
 
     for (int id : {IDC_CONF, IDC_DEL, IDC_LOCK}) {
         Control(id)->hide();
@@ -237,6 +236,13 @@ void CDvrDlg::OnInitDialog() {
 
     m_pFrontVideo->hide();
     m_pRearVideo->hide();
+
+    m_deferredOpenTimer.start();
+    m_pPlayers->RefreshSeekBarSoon();
+    // The decoder probe may take a moment on some drivers; its answer is first needed when a
+    // scan has finished, so it runs beside the start-up.
+    auto probe = m_hevcProbe ? m_hevcProbe : [] { return ProbeHevcDecoder(); };
+    m_hevcProbeResult = std::async(std::launch::async, probe);
 }
 
 void CDvrDlg::SetTooltipTexts() {
@@ -254,10 +260,9 @@ void CDvrDlg::SetTooltipTexts() {
 }
 
 void CDvrDlg::UpdateRateLabel() {
-    const auto& entry = PlaybackRates[m_nRateIndex];
-    bool normal = entry.rate == 1.0;
-    m_pRateLabel->SetLabel(normal ? QString() : QString::fromLatin1(entry.label));
-    m_pRateLabel->setVisible(!normal && !m_bFullScreen);
+    QString label = m_pPlayers->RateLabel();
+    m_pRateLabel->SetLabel(label);
+    m_pRateLabel->setVisible(!label.isEmpty() && !m_bFullScreen);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -292,8 +297,14 @@ void CDvrDlg::OnCommand(int id) {
 
 void CDvrDlg::OnIgnored() {}
 
-void CDvrDlg::OnPlay() {}
-void CDvrDlg::OnSnap() {}
+void CDvrDlg::OnPlay() {
+    m_pPlayers->TogglePlayPause();
+}
+
+void CDvrDlg::OnSnap() {
+    m_pPlayers->Snapshot();
+}
+
 void CDvrDlg::OnConfig() {}
 
 void CDvrDlg::ShowStringBox(int textId, int captionId) {
@@ -301,47 +312,26 @@ void CDvrDlg::ShowStringBox(int textId, int captionId) {
     m_pDialogs->MessageBox(this, s.LoadUiString(textId), s.LoadUiString(captionId), UserDialogs::Ok);
 }
 
-void CDvrDlg::StopBothPlayers() {
-    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer})
-        player->StopAndClear();
-}
-
-void CDvrDlg::StopFrontPlayer() {
-    m_frontPlayer.StopAndClear();
-}
-
 void CDvrDlg::OnStopCommand() {
-    StopBothPlayers();
-    if (auto* play = Button(IDC_PLAY))
-        play->SetAltShown(false);
+    m_pPlayers->StopPlayback();
 }
 
 void CDvrDlg::OnFaster() {
-    StepRate(+1);
+    m_pPlayers->StepRate(+1);
 }
 
 void CDvrDlg::OnSlower() {
-    StepRate(-1);
-}
-
-// One step along the rate table, pinned at both ends, applied to both players.
-void CDvrDlg::StepRate(int d) {
-    m_nRateIndex = std::clamp(m_nRateIndex + d, 0, static_cast<int>(PlaybackRates.size()) - 1);
-    for (VlcApi* player : {&m_frontPlayer, &m_rearPlayer})
-        player->SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
-    UpdateRateLabel();
+    m_pPlayers->StepRate(-1);
 }
 
 void CDvrDlg::OnLoop() {
-    m_bAutoPlayNext = !m_bAutoPlayNext;
-    Button(IDC_LOOP)->SetAltShown(!m_bAutoPlayNext);
+    m_pPlayers->SetAutoPlayNext(!m_pPlayers->AutoPlayNext());
+    Button(IDC_LOOP)->SetAltShown(!m_pPlayers->AutoPlayNext());
 }
 
 void CDvrDlg::OnFlip() {
-    m_bFlip = !m_bFlip;
-    Button(IDC_FLIP)->SetAltShown(m_bFlip);
-    if (m_rearPlayer.Recreate(m_bFlip ? 1 : 0))
-        m_rearPlayer.SetWindow(m_pRearVideo->NativeWindow());
+    m_pPlayers->Flip();
+    Button(IDC_FLIP)->SetAltShown(m_pPlayers->Flipped());
 }
 
 void CDvrDlg::OnMapToggle() {
@@ -364,8 +354,7 @@ void CDvrDlg::OnGSensorToggle() {
 void CDvrDlg::OnVolumeButton() {
     auto* vol = Button(IDC_VOL);
     vol->SetAltShown(!vol->AltShown());
-    if (m_frontPlayer.IsLoaded())
-        m_frontPlayer.SetMute(vol->AltShown() ? 1 : 0);
+    m_pPlayers->SetMuted(vol->AltShown());
 }
 
 void CDvrDlg::OnAbout() {
@@ -374,7 +363,7 @@ void CDvrDlg::OnAbout() {
 
 // Cancel (IDCANCEL) leaves the window open: it only stops the front player and saves the position.
 void CDvrDlg::OnCancel() {
-    StopFrontPlayer();
+    m_pPlayers->StopFrontPlayer();
     SaveWindowPosition();
 }
 
@@ -385,7 +374,7 @@ void CDvrDlg::OnCloseButton() {
 void CDvrDlg::CloseWindow(bool fromCloseMessage) {
     Diag(" --->> CDvrDlg::OnClose ++++ \n");
     SaveWindowPosition();
-    StopFrontPlayer();
+    m_pPlayers->StopFrontPlayer();
     if (g_bLoopEnded) {
         if (fromCloseMessage) {
             hide();
@@ -451,28 +440,6 @@ void CDvrDlg::OnLanguageChanged(qint64) {
     SetTooltipTexts();
 }
 
-void CDvrDlg::PausePlayers(bool front, bool rear) {
-    for (auto [player, wasPlaying] : {std::pair{&m_frontPlayer, front}, std::pair{&m_rearPlayer, rear}}) {
-        if (!wasPlaying)
-            continue;
-        if (player->media_player_pause)
-            player->media_player_pause(player->player);
-        player->playing = 0;
-        player->paused = 1;
-    }
-}
-
-void CDvrDlg::ResumePlayers(bool front, bool rear) {
-    for (auto [player, wasPaused] : {std::pair{&m_frontPlayer, front}, std::pair{&m_rearPlayer, rear}}) {
-        if (!wasPaused)
-            continue;
-        if (player->media_player_play)
-            player->media_player_play(player->player);
-        player->playing = 1;
-        player->paused = 0;
-    }
-}
-
 void CDvrDlg::OnShowControlsMessage(qint64) {
     ShowControls(true);
 }
@@ -487,24 +454,16 @@ void CDvrDlg::OnPlayerState(qint64 wParam) {
     case 2:
     case 3:
         play->SetAltShown(true);
-        // libVLC resets the mute when the audio output starts; re-apply the Vol button's state.
-        QThread::msleep(100);
-        if (m_frontPlayer.IsLoaded())
-            m_frontPlayer.SetMute(Button(IDC_VOL)->AltShown() ? 1 : 0);
+        // libVLC resets the mute when the audio output starts; the Vol button's state again.
+        QTimer::singleShot(100, this, [this] { m_pPlayers->SetMuted(Button(IDC_VOL)->AltShown()); });
         break;
     default:
         break;
     }
 }
 
-void CDvrDlg::OnPlayerTime(qint64) {}
-void CDvrDlg::OnEndReached(qint64) {}
-
-void CDvrDlg::OnSeekDragged(qint64) {}
-// Shown at most once per run; playback goes on after it.
-void CDvrDlg::OnHevcWarning(qint64 wParam) {
-    ShowAppMessage(wParam == 0 ? 146 : 0);
-    m_bHevcWarned = 1;
+void CDvrDlg::OnEndReached(qint64) {
+    m_pPlayers->PlayNext();
 }
 
 void CDvrDlg::OnMapChanged(qint64) {
@@ -513,10 +472,7 @@ void CDvrDlg::OnMapChanged(qint64) {
 }
 
 void CDvrDlg::OnVolumeChanged(qint64) {
-    int p = m_pVolume->value();
-    if (m_frontPlayer.IsLoaded())
-        m_frontPlayer.SetVolume(2 * p);
-    m_nVolumePos = p;
+    m_pPlayers->SetVolumePos(m_pVolume->value());
 }
 
 // ---------------------------------------------------------------------------------------------

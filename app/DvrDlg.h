@@ -3,13 +3,19 @@
 // instruments and the map panel, and turns button commands and posted messages into calls on them.
 
 #include "library/RecordingLibrary.h"
-#include "playback/VlcApi.h"
+#include "playback/BusyFlag.h"
+#include "playback/DualPlayerController.h"
+#include "playback/PlayerHost.h"
 
+#include <QElapsedTimer>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <atomic>
+#include <functional>
+#include <future>
 #include <map>
 #include <memory>
 #include <thread>
@@ -30,25 +36,27 @@ class UserDialogs;
 class FileOpDialogs;
 class CDvrGroupListCtrl;
 class CDvrFileListCtrl;
+class TrackFeed;
 
-// Set while a folder scan or the opening of a recording is in progress.
-extern std::atomic<int> g_bBusy;
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
 
-class CDvrDlg : public QWidget {
+class CDvrDlg : public QWidget, private PlayerHost {
     Q_OBJECT
 public:
     // dialogs: where message boxes go (the real ones when null).
     explicit CDvrDlg(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~CDvrDlg() override;
 
+    // Replaces the hardware-decoding probe (tests); call before OnInitDialog.
+    void SetHevcProbe(std::function<bool()> probe) { m_hevcProbe = std::move(probe); }
+
     // Builds the controls, reads the panel switches, restores the saved position, lays out.
     void OnInitDialog();
     // A command from a button (or the tests), by control id.
     void OnCommand(int id);
-    // Scans a folder on a worker thread and lists its recordings, as OPEN does with a chosen
-    // folder. Ignored while a scan runs.
+    // Scans a folder on a worker thread, lists its recordings and plays the first one, as OPEN
+    // does with a chosen folder. Ignored while a scan runs.
     void StartFolderScan(const QString& folder);
     bool ScanRunning() const { return m_bScanRunning != 0; }
 
@@ -61,13 +69,16 @@ public:
     // Read-only views for the tests and the layout.
     QWidget* Control(int id) const;
     CGdipButton* Button(int id) const;
-    const VlcApi& FrontPlayer() const { return m_frontPlayer; }
-    const VlcApi& RearPlayer() const { return m_rearPlayer; }
+    const VlcApi& FrontPlayer() const { return m_pPlayers->Front(); }
+    const VlcApi& RearPlayer() const { return m_pPlayers->Rear(); }
+    DualPlayerController& Players() const { return *m_pPlayers; }
     bool MapEnabled() const { return m_bMapEnabled; }
     bool GSensorEnabled() const { return m_bGSensorEnabled; }
-    bool AutoPlayNext() const { return m_bAutoPlayNext; }
+    bool AutoPlayNext() const { return m_pPlayers->AutoPlayNext(); }
     int MapType() const { return m_nMapType; }
-    int VolumePos() const { return m_nVolumePos; }
+    int VolumePos() const { return m_pPlayers->VolumePos(); }
+    // The hardware-decoding probe's answer (waits for the probe when it still runs).
+    bool HevcDecode() const;
     QRect MapSplitter() const { return m_rcMapSplitter; }
     QWidget* MapWindow() const { return m_pMapDlg; }
     bool FullScreen() const { return m_bFullScreen != 0; }
@@ -98,6 +109,12 @@ private:
     void CreateControls();
     CGdipButton* AddButton(int id, const char* caption, int w, int h);
     void BindPlayers();
+    void ConnectPlayers();
+    // PlayerHost
+    unsigned long PaneWindow(PlayerSide side) override;
+    void ShowPane(PlayerSide side, bool show) override;
+    QString AskSnapshotPath() override;
+    void ShowMessage(int textId, int captionId) override;
     void RestoreWindowPosition();
     void SaveWindowPosition();
     void UpdateWindowShape(int cx, int cy);
@@ -106,11 +123,14 @@ private:
     void ShowStringBox(int textId, int captionId);
     void OnScanFinished(bool found);
     void UpdateLockButton();
-    void StopBothPlayers();
-    void StopFrontPlayer();
-    void StepRate(int d);
-    void PausePlayers(bool front, bool rear);
-    void ResumePlayers(bool front, bool rear);
+    void HideVideoPanes();
+    void SetBusy();
+    void ShowLoadingText(bool on);
+    void OnDeferredOpenTick();
+    void StartOpenThread();
+    void OnOpenThreadDone(int index);
+    void OpenSingleFile(const QString& path);
+    void OpenDrive(const QString& path);
     bool LibraryBusy() const;
     QString ExportFolder() const;
 
@@ -172,11 +192,7 @@ private:
     int m_bMaximized = 0;
     int m_bFullScreen = 0;
     int m_bMinimized = 0;
-    int m_nRateLabelTicks = 10;
     QRect m_rcRestore;
-    int m_nRateIndex = 7;
-    int m_bAutoPlayNext = 1;
-    int m_bFlip = 0;
     int m_bMapEnabled = 1;
     int m_bGSensorEnabled = 1;
     bool m_bGripDrag = false;
@@ -194,17 +210,13 @@ private:
     QWidget* m_pMapDlg = nullptr;
     int m_nMapType = 0;
     int m_nSourceKind = 0;
-    QString m_strCurrentPath;
     QString m_strSourcePath;
-    std::atomic<qint64> m_llPendingSeekMs{0};
     int m_nDeferredOpenIndex = -1;
     int m_nDeferredOpenTicks = 0;
-    int m_nVolumePos = 50;
     std::atomic<int> m_bScanRunning{0};
-    int m_bHevcWarned = 0;
-    int m_bHevcDecode = 0;
-    VlcApi m_frontPlayer;
-    VlcApi m_rearPlayer;
+    mutable std::atomic<int> m_bHevcDecode{0};
+    std::function<bool()> m_hevcProbe;
+    mutable std::future<bool> m_hevcProbeResult;
 
     std::map<int, QWidget*> m_controls;
     CVideoSlider* m_pSeek = nullptr;
@@ -223,13 +235,22 @@ private:
     CDvrGroupListCtrl* m_pGroupList = nullptr;
     CDvrFileListCtrl* m_pFileList = nullptr;
     CRecordingLibrary m_library;
+    // After the library: the players hold a reference to it.
+    std::unique_ptr<DualPlayerController> m_pPlayers;
+    TrackFeed* m_pTrackFeed = nullptr;
     std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
     std::thread m_scanThread;
+    std::thread m_openThread;
     QString m_strExportFolder;
 
-    int m_nOpenIndex = 0;
+    std::atomic<int> m_nOpenIndex{0};
+    // Monotonic: a step of the wall clock must not swallow or repeat list activations.
+    QElapsedTimer m_listOpenClock;
     qint64 m_dwLastListOpen = 0;
     QSize m_lastLayoutSize;
+
+    QTimer m_deferredOpenTimer; // counts down the first opening after a scan (100 ms ticks)
+    QTimer m_busyTimeout;       // clears the busy flag of an opening that never started playing
 };
 
 } // namespace vemora

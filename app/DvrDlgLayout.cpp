@@ -93,8 +93,6 @@ void CDvrDlg::OnSizeLarge() {
 
 // One video pane fills its monitor, or the window returns to where it was.
 void CDvrDlg::OnToggleFullScreen(qint64) {
-    auto isPlaying = [](const VlcApi& p) { return p.IsLoaded() && p.playing && !p.paused; };
-    bool frontWasPlaying = isPlaying(m_frontPlayer), rearWasPlaying = isPlaying(m_rearPlayer);
     m_ptCursor = QCursor::pos();
     auto paneHit = [this](QWidget* pane) {
         return pane->isVisible() && QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size()).contains(m_ptCursor);
@@ -105,7 +103,7 @@ void CDvrDlg::OnToggleFullScreen(qint64) {
         m_nFullScreenPane = 2;
     if (m_library.Records().empty() || LibraryBusy())
         return;
-    PausePlayers(frontWasPlaying, rearWasPlaying);
+    DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
     CVideoStaticBg* paneBg = m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg;
     if (m_bFullScreen) {
         m_bFullScreen = 0;
@@ -134,7 +132,7 @@ void CDvrDlg::OnToggleFullScreen(qint64) {
         (m_nFullScreenPane == 2 ? m_pFrontVideo : m_pRearVideo)->hide();
         (m_nFullScreenPane == 2 ? m_pRearVideo : m_pFrontVideo)->update();
     }
-    ResumePlayers(frontWasPlaying, rearWasPlaying);
+    m_pPlayers->Resume(paused);
 }
 
 void CDvrDlg::resizeEvent(QResizeEvent* e) {

@@ -1,6 +1,7 @@
 #include "app/UserDialogs.h"
 
 #include "app/AboutDlg.h"
+#include "library/views/MediaOpenDialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -37,6 +38,36 @@ UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& te
 
 QString QtUserDialogs::ChooseFolder(QWidget* parent, const QString& title) {
     return QFileDialog::getExistingDirectory(parent, title, QString(), QFileDialog::ShowDirsOnly);
+}
+
+UserDialogs::SourceChoice QtUserDialogs::ChooseSource(QWidget* parent, const QString&) {
+    CMediaOpenDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    switch (dialog.m_nChoice) {
+    case CMediaOpenDialog::Disk:
+        return {true, 0, dialog.m_strDisk};
+    case CMediaOpenDialog::File:
+        return {true, 2, dialog.m_strFile};
+    default:
+        return {true, 1, dialog.m_strFolder};
+    }
+}
+
+// A JPEG unless the user picks the PNG filter or types ".png".
+QString QtUserDialogs::ChooseSnapshotPath(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Jpeg File(*.jpg)"), QStringLiteral("Png File(*.png)")});
+    dialog.setDefaultSuffix(QStringLiteral("jpg"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("png")) ? QStringLiteral("png")
+                                                                      : QStringLiteral("jpg"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtUserDialogs::About(QWidget* parent) {

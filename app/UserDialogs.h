@@ -20,6 +20,20 @@ public:
     virtual void About(QWidget* parent) = 0;
     // A folder chosen by the user; empty when cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& title) = 0;
+
+    // Where OPEN reads recordings from. kind: 0 drive, 1 folder, 2 single file.
+    struct SourceChoice {
+        bool ok = false;
+        int kind = 1;
+        QString path;
+    };
+    // The source dialog; by default a folder chosen with ChooseFolder.
+    virtual SourceChoice ChooseSource(QWidget* parent, const QString& folderTitle) {
+        QString folder = ChooseFolder(parent, folderTitle);
+        return {!folder.isEmpty(), 1, folder};
+    }
+    // The file a snapshot is saved to (.jpg or .png); empty when cancelled.
+    virtual QString ChooseSnapshotPath(QWidget*) { return {}; }
 };
 
 // The real dialogs: QMessageBox and CAboutDlg.
@@ -28,6 +42,8 @@ public:
     Answer MessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons) override;
     void About(QWidget* parent) override;
     QString ChooseFolder(QWidget* parent, const QString& title) override;
+    SourceChoice ChooseSource(QWidget* parent, const QString& folderTitle) override;
+    QString ChooseSnapshotPath(QWidget* parent) override;
 };
 
 } // namespace vemora

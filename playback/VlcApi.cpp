@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
+#include <sstream>
+#include <vector>
 
 namespace vemora {
 
@@ -22,53 +24,71 @@ constexpr libvlc_event_e kPlayerEvents[] = {
     libvlc_MediaPlayerStopped,         libvlc_MediaPlayerEndReached,      libvlc_MediaPlayerEncounteredError,
 };
 
+// Instance arguments of a mode: plain players run without an interface and without the user's
+// VLC configuration; the mirrored one only adds the flip filter. VEMORA_VLC_ARGS appends more
+// (tests and benchmarks use "--vout=dummy --aout=dummy" where no picture is wanted).
+std::vector<std::string> InstanceArguments(int mode) {
+    std::vector<std::string> args;
+    if (mode == 1)
+        args = {"--video-filter=transform", "--transform-type=hflip"};
+    else
+        args = {"-I", "dummy", "--ignore-config"};
+    if (const char* extra = std::getenv("VEMORA_VLC_ARGS")) {
+        std::istringstream words(extra);
+        for (std::string word; words >> word;)
+            args.push_back(word);
+    }
+    return args;
+}
+
 } // namespace
 
 template <typename Fn> Fn VlcApi::Resolve(const char* name) const {
-    return module ? reinterpret_cast<Fn>(dlsym(module, name)) : nullptr;
+    return m_module ? reinterpret_cast<Fn>(dlsym(m_module, name)) : nullptr;
 }
 
 VlcApi::VlcApi() {
-    module = dlopen(LibraryName(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-        loaded = 0;
+    m_module = dlopen(LibraryName(), RTLD_NOW | RTLD_LOCAL);
+    if (!m_module) {
+        m_loaded = 0;
         return;
     }
     ResolveEntryPoints();
     if (!CreateInstanceAndPlayer())
-        loaded = 0;
+        m_loaded = 0;
 }
 
 VlcApi::~VlcApi() {
-    if (loaded) {
-        if (log_unset && instance)
-            log_unset(instance);
-        ReleaseInstanceAndPlayer();
-    }
-    if (logFile)
-        std::fclose(logFile);
-    if (module)
-        dlclose(module);
+    if (m_logUnset && m_instance && m_logInstalled)
+        m_logUnset(m_instance);
+    ReleaseMedia();
+    ReleaseInstanceAndPlayer();
+    if (m_logFile)
+        std::fclose(m_logFile);
+    if (m_module)
+        dlclose(m_module);
 }
 
 void VlcApi::ResolveEntryPoints() {
-    media_player_play = Resolve<decltype(media_player_play)>("libvlc_media_player_play");
-    media_player_pause = Resolve<decltype(media_player_pause)>("libvlc_media_player_pause");
-    media_player_stop = Resolve<decltype(media_player_stop)>("libvlc_media_player_stop");
-    audio_set_volume = Resolve<decltype(audio_set_volume)>("libvlc_audio_set_volume");
-    media_new_path = Resolve<decltype(media_new_path)>("libvlc_media_new_path");
-    media_add_option = Resolve<decltype(media_add_option)>("libvlc_media_add_option");
-    media_player_set_media = Resolve<decltype(media_player_set_media)>("libvlc_media_player_set_media");
-    video_set_key_input = Resolve<decltype(video_set_key_input)>("libvlc_video_set_key_input");
-    video_set_mouse_input = Resolve<decltype(video_set_mouse_input)>("libvlc_video_set_mouse_input");
-    media_player_set_time = Resolve<decltype(media_player_set_time)>("libvlc_media_player_set_time");
-    media_player_get_time = Resolve<decltype(media_player_get_time)>("libvlc_media_player_get_time");
-    media_player_get_length = Resolve<decltype(media_player_get_length)>("libvlc_media_player_get_length");
-    audio_set_mute = Resolve<decltype(audio_set_mute)>("libvlc_audio_set_mute");
-    video_take_snapshot = Resolve<decltype(video_take_snapshot)>("libvlc_video_take_snapshot");
-    media_player_set_rate = Resolve<decltype(media_player_set_rate)>("libvlc_media_player_set_rate");
-    log_unset = Resolve<decltype(log_unset)>("libvlc_log_unset");
-    log_set = Resolve<decltype(log_set)>("libvlc_log_set");
+    m_play = Resolve<decltype(m_play)>("libvlc_media_player_play");
+    m_pause = Resolve<decltype(m_pause)>("libvlc_media_player_pause");
+    m_stop = Resolve<decltype(m_stop)>("libvlc_media_player_stop");
+    m_setVolume = Resolve<decltype(m_setVolume)>("libvlc_audio_set_volume");
+    m_mediaNewPath = Resolve<decltype(m_mediaNewPath)>("libvlc_media_new_path");
+    m_mediaAddOption = Resolve<decltype(m_mediaAddOption)>("libvlc_media_add_option");
+    m_setMedia = Resolve<decltype(m_setMedia)>("libvlc_media_player_set_media");
+    m_setKeyInput = Resolve<decltype(m_setKeyInput)>("libvlc_video_set_key_input");
+    m_setMouseInput = Resolve<decltype(m_setMouseInput)>("libvlc_video_set_mouse_input");
+    m_setTime = Resolve<decltype(m_setTime)>("libvlc_media_player_set_time");
+    m_getTime = Resolve<decltype(m_getTime)>("libvlc_media_player_get_time");
+    m_getLength = Resolve<decltype(m_getLength)>("libvlc_media_player_get_length");
+    m_setMute = Resolve<decltype(m_setMute)>("libvlc_audio_set_mute");
+    m_takeSnapshot = Resolve<decltype(m_takeSnapshot)>("libvlc_video_take_snapshot");
+    m_nextFrame = Resolve<decltype(m_nextFrame)>("libvlc_media_player_next_frame");
+    m_setRate = Resolve<decltype(m_setRate)>("libvlc_media_player_set_rate");
+    m_getState = Resolve<decltype(m_getState)>("libvlc_media_player_get_state");
+    m_logUnset = Resolve<decltype(m_logUnset)>("libvlc_log_unset");
+    m_logSet = Resolve<decltype(m_logSet)>("libvlc_log_set");
 }
 
 bool VlcApi::CreateInstanceAndPlayer() {
@@ -77,106 +97,205 @@ bool VlcApi::CreateInstanceAndPlayer() {
     auto events = Resolve<decltype(&libvlc_media_player_event_manager)>("libvlc_media_player_event_manager");
     if (!vlcNew || !playerNew || !events)
         return false;
-    static const char* const kPlain[] = {"-I", "dummy", "--ignore-config"};
-    static const char* const kMirrored[] = {"--video-filter=transform", "--transform-type=hflip"};
-    instance = mode == 1 ? vlcNew(2, kMirrored) : vlcNew(3, kPlain);
-    if (!instance)
+    std::vector<std::string> args = InstanceArguments(m_mode);
+    std::vector<const char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(a.c_str());
+    m_instance = vlcNew(static_cast<int>(argv.size()), argv.data());
+    if (!m_instance)
         return false;
-    player = playerNew(instance);
-    if (!player)
+    m_player = playerNew(m_instance);
+    if (!m_player)
         return false;
-    eventManager = events(player);
-    if (audio_set_volume)
-        audio_set_volume(player, volume);
+    m_eventManager = events(m_player);
+    if (m_setVolume)
+        m_setVolume(m_player, m_volume);
     return true;
 }
 
+// The player goes before its instance; libVLC joins its event threads in the player's release,
+// so no callback runs after this returns.
 void VlcApi::ReleaseInstanceAndPlayer() {
     auto playerRelease = Resolve<decltype(&libvlc_media_player_release)>("libvlc_media_player_release");
     auto vlcRelease = Resolve<decltype(&libvlc_release)>("libvlc_release");
-    if (player && playerRelease)
-        playerRelease(player);
-    player = nullptr;
-    eventManager = nullptr;
-    if (instance && vlcRelease)
-        vlcRelease(instance);
-    instance = nullptr;
+    if (m_player && playerRelease)
+        playerRelease(m_player);
+    m_player = nullptr;
+    m_eventManager = nullptr;
+    if (m_instance && vlcRelease)
+        vlcRelease(m_instance);
+    m_instance = nullptr;
+    m_logInstalled = false;
+}
+
+void VlcApi::ReleaseMedia() {
+    if (!m_media)
+        return;
+    if (auto mediaRelease = Resolve<decltype(&libvlc_media_release)>("libvlc_media_release"))
+        mediaRelease(m_media);
+    m_media = nullptr;
 }
 
 int VlcApi::Recreate(int newMode) {
-    mode = newMode;
-    if (!loaded || !media)
+    m_mode = newMode;
+    if (!IsLoaded() || !m_media)
         return 0;
-    if (auto mediaRelease = Resolve<decltype(&libvlc_media_release)>("libvlc_media_release"))
-        mediaRelease(media);
-    media = nullptr;
-    if (!player || !instance)
+    ReleaseMedia();
+    if (!m_player || !m_instance)
         return 0;
+    if (m_logUnset && m_logInstalled)
+        m_logUnset(m_instance);
     ReleaseInstanceAndPlayer();
     if (!CreateInstanceAndPlayer()) {
-        loaded = 0;
+        m_loaded = 0;
         return 0;
     }
-    if (eventCallback)
-        AttachEvents(eventCallback, eventUserData);
+    if (m_eventCallback)
+        AttachEvents(m_eventCallback, m_eventUserData);
     return 1;
 }
 
 void VlcApi::AttachEvents(libvlc_callback_t callback, void* userData) {
-    if (!loaded)
+    if (!IsLoaded())
         return;
-    eventCallback = callback;
-    eventUserData = userData;
+    m_eventCallback = callback;
+    m_eventUserData = userData;
     auto attach = Resolve<decltype(&libvlc_event_attach)>("libvlc_event_attach");
-    if (!attach || !eventManager)
+    if (!attach || !m_eventManager)
         return;
     for (auto type : kPlayerEvents)
-        attach(eventManager, type, callback, userData);
+        attach(m_eventManager, type, callback, userData);
 }
 
 void VlcApi::SetLogFile(FILE* file) {
-    if (!loaded || !log_set || !instance || !file)
+    if (!file)
         return;
-    logFile = file;
-    log_set(instance, &VlcApi::LogCallback, file);
+    if (!IsLoaded() || !m_logSet || !m_instance) {
+        std::fclose(file);
+        return;
+    }
+    if (m_logFile)
+        std::fclose(m_logFile);
+    m_logFile = file;
+    m_logSet(m_instance, &VlcApi::LogCallback, file);
+    m_logInstalled = true;
 }
 
 void VlcApi::SetWindow(unsigned long xid) {
-    if (!loaded || !player)
+    if (!Ready())
         return;
     using SetXWindow = void (*)(libvlc_media_player_t*, uint32_t);
     if (auto set = Resolve<SetXWindow>("libvlc_media_player_set_xwindow"))
-        set(player, static_cast<uint32_t>(xid));
+        set(m_player, static_cast<uint32_t>(xid));
+}
+
+void VlcApi::MarkPlaying() {
+    m_playing = 1;
+    m_paused = 0;
+}
+
+void VlcApi::MarkPaused() {
+    m_playing = 0;
+    m_paused = 1;
+}
+
+void VlcApi::MarkIdle() {
+    m_playing = 0;
+    m_paused = 0;
+}
+
+void VlcApi::LoadMedia(const std::string& utf8Path, bool noAudio) {
+    if (!Ready())
+        return;
+    if (m_setVolume)
+        m_setVolume(m_player, m_volume);
+    m_mediaPath = utf8Path;
+    if (!m_mediaNewPath)
+        return;
+    libvlc_media_t* media = m_mediaNewPath(m_instance, m_mediaPath.c_str());
+    if (!media)
+        return;
+    if (m_mediaAddOption) {
+        m_mediaAddOption(media, ":avcodec-hw=any");
+        if (noAudio)
+            m_mediaAddOption(media, ":no-audio");
+    }
+    // The player keeps its own reference; ours is dropped when the next media replaces it.
+    if (m_setMedia)
+        m_setMedia(m_player, media);
+    ReleaseMedia();
+    m_media = media;
+    if (m_setKeyInput)
+        m_setKeyInput(m_player, 0);
+    if (m_setMouseInput)
+        m_setMouseInput(m_player, 0);
+}
+
+void VlcApi::Play() {
+    if (Ready() && m_play)
+        m_play(m_player);
+}
+
+void VlcApi::Pause() {
+    if (Ready() && m_pause)
+        m_pause(m_player);
 }
 
 void VlcApi::Stop() {
-    if (loaded && player && media_player_stop)
-        media_player_stop(player);
+    if (Ready() && m_stop)
+        m_stop(m_player);
 }
 
 void VlcApi::StopAndClear() {
     Stop();
-    playing = 0;
-    paused = 0;
+    MarkIdle();
 }
 
-void VlcApi::SetMute(int on) {
-    if (loaded && player && audio_set_mute)
-        audio_set_mute(player, on);
+void VlcApi::SetTime(int64_t ms) {
+    if (Ready() && m_setTime)
+        m_setTime(m_player, ms);
 }
 
-void VlcApi::SetVolume(int value) {
-    if (loaded && player && audio_set_volume) {
-        audio_set_volume(player, value);
-        volume = value;
-    }
+int64_t VlcApi::Time() const {
+    return Ready() && m_getTime ? m_getTime(m_player) : -1;
+}
+
+int64_t VlcApi::Length() const {
+    return Ready() && m_getLength ? m_getLength(m_player) : 0;
 }
 
 void VlcApi::SetRate(float value) {
-    if (loaded && player && media_player_set_rate) {
-        media_player_set_rate(player, value);
-        rate = value;
+    if (Ready() && m_setRate) {
+        m_setRate(m_player, value);
+        m_rate = value;
     }
+}
+
+void VlcApi::SetVolume(int value) {
+    if (Ready() && m_setVolume) {
+        m_setVolume(m_player, value);
+        m_volume = value;
+    }
+}
+
+void VlcApi::SetMute(int on) {
+    if (Ready() && m_setMute)
+        m_setMute(m_player, on);
+}
+
+int VlcApi::TakeSnapshot(const std::string& utf8Path) {
+    if (!Ready() || !m_takeSnapshot)
+        return -1;
+    return m_takeSnapshot(m_player, 0, utf8Path.c_str(), 0, 0);
+}
+
+void VlcApi::NextFrame() {
+    if (Ready() && m_nextFrame)
+        m_nextFrame(m_player);
+}
+
+libvlc_state_t VlcApi::State() const {
+    return Ready() && m_getState ? m_getState(m_player) : libvlc_NothingSpecial;
 }
 
 const char* VlcApi::LevelName(int level) {

@@ -1,11 +1,13 @@
 #pragma once
 // Run-time binding to libVLC: one object per camera, each with its own instance and media player.
 // The library is loaded by name with dlopen and every entry point is resolved on its own, so the
-// viewer starts (with a warning) on machines where libVLC is missing.
+// viewer starts (with a warning) on machines where libVLC is missing. Every operation does
+// nothing while the player is not loaded.
 
 #include <vlc/vlc.h>
 
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -14,15 +16,32 @@ namespace vemora {
 class VlcApi {
 public:
     // Loads the library named by VEMORA_LIBVLC (default "libvlc.so.5"), creates the instance
-    // and the player. Never throws; IsLoaded() tells the result.
+    // (plain, mode 0) and the player. Never throws; IsLoaded() tells the result.
     VlcApi();
     ~VlcApi();
     VlcApi(const VlcApi&) = delete;
     VlcApi& operator=(const VlcApi&) = delete;
 
-    bool IsLoaded() const { return loaded != 0; }
+    bool IsLoaded() const { return m_loaded.load() != 0; }
+    int Mode() const { return m_mode; }
+    int Volume() const { return m_volume; }
+    float Rate() const { return m_rate; }
+    bool HasMedia() const { return m_media != nullptr; }
+    const std::string& MediaPath() const { return m_mediaPath; }
+    bool HasLog() const { return m_logInstalled; }
 
-    // Returns 1 when a new instance and player were made (mode 1 = mirrored), else 0.
+    // The controller's view of the player (libVLC's own state is never asked): safe to read from
+    // libVLC's event threads.
+    bool IsPlaying() const { return m_playing.load() != 0; }
+    bool IsPaused() const { return m_paused.load() != 0; }
+    void MarkPlaying();
+    void MarkPaused();
+    void MarkIdle();
+
+    // New instance and player with the arguments of mode (1 = rear video mirrored). Returns 1
+    // when they were made; 0 without a media given before (the mode then waits for the next
+    // call) or on failure, which leaves the player unloaded. The new player has no window and
+    // no log; the attached events are attached again.
     int Recreate(int newMode);
     void AttachEvents(libvlc_callback_t callback, void* userData);
     // Installs a log file (owned from now on); libVLC's messages go there one line each.
@@ -30,57 +49,74 @@ public:
     // Binds the player's video output to a native X11 window.
     void SetWindow(unsigned long xid);
 
-    // Thin guarded calls; each does nothing while the player is not loaded.
+    // Gives the player a new media from a UTF-8 path, with hardware decoding allowed and, with
+    // noAudio, without sound. The media it replaces is released.
+    void LoadMedia(const std::string& utf8Path, bool noAudio);
+    void Play();
+    void Pause();
     void Stop();
     // Stop, and the controller's playing and paused marks cleared.
     void StopAndClear();
-    void SetMute(int on);
-    void SetVolume(int value);
+    void SetTime(int64_t ms);
+    int64_t Time() const;   // -1 without a player
+    int64_t Length() const; // 0 without a player
     void SetRate(float value);
+    void SetVolume(int value);
+    void SetMute(int on);
+    // Writes the current picture at the video's own size; 0 on success.
+    int TakeSnapshot(const std::string& utf8Path);
+    // One frame forward while paused.
+    void NextFrame();
+    // libVLC's own state of the player (libvlc_NothingSpecial without a player).
+    libvlc_state_t State() const;
 
     static void LogCallback(void* data, int level, const libvlc_log_t* ctx, const char* fmt, va_list args);
     static const char* LevelName(int level);
-
-    libvlc_instance_t* instance = nullptr;
-    libvlc_media_player_t* player = nullptr;
-    libvlc_media_t* media = nullptr;
-    libvlc_event_manager_t* eventManager = nullptr;
-    void* eventUserData = nullptr;
-    libvlc_callback_t eventCallback = nullptr;
-    void* module = nullptr;
-    std::string mediaPath;
-    int loaded = 1;
-    std::atomic<int> playing{0};
-    std::atomic<int> paused{0};
-    int mode = 0;
-    int volume = 0;
-    float rate = 1.0f;
-    FILE* logFile = nullptr;
-
-    // Entry points used by the player controller.
-    decltype(&libvlc_media_player_play) media_player_play = nullptr;
-    decltype(&libvlc_media_player_pause) media_player_pause = nullptr;
-    decltype(&libvlc_media_player_stop) media_player_stop = nullptr;
-    decltype(&libvlc_audio_set_volume) audio_set_volume = nullptr;
-    decltype(&libvlc_media_new_path) media_new_path = nullptr;
-    decltype(&libvlc_media_add_option) media_add_option = nullptr;
-    decltype(&libvlc_media_player_set_media) media_player_set_media = nullptr;
-    decltype(&libvlc_video_set_key_input) video_set_key_input = nullptr;
-    decltype(&libvlc_video_set_mouse_input) video_set_mouse_input = nullptr;
-    decltype(&libvlc_media_player_set_time) media_player_set_time = nullptr;
-    decltype(&libvlc_media_player_get_time) media_player_get_time = nullptr;
-    decltype(&libvlc_media_player_get_length) media_player_get_length = nullptr;
-    decltype(&libvlc_audio_set_mute) audio_set_mute = nullptr;
-    decltype(&libvlc_video_take_snapshot) video_take_snapshot = nullptr;
-    decltype(&libvlc_media_player_set_rate) media_player_set_rate = nullptr;
-    decltype(&libvlc_log_unset) log_unset = nullptr;
-    decltype(&libvlc_log_set) log_set = nullptr;
 
 private:
     template <typename Fn> Fn Resolve(const char* name) const;
     void ResolveEntryPoints();
     bool CreateInstanceAndPlayer();
     void ReleaseInstanceAndPlayer();
+    void ReleaseMedia();
+    bool Ready() const { return IsLoaded() && m_player; }
+
+    libvlc_instance_t* m_instance = nullptr;
+    libvlc_media_player_t* m_player = nullptr;
+    libvlc_media_t* m_media = nullptr;
+    libvlc_event_manager_t* m_eventManager = nullptr;
+    void* m_eventUserData = nullptr;
+    libvlc_callback_t m_eventCallback = nullptr;
+    void* m_module = nullptr;
+    std::string m_mediaPath;
+    std::atomic<int> m_loaded{1};
+    std::atomic<int> m_playing{0};
+    std::atomic<int> m_paused{0};
+    int m_mode = 0;
+    int m_volume = 0;
+    float m_rate = 1.0f;
+    FILE* m_logFile = nullptr;
+    bool m_logInstalled = false;
+
+    decltype(&libvlc_media_player_play) m_play = nullptr;
+    decltype(&libvlc_media_player_pause) m_pause = nullptr;
+    decltype(&libvlc_media_player_stop) m_stop = nullptr;
+    decltype(&libvlc_audio_set_volume) m_setVolume = nullptr;
+    decltype(&libvlc_media_new_path) m_mediaNewPath = nullptr;
+    decltype(&libvlc_media_add_option) m_mediaAddOption = nullptr;
+    decltype(&libvlc_media_player_set_media) m_setMedia = nullptr;
+    decltype(&libvlc_video_set_key_input) m_setKeyInput = nullptr;
+    decltype(&libvlc_video_set_mouse_input) m_setMouseInput = nullptr;
+    decltype(&libvlc_media_player_set_time) m_setTime = nullptr;
+    decltype(&libvlc_media_player_get_time) m_getTime = nullptr;
+    decltype(&libvlc_media_player_get_length) m_getLength = nullptr;
+    decltype(&libvlc_audio_set_mute) m_setMute = nullptr;
+    decltype(&libvlc_video_take_snapshot) m_takeSnapshot = nullptr;
+    decltype(&libvlc_media_player_next_frame) m_nextFrame = nullptr;
+    decltype(&libvlc_media_player_set_rate) m_setRate = nullptr;
+    decltype(&libvlc_media_player_get_state) m_getState = nullptr;
+    decltype(&libvlc_log_unset) m_logUnset = nullptr;
+    decltype(&libvlc_log_set) m_logSet = nullptr;
 };
 
 } // namespace vemora

@@ -1,6 +1,7 @@
 #include "widgets/VideoStatic.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace vemora {
 
@@ -19,9 +20,27 @@ void CVideoStatic::mouseDoubleClickEvent(QMouseEvent*) {
     emit fullScreenRequested(m_nId);
 }
 
+void CVideoStatic::SetLoadingText(const QString& text) {
+    m_strText = text;
+    update();
+}
+
+// White letters with a dark outline, centred, so they read on any picture.
 void CVideoStatic::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
+    if (m_strText.isEmpty())
+        return;
+    QFont font = p.font();
+    font.setPixelSize(std::max(14, height() / 12));
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, m_strText);
+    QRectF box = path.boundingRect();
+    path.translate(rect().center() - box.center());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.strokePath(path, QPen(QColor(20, 20, 20), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, Qt::white);
 }
 
 CVideoStaticBg::CVideoStaticBg(int id, QWidget* parent) : QWidget(parent), m_nId(id) {

@@ -13,6 +13,9 @@ public:
     int Id() const { return m_nId; }
     // The native window libVLC draws into.
     unsigned long NativeWindow();
+    // A text drawn over the pane while nothing plays in it (empty = none).
+    void SetLoadingText(const QString& text);
+    QString LoadingText() const { return m_strText; }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
@@ -23,6 +26,7 @@ signals:
 
 private:
     int m_nId;
+    QString m_strText;
 };
 
 class CVideoStaticBg : public QWidget {

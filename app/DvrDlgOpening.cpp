@@ -1,0 +1,216 @@
+#include "app/DvrDlg.h"
+
+#include "app/CustomMessages.h"
+#include "app/DvrDlgShared.h"
+#include "app/UserDialogs.h"
+#include "settings/SettingsFile.h"
+#include "widgets/VideoStatic.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+// The way from the user's request to a playing recording: OPEN with its source dialog, the
+// folder scan on a worker thread, the first recording half a second after the scan, the one-time
+// H.265 warning, and the recordings chosen in the two lists. The busy flag keeps these requests
+// from overlapping until the opened recording reports its first time.
+
+namespace vemora {
+
+namespace {
+
+// Shown on the front pane while a folder is scanned, in every language.
+const char* const kLoadingText = "読み込み中";
+constexpr int kDeferredOpenTicks = 5;
+constexpr qint64 kListOpenDebounceMs = 1999;
+
+} // namespace
+
+// The scan worker owns the library until it reports back; commands that read it wait.
+bool CDvrDlg::LibraryBusy() const {
+    return m_bScanRunning != 0;
+}
+
+void CDvrDlg::SetBusy() {
+    g_bBusy = 1;
+    m_busyTimeout.start();
+}
+
+void CDvrDlg::ShowLoadingText(bool on) {
+    m_pFrontVideo->SetLoadingText(on ? QString::fromUtf8(kLoadingText) : QString());
+    m_pFrontVideo->show();
+    m_pPlayers->NotePaneHidden(PlayerSide::Front, false);
+    m_pFrontVideo->repaint();
+}
+
+void CDvrDlg::OnOpen() {
+    if (!m_library.Records().empty() && g_bBusy)
+        return;
+    m_pPlayers->ClearPendingSeek();
+    m_pPlayers->StopBoth();
+    m_pPlayers->ApplySliderVolume();
+    m_pPlayers->ResetRate();
+    UserDialogs::SourceChoice source =
+        m_pDialogs->ChooseSource(this, SettingsFile::Instance().LoadUiString(130));
+    if (!source.ok)
+        return;
+    m_nSourceKind = source.kind;
+    m_strSourcePath = source.path;
+    if (source.kind == 2)
+        return OpenSingleFile(source.path);
+    // A drive is the folder it is mounted at: scanned like any folder, off the GUI thread.
+    StartFolderScan(source.path);
+}
+
+void CDvrDlg::StartFolderScan(const QString& folder) {
+    m_strSourcePath = folder;
+    if (m_bScanRunning)
+        return;
+    SetBusy();
+    if (folder.isEmpty()) {
+        g_bBusy = 0;
+        return;
+    }
+    if (m_scanThread.joinable())
+        m_scanThread.join();
+    m_bScanRunning = 1;
+    m_nDeferredOpenIndex = -1;
+    m_library.ClearLibrary();
+    ShowLoadingText(true);
+    std::string path = folder.toStdString();
+    m_scanThread = std::thread([this, path] {
+        bool found = m_library.ScanSource(path, std::string()) && !m_library.Records().empty();
+        // Same event class as the messages, on a type of its own (kScanFinishedEvent).
+        QCoreApplication::postEvent(this,
+                                    new UserMessageEvent(kScanFinishedEvent - QEvent::User, found ? 1 : 0));
+    });
+}
+
+void CDvrDlg::OnScanFinished(bool found) {
+    if (m_scanThread.joinable())
+        m_scanThread.join();
+    ShowLoadingText(false);
+    m_bScanRunning = 0;
+    if (!found) {
+        g_bBusy = 0;
+        m_library.ClearLibrary();
+        return;
+    }
+    m_library.BuildTables();
+    UpdateLockButton();
+    m_nDeferredOpenIndex = 0;
+    m_pPlayers->SetHevcDecode(HevcDecode());
+    if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
+        m_nOpenIndex = m_nDeferredOpenIndex;
+        PostUserMessage(this, UM_HEVC_WARNING, 0);
+        return;
+    }
+    m_nDeferredOpenTicks = kDeferredOpenTicks;
+}
+
+bool CDvrDlg::HevcDecode() const {
+    if (m_hevcProbeResult.valid())
+        m_bHevcDecode = m_hevcProbeResult.get() ? 1 : 0;
+    return m_bHevcDecode != 0;
+}
+
+void CDvrDlg::OnDeferredOpenTick() {
+    if (m_nDeferredOpenTicks == 0 || m_nDeferredOpenTicks == -1)
+        return;
+    if (--m_nDeferredOpenTicks == 0 && m_nDeferredOpenIndex != -1)
+        m_pPlayers->PlayRecordingAt(m_nDeferredOpenIndex);
+}
+
+void CDvrDlg::OpenSingleFile(const QString& path) {
+    if (m_bScanRunning)
+        return;
+    m_library.ClearLibrary();
+    QFileInfo file(path);
+    std::string folder = file.absolutePath().toStdString() + "/";
+    if (!m_library.ScanSource(folder, file.fileName().toStdString()) || m_library.Records().empty()) {
+        m_library.ClearLibrary();
+        return;
+    }
+    m_library.BuildTables();
+    m_pPlayers->SetHevcDecode(HevcDecode());
+    m_pPlayers->PlayRecordingAt(0);
+}
+
+// Shown at most once per run; the recording it was about plays after it.
+void CDvrDlg::OnHevcWarning(qint64 wParam) {
+    ShowAppMessage(wParam == 0 ? 146 : 0);
+    m_pPlayers->MarkHevcWarned();
+    StartOpenThread();
+}
+
+// The players are stopped and given a moment before the recording is opened; the opening itself
+// runs on the GUI thread, which owns the lists and the panes.
+void CDvrDlg::StartOpenThread() {
+    int n = static_cast<int>(m_library.Records().size());
+    if (n > 0 && m_library.CurrentRow() >= n)
+        m_library.SelectRecording(n - 1);
+    int index = m_nOpenIndex;
+    if (index == -1)
+        return;
+    m_pPlayers->StopBoth();
+    QTimer::singleShot(400, this, [this, index] { OnOpenThreadDone(index); });
+}
+
+void CDvrDlg::OnOpenThreadDone(int index) {
+    if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(index)) {
+        PostUserMessage(this, UM_HEVC_WARNING, 0);
+        return;
+    }
+    if (!m_library.SelectRecording(index))
+        return;
+    UpdateLockButton();
+    SetBusy();
+    m_pPlayers->PlayRecordingAt(index);
+}
+
+// A group row: its first recording plays.
+void CDvrDlg::OnOpenGroup(qint64 wParam) {
+    int n = static_cast<int>(m_library.Records().size());
+    if (n > 0 && m_library.CurrentRow() >= n)
+        m_library.SelectRecording(n - 1);
+    int r = static_cast<int>(wParam);
+    if (g_bBusy || LibraryBusy() || r == -1)
+        return;
+    m_pPlayers->StopBoth();
+    const auto& groups = m_library.Groups();
+    int oldGroup = m_library.CurrentGroup();
+    if (oldGroup < 0 || oldGroup >= static_cast<int>(groups.size()))
+        oldGroup = 0;
+    if (r >= 0 && r < static_cast<int>(groups.size()) &&
+        groups[static_cast<size_t>(oldGroup)].recordCount >= 1)
+        m_library.SelectRecording(groups[static_cast<size_t>(r)].firstRecord);
+    UpdateLockButton();
+    int current = m_library.CurrentRow();
+    if (current != -1) {
+        SetBusy();
+        m_pPlayers->PlayRecordingAt(current);
+    }
+}
+
+// A recording row; activations less than two seconds after the last accepted one are dropped.
+void CDvrDlg::OnOpenFile(qint64 wParam) {
+    if (g_bBusy || LibraryBusy())
+        return;
+    int n = static_cast<int>(m_library.Records().size());
+    if (n > 0 && m_library.CurrentRow() >= n)
+        m_library.SelectRecording(n - 1);
+    qint64 now = m_listOpenClock.elapsed();
+    if (now - m_dwLastListOpen <= kListOpenDebounceMs)
+        return;
+    m_dwLastListOpen = now;
+    int i = static_cast<int>(wParam);
+    if (i == -1)
+        return;
+    m_pPlayers->StopBoth();
+    if (!m_library.SelectRecording(i))
+        return;
+    UpdateLockButton();
+    SetBusy();
+    m_pPlayers->PlayRecordingAt(i);
+}
+
+} // namespace vemora

@@ -1,0 +1,715 @@
+#include "playback/DualPlayerController.h"
+
+#include "library/RecordingLibrary.h"
+#include "library/RecordingNaming.h"
+#include "playback/BusyFlag.h"
+#include "playback/PlaybackRates.h"
+#include "telemetry/TrackFeed.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <mutex>
+
+namespace vemora {
+
+namespace {
+
+// What a libVLC callback tells the GUI thread.
+enum PlayerMessage { MsgTime, MsgState, MsgEnd, MsgRearEnd, MsgError, MsgStopped, MsgStarted };
+
+const QEvent::Type kPlayerEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+class PlayerMessageEvent : public QEvent {
+public:
+    PlayerMessageEvent(int kind, PlayerSide side, int64_t value)
+        : QEvent(kPlayerEventType), kind(kind), side(side), value(value) {}
+    int kind;
+    PlayerSide side;
+    int64_t value;
+};
+
+std::string Utf8(const QString& s) {
+    return s.toStdString();
+}
+
+// "shot.jpg" -> "shot_F.jpg"; the mark goes before the extension dot of the file name.
+QString WithCameraMark(const QString& path, const char* mark) {
+    int slash = static_cast<int>(path.lastIndexOf(QLatin1Char('/')));
+    int dot = static_cast<int>(path.lastIndexOf(QLatin1Char('.')));
+    if (dot <= slash)
+        return path + QLatin1String(mark);
+    return path.left(dot) + QLatin1String(mark) + path.mid(dot);
+}
+
+bool IsJpegName(const QString& path) {
+    QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
+}
+
+} // namespace
+
+// The user data of one player's callbacks. The controller detaches itself before its players
+// are released, so a late callback finds no target instead of a destroyed object.
+struct PlayerEventRelay {
+    PlayerEventRelay(DualPlayerController* c, PlayerSide s) : controller(c), side(s) {}
+
+    static void Callback(const libvlc_event_t* event, void* data) {
+        auto* relay = static_cast<PlayerEventRelay*>(data);
+        int64_t newTime =
+            event->type == libvlc_MediaPlayerTimeChanged ? event->u.media_player_time_changed.new_time : 0;
+        std::lock_guard<std::mutex> lock(relay->mutex);
+        if (relay->controller)
+            relay->controller->OnPlayerEventThread(relay->side, event->type, newTime);
+    }
+    void Detach() {
+        std::lock_guard<std::mutex> lock(mutex);
+        controller = nullptr;
+    }
+
+    std::mutex mutex;
+    DualPlayerController* controller;
+    PlayerSide side;
+};
+
+DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHost& host, QObject* parent)
+    : QObject(parent), m_library(library), m_host(host),
+      m_frontRelay(std::make_unique<PlayerEventRelay>(this, PlayerSide::Front)),
+      m_rearRelay(std::make_unique<PlayerEventRelay>(this, PlayerSide::Rear)) {
+    m_rateLabelTimer.setInterval(300);
+    connect(&m_rateLabelTimer, &QTimer::timeout, this, [this] {
+        RefreshRateLabel();
+        if (m_nRateLabelTicks == 0)
+            m_rateLabelTimer.stop();
+        else
+            --m_nRateLabelTicks;
+    });
+    m_pendingSeekTimer.setInterval(500);
+    connect(&m_pendingSeekTimer, &QTimer::timeout, this, &DualPlayerController::ApplyPendingSeek);
+    m_pendingSeekTimer.start();
+    m_seekBarRefreshTimer.setSingleShot(true);
+    m_seekBarRefreshTimer.setInterval(200);
+    connect(&m_seekBarRefreshTimer, &QTimer::timeout, this, &DualPlayerController::RefreshSeekBarFromPlayers);
+    m_muteTimer.setSingleShot(true);
+    m_muteTimer.setInterval(100);
+    connect(&m_muteTimer, &QTimer::timeout, this, [this] { m_frontPlayer.SetMute(m_bMuted ? 1 : 0); });
+    m_endSettleTimer.setSingleShot(true);
+    m_endSettleTimer.setInterval(400);
+    connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
+}
+
+DualPlayerController::~DualPlayerController() {
+    m_frontRelay->Detach();
+    m_rearRelay->Detach();
+    m_rearPlayer.StopAndClear();
+    m_frontPlayer.StopAndClear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Wiring
+
+void DualPlayerController::AttachPlayers(bool* frontLoaded, bool* rearLoaded) {
+    if (m_frontPlayer.IsLoaded()) {
+        m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
+        m_frontPlayer.AttachEvents(&PlayerEventRelay::Callback, m_frontRelay.get());
+        m_nRateIndex = kNormalRateIndex;
+        m_frontPlayer.SetRate(1.0f);
+    }
+    if (m_rearPlayer.IsLoaded()) {
+        m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
+        m_rearPlayer.AttachEvents(&PlayerEventRelay::Callback, m_rearRelay.get());
+        m_rearPlayer.SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
+    }
+    // The front player carries the sound and starts muted; the rear one stays at volume 0.
+    m_frontPlayer.SetVolume(100);
+    m_frontPlayer.SetMute(1);
+    if (frontLoaded)
+        *frontLoaded = m_frontPlayer.IsLoaded();
+    if (rearLoaded)
+        *rearLoaded = m_rearPlayer.IsLoaded();
+}
+
+void DualPlayerController::SetLogFiles(FILE* front, FILE* rear) {
+    m_frontPlayer.SetLogFile(front);
+    m_rearPlayer.SetLogFile(rear);
+}
+
+// ---------------------------------------------------------------------------------------------
+// libVLC's threads: flags read, pending seek cleared, everything else posted.
+
+void DualPlayerController::OnPlayerEventThread(PlayerSide side, int type, int64_t newTime) {
+    if (type == libvlc_MediaPlayerPlaying)
+        PostPlayerMessage(MsgStarted, side, 0);
+    bool frontIsMaster = m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying();
+    if (side == PlayerSide::Rear && frontIsMaster) {
+        if (type == libvlc_MediaPlayerEndReached) {
+            PostPlayerMessage(MsgRearEnd, side, 1);
+            m_llPendingSeekMs = 0;
+        }
+        return;
+    }
+    switch (type) {
+    case libvlc_MediaPlayerOpening:
+        m_llPendingSeekMs = 0;
+        PostPlayerMessage(MsgStopped, side, 0);
+        break;
+    case libvlc_MediaPlayerStopped:
+        PostPlayerMessage(MsgStopped, side, 0);
+        break;
+    case libvlc_MediaPlayerPlaying:
+        PostPlayerMessage(MsgState, side, 3);
+        break;
+    case libvlc_MediaPlayerPaused:
+        m_llPendingSeekMs = 0;
+        PostPlayerMessage(MsgState, side, 4);
+        break;
+    case libvlc_MediaPlayerEndReached:
+        PostPlayerMessage(MsgEnd, side, 1);
+        m_llPendingSeekMs = 0;
+        break;
+    case libvlc_MediaPlayerEncounteredError:
+        PostPlayerMessage(MsgError, side, 1);
+        break;
+    case libvlc_MediaPlayerTimeChanged:
+        if (m_llPendingSeekMs.load() == 0)
+            PostPlayerMessage(MsgTime, side, newTime);
+        break;
+    default:
+        break;
+    }
+}
+
+void DualPlayerController::PostPlayerMessage(int kind, PlayerSide side, int64_t value) {
+    QCoreApplication::postEvent(this, new PlayerMessageEvent(kind, side, value));
+}
+
+bool DualPlayerController::event(QEvent* e) {
+    if (e->type() != kPlayerEventType)
+        return QObject::event(e);
+    auto* m = static_cast<PlayerMessageEvent*>(e);
+    HandlePlayerMessage(m->kind, m->side, m->value);
+    return true;
+}
+
+void DualPlayerController::HandlePlayerMessage(int kind, PlayerSide side, int64_t value) {
+    switch (kind) {
+    case MsgTime:
+        OnTimeReport(side, value);
+        break;
+    case MsgState:
+        OnPlayerStateReport(static_cast<int>(value));
+        break;
+    case MsgEnd:
+        PlayNext();
+        break;
+    case MsgError:
+        emit playerError();
+        break;
+    case MsgStopped:
+        emit gpsIndicatorChanged(0);
+        break;
+    case MsgStarted:
+        OnPlayerStarted(side);
+        break;
+    default: // the rear file ended while the front one plays on
+        break;
+    }
+}
+
+// A seek that became pending after the report was posted wins: the report is stale.
+void DualPlayerController::OnTimeReport(PlayerSide side, int64_t time) {
+    if (m_llPendingSeekMs.load() != 0)
+        return;
+    VlcApi* source = MasterPlayer(false);
+    int64_t length = 0;
+    if (!source)
+        time = 0;
+    else {
+        if (source != &Player(side))
+            time = source->Time();
+        length = source->Length();
+    }
+    emit timeReported(time);
+    emit seekBarPositionChanged(SeekBarPosition(time, length, Scale()));
+    g_bBusy = 0;
+}
+
+void DualPlayerController::OnPlayerStateReport(int state) {
+    if (state == 1 || state == 4) {
+        emit playButtonShowsPause(false);
+    } else if (state == 2 || state == 3) {
+        emit playButtonShowsPause(true);
+        // libVLC unmutes when its audio output starts: the Vol button's state again, shortly.
+        m_muteTimer.start();
+    }
+}
+
+void DualPlayerController::PauseOnceStarted(PlayerSide side) {
+    VlcApi& player = Player(side);
+    player.MarkPaused();
+    bool& waiting = m_bPauseWhenStarted[side == PlayerSide::Front ? 0 : 1];
+    if (player.State() == libvlc_Playing) {
+        waiting = false;
+        player.Pause();
+    } else {
+        waiting = true;
+    }
+}
+
+void DualPlayerController::OnPlayerStarted(PlayerSide side) {
+    bool& waiting = m_bPauseWhenStarted[side == PlayerSide::Front ? 0 : 1];
+    if (!waiting)
+        return;
+    waiting = false;
+    if (Player(side).IsPaused())
+        Player(side).Pause();
+}
+
+VlcApi* DualPlayerController::MasterPlayer(bool includePaused) {
+    auto runs = [includePaused](const VlcApi& p) {
+        return p.IsLoaded() && (p.IsPlaying() || (includePaused && p.IsPaused()));
+    };
+    if (runs(m_frontPlayer))
+        return &m_frontPlayer;
+    if (runs(m_rearPlayer))
+        return &m_rearPlayer;
+    return nullptr;
+}
+
+void DualPlayerController::RefreshSeekBarFromPlayers() {
+    VlcApi* source = MasterPlayer(true);
+    int64_t length = source ? source->Length() : 0;
+    int64_t time = source ? source->Time() : 0;
+    emit seekBarPositionChanged(SeekBarPosition(time, length, Scale()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Panes
+
+void DualPlayerController::NotePaneHidden(PlayerSide side, bool hidden) {
+    (side == PlayerSide::Front ? m_bFrontHidden : m_bRearHidden) = hidden;
+}
+
+void DualPlayerController::ShowPaneIfHidden(PlayerSide side) {
+    if (!PaneHidden(side))
+        return;
+    NotePaneHidden(side, false);
+    m_host.ShowPane(side, true);
+}
+
+void DualPlayerController::HidePaneIfShown(PlayerSide side) {
+    if (PaneHidden(side))
+        return;
+    NotePaneHidden(side, true);
+    m_host.ShowPane(side, false);
+}
+
+bool DualPlayerController::HasActivePlayer() const {
+    for (const VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+        if (p->IsLoaded() && (p->IsPlaying() || p->IsPaused()))
+            return true;
+    return false;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening
+
+void DualPlayerController::LoadIntoPlayer(PlayerSide side, const QString& path, bool noAudio) {
+    Player(side).LoadMedia(Utf8(path), noAudio);
+}
+
+void DualPlayerController::StartPlayer(VlcApi& player) {
+    if (!player.IsLoaded())
+        return;
+    m_bPauseWhenStarted[&player == &m_frontPlayer ? 0 : 1] = false;
+    player.Play();
+    player.MarkPlaying();
+}
+
+void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
+    unsigned long window = m_host.PaneWindow(PlayerSide::Rear);
+    if (!window)
+        return;
+    QString partner = QString::fromStdString(GetRearPartner(Utf8(path)));
+    if (partner.isEmpty())
+        return;
+    ShowPaneIfHidden(PlayerSide::Rear);
+    if (!m_rearPlayer.IsLoaded())
+        return;
+    m_rearPlayer.SetWindow(window);
+    LoadIntoPlayer(PlayerSide::Rear, partner, noAudio);
+    StartPlayer(m_rearPlayer);
+}
+
+void DualPlayerController::OpenRecording(const QString& path) {
+    m_endSettleTimer.stop();
+    std::string p = Utf8(path);
+    if (!IsRearFile(p)) {
+        LoadIntoPlayer(PlayerSide::Front, path, false);
+        m_host.FitVideoPanes();
+        StartPlayer(m_frontPlayer);
+        StartRateLabelRefresh();
+        OpenRearPartner(m_strCurrentPath, true);
+        return;
+    }
+    QString front = QString::fromStdString(GetFrontPartner(p));
+    if (front.isEmpty()) {
+        // A rear file alone plays in the rear pane, with its sound.
+        OpenRearPartner(m_strCurrentPath, false);
+        m_host.FitVideoPanes();
+        StartPlayer(m_rearPlayer);
+        StartRateLabelRefresh();
+        return;
+    }
+    LoadIntoPlayer(PlayerSide::Front, front, false);
+    m_host.FitVideoPanes();
+    StartPlayer(m_frontPlayer);
+    StartRateLabelRefresh();
+    OpenRearPartner(m_strCurrentPath, true);
+}
+
+void DualPlayerController::PlayRecordingAt(int index) {
+    ShowPaneIfHidden(PlayerSide::Front);
+    m_library.SelectRecording(index);
+    if (m_pFeed)
+        m_pFeed->LoadTrack(index);
+    m_strCurrentPath = QString::fromStdString(m_library.GetRecordingPath(index));
+    emit currentRecordingChanged();
+    OpenRecording(m_strCurrentPath);
+}
+
+// The partner is looked for among the two entries on either side (a pair sorts next to each
+// other, with at most one other camera's file between them).
+bool DualPlayerController::CanPlayRecording(int index) const {
+    if (index < 0)
+        return true;
+    const auto& records = m_library.Records();
+    int n = static_cast<int>(records.size());
+    if (index >= n)
+        return true;
+    bool own = records[static_cast<size_t>(index)].summary.codec == VideoCodec::H265;
+    std::string path = records[static_cast<size_t>(index)].GetFullPath();
+    std::string partner = IsRearFile(path) ? GetFrontPartner(path) : GetRearPartner(path);
+    bool other = false;
+    for (int k = std::max(index - 2, 0); k <= std::min(index + 2, n - 1); ++k) {
+        if (k != index && records[static_cast<size_t>(k)].GetFullPath() == partner) {
+            other = records[static_cast<size_t>(k)].summary.codec == VideoCodec::H265;
+            break;
+        }
+    }
+    return (!own && !other) || m_bHevcDecode;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Transport
+
+QString DualPlayerController::RateLabel() const {
+    const auto& entry = PlaybackRates[static_cast<size_t>(m_nRateIndex)];
+    return entry.rate == 1.0 ? QString() : QString::fromLatin1(entry.label);
+}
+
+void DualPlayerController::RefreshRateLabel() {
+    emit rateLabelChanged(RateLabel());
+}
+
+void DualPlayerController::StartRateLabelRefresh() {
+    RefreshRateLabel();
+    m_nRateLabelTicks = 10;
+    m_rateLabelTimer.start();
+}
+
+void DualPlayerController::TogglePlayPause() {
+    m_llPendingSeekMs = 0;
+    if (m_library.Records().empty()) {
+        emit playButtonShowsPause(false);
+        return;
+    }
+    if (m_frontPlayer.IsLoaded()) {
+        if (m_frontPlayer.IsPlaying()) {
+            m_frontPlayer.MarkPaused();
+            m_frontPlayer.Pause();
+        } else if (m_frontPlayer.IsPaused()) {
+            ShowPaneIfHidden(PlayerSide::Front);
+            StartPlayer(m_frontPlayer);
+            emit curveResumed();
+            StartRateLabelRefresh();
+        }
+    }
+    if (m_rearPlayer.IsLoaded()) {
+        if (m_rearPlayer.IsPlaying()) {
+            m_rearPlayer.MarkPaused();
+            m_rearPlayer.Pause();
+        } else if (m_rearPlayer.IsPaused()) {
+            ShowPaneIfHidden(PlayerSide::Rear);
+            StartPlayer(m_rearPlayer);
+        }
+    }
+}
+
+void DualPlayerController::StopFrontPlayer() {
+    m_frontPlayer.StopAndClear();
+}
+
+void DualPlayerController::StopBoth() {
+    m_endSettleTimer.stop();
+    m_bPauseWhenStarted[0] = m_bPauseWhenStarted[1] = false;
+    m_frontPlayer.StopAndClear();
+    m_rearPlayer.StopAndClear();
+}
+
+void DualPlayerController::StopPlayback() {
+    m_llPendingSeekMs = 0;
+    emit playButtonShowsPause(false);
+    StopBoth();
+    ResetRate();
+    emit seekBarPositionChanged(Scale().leadIn);
+    emit curveReset(true);
+    HidePaneIfShown(PlayerSide::Front);
+    HidePaneIfShown(PlayerSide::Rear);
+}
+
+void DualPlayerController::ResetRate() {
+    m_nRateIndex = kNormalRateIndex;
+    m_frontPlayer.SetRate(1.0f);
+    m_rearPlayer.SetRate(1.0f);
+}
+
+void DualPlayerController::StepRate(int d) {
+    m_nRateIndex = std::clamp(m_nRateIndex + d, 0, static_cast<int>(PlaybackRates.size()) - 1);
+    float rate = static_cast<float>(PlaybackRates[static_cast<size_t>(m_nRateIndex)].rate);
+    m_frontPlayer.SetRate(rate);
+    m_rearPlayer.SetRate(rate);
+    RefreshRateLabel();
+}
+
+DualPlayerController::Interruption DualPlayerController::PausePlaying() {
+    Interruption paused;
+    for (auto [player, flag] :
+         {std::pair{&m_frontPlayer, &paused.front}, std::pair{&m_rearPlayer, &paused.rear}}) {
+        if (player->IsLoaded() && player->IsPlaying()) {
+            player->MarkPaused();
+            player->Pause();
+            *flag = true;
+        }
+    }
+    return paused;
+}
+
+void DualPlayerController::Resume(Interruption paused) {
+    if (paused.front)
+        StartPlayer(m_frontPlayer);
+    if (paused.rear)
+        StartPlayer(m_rearPlayer);
+}
+
+// Mirroring needs a new instance for the rear player; the pair is loaded again and brought back
+// to where the front player was, in the state it was in.
+void DualPlayerController::Flip() {
+    m_bFlip = !m_bFlip;
+    enum { Stopped, Playing, Paused } prior = Stopped;
+    if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying()) ||
+        (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPlaying()))
+        prior = Playing;
+    else if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPaused()) ||
+             (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPaused()))
+        prior = Paused;
+    bool frontWasPlaying = m_frontPlayer.IsPlaying(), rearWasPlaying = m_rearPlayer.IsPlaying();
+    int64_t t = m_frontPlayer.IsLoaded() ? m_frontPlayer.Time() : -1;
+    StopBoth();
+    m_rearPlayer.Recreate(m_bFlip ? 1 : 0);
+    m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
+    m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
+    if (!m_library.Records().empty())
+        ReloadCurrentRecording(&t);
+
+    switch (prior) {
+    case Playing:
+        emit playButtonShowsPause(true);
+        if (frontWasPlaying)
+            StartPlayer(m_frontPlayer);
+        if (rearWasPlaying)
+            StartPlayer(m_rearPlayer);
+        m_frontPlayer.SetTime(t);
+        m_rearPlayer.SetTime(t);
+        break;
+    case Paused:
+        emit playButtonShowsPause(false);
+        for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
+            VlcApi& p = Player(side);
+            if (!p.IsLoaded() || !p.HasMedia())
+                continue;
+            // The reloaded front player has not started yet: it starts, goes to t and pauses
+            // there, as the rear player does.
+            if (!p.IsPlaying())
+                p.Play();
+            p.SetTime(t);
+            PauseOnceStarted(side);
+        }
+        break;
+    case Stopped:
+        StopBoth();
+        emit playButtonShowsPause(false);
+        HidePaneIfShown(PlayerSide::Front);
+        HidePaneIfShown(PlayerSide::Rear);
+        break;
+    }
+}
+
+void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
+    int n = static_cast<int>(m_library.Records().size());
+    int current = std::min(m_library.CurrentRow(), n - 1);
+    if (current != m_library.CurrentRow())
+        m_library.SelectRecording(current);
+    if (m_pFeed)
+        m_pFeed->LoadTrack(current);
+    m_strCurrentPath = QString::fromStdString(m_library.GetCurrentPath());
+    m_host.FitVideoPanes();
+    std::string p = Utf8(m_strCurrentPath);
+    if (!IsRearFile(p)) {
+        LoadIntoPlayer(PlayerSide::Front, m_strCurrentPath, false);
+        m_host.FitVideoPanes();
+        OpenRearPartner(m_strCurrentPath, true);
+        return;
+    }
+    QString front = QString::fromStdString(GetFrontPartner(p));
+    if (!front.isEmpty()) {
+        LoadIntoPlayer(PlayerSide::Front, front, false);
+        m_host.FitVideoPanes();
+        OpenRearPartner(m_strCurrentPath, true);
+        return;
+    }
+    *restoreTime = m_rearPlayer.IsLoaded() ? m_rearPlayer.Time() : -1;
+    OpenRearPartner(m_strCurrentPath, false);
+    m_host.FitVideoPanes();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Snapshot
+
+// libVLC writes PNG whatever the name says; a .jpg name gets a real JPEG.
+void DualPlayerController::WriteSnapshot(VlcApi& player, const QString& path) {
+    if (!player.IsLoaded() || player.TakeSnapshot(Utf8(path)) != 0 || !IsJpegName(path))
+        return;
+    QImage image(path);
+    if (image.isNull())
+        return;
+    QSaveFile out(path);
+    if (out.open(QIODevice::WriteOnly) && image.save(&out, "JPEG", 92))
+        out.commit();
+}
+
+void DualPlayerController::Snapshot() {
+    if (m_library.Records().empty()) {
+        m_host.ShowMessage(136, 145);
+        return;
+    }
+    Interruption paused = PausePlaying();
+    QString path = m_host.AskSnapshotPath();
+    if (!path.isEmpty()) {
+        WriteSnapshot(m_frontPlayer, WithCameraMark(path, "_F"));
+        WriteSnapshot(m_rearPlayer, WithCameraMark(path, "_R"));
+    }
+    Resume(paused);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Next recording
+
+// The ended player is given a moment before the pair is stopped; anything the user opens or
+// stops meanwhile cancels the move.
+void DualPlayerController::PlayNext() {
+    m_endSettleTimer.start();
+}
+
+bool DualPlayerController::IsPartnerOf(int candidate, int current) const {
+    std::string path = m_library.GetRecordingPath(candidate);
+    std::string currentPath = m_library.GetRecordingPath(current);
+    return GetFrontPartner(path) == currentPath || GetRearPartner(path) == currentPath;
+}
+
+void DualPlayerController::SelectAndPlay(int index) {
+    m_library.SelectRecording(index);
+    if (m_pFeed)
+        m_pFeed->LoadTrack(index);
+    m_strCurrentPath = QString::fromStdString(m_library.GetRecordingPath(index));
+    emit currentRecordingChanged();
+    OpenRecording(m_strCurrentPath);
+}
+
+void DualPlayerController::PlayNextAfterSettling() {
+    StopBoth();
+    emit seekBarPositionChanged(Scale().leadIn);
+    emit curveReset(false);
+    if (!m_bAutoPlayNext)
+        return;
+    int n = static_cast<int>(m_library.Records().size());
+    int c = n > 0 ? std::min(m_library.CurrentRow(), n - 1) : -1;
+    auto warnOnce = [this](int index) {
+        if (!m_bHevcWarned && !CanPlayRecording(index)) {
+            m_host.ShowMessage(146, 0);
+            m_bHevcWarned = true;
+        }
+    };
+    if (c >= 0 && c + 1 < n) {
+        int x = c + 1;
+        warnOnce(x);
+        if (IsPartnerOf(x, c)) {
+            m_library.SelectRecording(x);
+            if (m_pFeed)
+                m_pFeed->LoadTrack(x);
+            x = m_library.CurrentRow() + 1 < n ? m_library.CurrentRow() + 1 : -1;
+        }
+        if (x != -1)
+            SelectAndPlay(x);
+        return;
+    }
+    if (n == 0)
+        return;
+    m_frontPlayer.StopAndClear();
+    warnOnce(0);
+    SelectAndPlay(0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Seeking
+
+int64_t DualPlayerController::RequestSeekFromBar(int barPosition) {
+    VlcApi* source = MasterPlayer(true);
+    int64_t target = SeekTargetMs(source ? source->Length() : 0, barPosition, Scale());
+    m_llPendingSeekMs = target;
+    return target;
+}
+
+void DualPlayerController::ApplyPendingSeek() {
+    int64_t target = m_llPendingSeekMs.load();
+    if (target == 0)
+        return;
+    m_frontPlayer.SetTime(target);
+    m_rearPlayer.SetTime(target);
+    if (m_pFeed)
+        m_pFeed->ReplotDrivenPath(target & 0xffffffff);
+    m_llPendingSeekMs = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Sound
+
+void DualPlayerController::SetVolumePos(int position) {
+    m_frontPlayer.SetVolume(2 * position);
+    m_nVolumePos = position;
+}
+
+void DualPlayerController::ApplySliderVolume() {
+    m_frontPlayer.SetVolume(2 * m_nVolumePos);
+}
+
+void DualPlayerController::SetMuted(bool muted) {
+    m_bMuted = muted;
+    m_frontPlayer.SetMute(muted ? 1 : 0);
+}
+
+} // namespace vemora

@@ -1,0 +1,26 @@
+#pragma once
+// What the player controller needs from the window that shows the two videos: the panes that
+// libVLC renders into, their fitting to the video, and the two questions it asks the user.
+
+#include <QString>
+
+namespace vemora {
+
+enum class PlayerSide { Front, Rear };
+
+class PlayerHost {
+public:
+    virtual ~PlayerHost() = default;
+    // The native window of a pane, made on first request; 0 when the pane has none.
+    virtual unsigned long PaneWindow(PlayerSide side) = 0;
+    // Shows or hides a video pane (its background shows while it is hidden).
+    virtual void ShowPane(PlayerSide side, bool show) = 0;
+    // Fits both panes to the current recording's picture.
+    virtual void FitVideoPanes() = 0;
+    // The snapshot file chosen in a save dialog (.jpg or .png); empty when cancelled.
+    virtual QString AskSnapshotPath() = 0;
+    // A message box with a text of the string table; captionId 0 = the application's name.
+    virtual void ShowMessage(int textId, int captionId) = 0;
+};
+
+} // namespace vemora
