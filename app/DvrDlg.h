@@ -111,6 +111,7 @@ private:
     void BindPlayers();
     void ConnectPlayers();
     // PlayerHost
+    bool HasPane(PlayerSide side) override;
     unsigned long PaneWindow(PlayerSide side) override;
     void ShowPane(PlayerSide side, bool show) override;
     QString AskSnapshotPath() override;

@@ -15,6 +15,10 @@
 
 namespace vemora {
 
+bool CDvrDlg::HasPane(PlayerSide side) {
+    return (side == PlayerSide::Front ? m_pFrontVideo : m_pRearVideo) != nullptr;
+}
+
 unsigned long CDvrDlg::PaneWindow(PlayerSide side) {
     CVideoStatic* pane = side == PlayerSide::Front ? m_pFrontVideo : m_pRearVideo;
     return pane ? pane->NativeWindow() : 0;

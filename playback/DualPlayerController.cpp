@@ -248,25 +248,23 @@ void DualPlayerController::OnPlayerStateReport(int state) {
     }
 }
 
-void DualPlayerController::PauseOnceStarted(PlayerSide side) {
+void DualPlayerController::RestoreOnceStarted(PlayerSide side, int64_t timeMs, bool pause) {
     VlcApi& player = Player(side);
-    player.MarkPaused();
-    bool& waiting = m_bPauseWhenStarted[side == PlayerSide::Front ? 0 : 1];
-    if (player.State() == libvlc_Playing) {
-        waiting = false;
-        player.Pause();
-    } else {
-        waiting = true;
-    }
+    if (pause)
+        player.MarkPaused();
+    m_startRestore[side == PlayerSide::Front ? 0 : 1] = {true, timeMs, pause};
 }
 
 void DualPlayerController::OnPlayerStarted(PlayerSide side) {
-    bool& waiting = m_bPauseWhenStarted[side == PlayerSide::Front ? 0 : 1];
-    if (!waiting)
+    StartRestore& restore = m_startRestore[side == PlayerSide::Front ? 0 : 1];
+    if (!restore.waiting)
         return;
-    waiting = false;
-    if (Player(side).IsPaused())
-        Player(side).Pause();
+    restore.waiting = false;
+    VlcApi& player = Player(side);
+    if (restore.timeMs >= 0)
+        player.SetTime(restore.timeMs);
+    if (restore.pause && player.IsPaused())
+        player.Pause();
 }
 
 VlcApi* DualPlayerController::MasterPlayer(bool includePaused) {
@@ -325,14 +323,13 @@ void DualPlayerController::LoadIntoPlayer(PlayerSide side, const QString& path, 
 void DualPlayerController::StartPlayer(VlcApi& player) {
     if (!player.IsLoaded())
         return;
-    m_bPauseWhenStarted[&player == &m_frontPlayer ? 0 : 1] = false;
+    m_startRestore[&player == &m_frontPlayer ? 0 : 1].waiting = false;
     player.Play();
     player.MarkPlaying();
 }
 
 void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
-    unsigned long window = m_host.PaneWindow(PlayerSide::Rear);
-    if (!window)
+    if (!m_host.HasPane(PlayerSide::Rear))
         return;
     QString partner = QString::fromStdString(GetRearPartner(Utf8(path)));
     if (partner.isEmpty())
@@ -340,7 +337,7 @@ void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
     ShowPaneIfHidden(PlayerSide::Rear);
     if (!m_rearPlayer.IsLoaded())
         return;
-    m_rearPlayer.SetWindow(window);
+    m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
     LoadIntoPlayer(PlayerSide::Rear, partner, noAudio);
     StartPlayer(m_rearPlayer);
 }
@@ -456,7 +453,7 @@ void DualPlayerController::StopFrontPlayer() {
 
 void DualPlayerController::StopBoth() {
     m_endSettleTimer.stop();
-    m_bPauseWhenStarted[0] = m_bPauseWhenStarted[1] = false;
+    m_startRestore[0].waiting = m_startRestore[1].waiting = false;
     m_frontPlayer.StopAndClear();
     m_rearPlayer.StopAndClear();
 }
@@ -533,8 +530,9 @@ void DualPlayerController::Flip() {
             StartPlayer(m_frontPlayer);
         if (rearWasPlaying)
             StartPlayer(m_rearPlayer);
-        m_frontPlayer.SetTime(t);
-        m_rearPlayer.SetTime(t);
+        for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+            if (Player(side).IsLoaded() && Player(side).HasMedia())
+                RestoreOnceStarted(side, t, false);
         break;
     case Paused:
         emit playButtonShowsPause(false);
@@ -546,8 +544,7 @@ void DualPlayerController::Flip() {
             // there, as the rear player does.
             if (!p.IsPlaying())
                 p.Play();
-            p.SetTime(t);
-            PauseOnceStarted(side);
+            RestoreOnceStarted(side, t, true);
         }
         break;
     case Stopped:
@@ -654,21 +651,19 @@ void DualPlayerController::PlayNextAfterSettling() {
             m_bHevcWarned = true;
         }
     };
+    if (n == 0)
+        return;
     if (c >= 0 && c + 1 < n) {
         int x = c + 1;
         warnOnce(x);
-        if (IsPartnerOf(x, c)) {
-            m_library.SelectRecording(x);
-            if (m_pFeed)
-                m_pFeed->LoadTrack(x);
-            x = m_library.CurrentRow() + 1 < n ? m_library.CurrentRow() + 1 : -1;
-        }
-        if (x != -1)
+        if (IsPartnerOf(x, c))
+            ++x; // the partner of what just played has played beside it
+        if (x < n) {
             SelectAndPlay(x);
-        return;
+            return;
+        }
     }
-    if (n == 0)
-        return;
+    // After the last recording (or its partner) playback starts again with the first.
     m_frontPlayer.StopAndClear();
     warnOnce(0);
     SelectAndPlay(0);

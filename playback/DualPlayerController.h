@@ -148,9 +148,9 @@ private:
     void HandlePlayerMessage(int kind, PlayerSide side, int64_t value);
     void OnTimeReport(PlayerSide side, int64_t time);
     void OnPlayerStateReport(int state);
-    // libVLC pauses only a player that already plays: a pause asked of a starting player waits
-    // for its first Playing report.
-    void PauseOnceStarted(PlayerSide side);
+    // libVLC seeks and pauses only a player that already plays: a player just started is moved
+    // to timeMs (when not negative), and paused when asked, at its first Playing report.
+    void RestoreOnceStarted(PlayerSide side, int64_t timeMs, bool pause);
     void OnPlayerStarted(PlayerSide side);
 
     VlcApi& Player(PlayerSide side) { return side == PlayerSide::Front ? m_frontPlayer : m_rearPlayer; }
@@ -193,7 +193,12 @@ private:
     int m_nRateLabelTicks = 10;
     bool m_bFrontHidden = true;
     bool m_bRearHidden = true;
-    bool m_bPauseWhenStarted[2] = {false, false};
+    struct StartRestore {
+        bool waiting = false;
+        int64_t timeMs = -1;
+        bool pause = false;
+    };
+    StartRestore m_startRestore[2];
 
     QTimer m_rateLabelTimer;      // refreshes the rate label 11 times after an opening
     QTimer m_pendingSeekTimer;    // applies a pending seek every 500 ms

@@ -11,7 +11,9 @@ enum class PlayerSide { Front, Rear };
 class PlayerHost {
 public:
     virtual ~PlayerHost() = default;
-    // The native window of a pane, made on first request; 0 when the pane has none.
+    // False while the pane does not exist (a player then has nowhere to show its video).
+    virtual bool HasPane(PlayerSide side) = 0;
+    // The native window of a pane, made on first request; 0 = let the player show no picture.
     virtual unsigned long PaneWindow(PlayerSide side) = 0;
     // Shows or hides a video pane (its background shows while it is hidden).
     virtual void ShowPane(PlayerSide side, bool show) = 0;

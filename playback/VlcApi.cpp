@@ -181,8 +181,10 @@ void VlcApi::SetLogFile(FILE* file) {
     m_logInstalled = true;
 }
 
+// Binding a window also chooses the video output, so without one the instance's own choice
+// (the dummy output of tests and benchmarks) stays.
 void VlcApi::SetWindow(unsigned long xid) {
-    if (!Ready())
+    if (!Ready() || xid == 0)
         return;
     using SetXWindow = void (*)(libvlc_media_player_t*, uint32_t);
     if (auto set = Resolve<SetXWindow>("libvlc_media_player_set_xwindow"))
@@ -216,7 +218,9 @@ void VlcApi::LoadMedia(const std::string& utf8Path, bool noAudio) {
     if (!media)
         return;
     if (m_mediaAddOption) {
-        m_mediaAddOption(media, ":avcodec-hw=any");
+        // The mirror filter works on pictures in memory only; with frames kept on the graphics
+        // card libVLC drops the filter and the rear video would not be mirrored.
+        m_mediaAddOption(media, m_mode == 1 ? ":avcodec-hw=none" : ":avcodec-hw=any");
         if (noAudio)
             m_mediaAddOption(media, ":no-audio");
     }

@@ -1,0 +1,235 @@
+// The dual player controller with real libVLC players (no picture, no sound output) on recordings
+// from the fixture writer: opening a pair, the transport commands, seeking, the next recording,
+// mirroring and snapshots.
+
+#include "library/RecordingLibrary.h"
+#include "playback/DualPlayerController.h"
+#include "playback/PlaybackRates.h"
+#include "tools/fixture/FixtureWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace vemora;
+
+namespace {
+
+class FakeHost : public PlayerHost {
+public:
+    bool HasPane(PlayerSide) override { return true; }
+    unsigned long PaneWindow(PlayerSide) override { return 0; }
+    void ShowPane(PlayerSide side, bool show) override { shown[side == PlayerSide::Front ? 0 : 1] = show; }
+    void FitVideoPanes() override {}
+    QString AskSnapshotPath() override { return snapshotPath; }
+    void ShowMessage(int textId, int) override { messages.push_back(textId); }
+
+    bool shown[2] = {false, false};
+    QString snapshotPath;
+    std::vector<int> messages;
+};
+
+// Three front/rear pairs of three seconds, one after the other; optionally a front file alone.
+std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false) {
+    std::vector<fixture::CardRecording> recordings;
+    for (int i = 0; i < pairs; ++i) {
+        fixture::CardRecording pair;
+        pair.front.baseDir = VEMORA_FIXTURE_DIR;
+        pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + 3 * i};
+        pair.index = static_cast<unsigned>(i);
+        pair.withRear = !(lastWithoutRear && i == pairs - 1);
+        recordings.push_back(pair);
+    }
+    auto result = fixture::WriteCard(root.toStdString(), recordings);
+    EXPECT_TRUE(result.ok) << result.error;
+    return root.toStdString() + "/";
+}
+
+class DualPlayerControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("VEMORA_VLC_ARGS", "--vout=dummy --aout=dummy");
+        qunsetenv("VEMORA_LIBVLC");
+    }
+    void TearDown() override {
+        players.reset();
+        qunsetenv("VEMORA_VLC_ARGS");
+    }
+    // Scans the card and builds the controller; fails loudly without libVLC.
+    void Load(int pairs, bool lastWithoutRear = false) {
+        std::string root = WriteCard(card.path(), pairs, lastWithoutRear);
+        ASSERT_TRUE(library.ScanSource(root, ""));
+        library.BuildTables();
+        players = std::make_unique<DualPlayerController>(library, host);
+        bool front = false, rear = false;
+        players->AttachPlayers(&front, &rear);
+        ASSERT_TRUE(front && rear) << "libVLC (libvlc.so.5 with its plugins) is needed for these tests";
+    }
+    const VlcApi& Front() { return players->Front(); }
+    const VlcApi& Rear() { return players->Rear(); }
+    static bool Wait(const std::function<bool()>& condition, int ms = 5000) {
+        return QTest::qWaitFor(condition, ms);
+    }
+    bool BothRunPast(int64_t ms) {
+        return Wait([&] { return Front().Time() > ms && Rear().Time() > ms; });
+    }
+    std::string RecordPath(int i) { return library.GetRecordingPath(i); }
+
+    QTemporaryDir card;
+    CRecordingLibrary library;
+    FakeHost host;
+    std::unique_ptr<DualPlayerController> players;
+};
+
+TEST_F(DualPlayerControllerTest, OpeningEitherFileOfAPairStartsBothCamerasWithTheRearSilent) {
+    Load(1);
+    for (int row : {0, 1}) { // the front file, then the rear file of the same pair
+        players->PlayRecordingAt(row);
+        EXPECT_EQ(Front().MediaPath(), RecordPath(0));
+        EXPECT_EQ(Rear().MediaPath(), RecordPath(1));
+        EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
+        EXPECT_TRUE(host.shown[0] && host.shown[1]);
+        EXPECT_TRUE(BothRunPast(300));
+        EXPECT_EQ(Front().Volume(), 100);
+        EXPECT_EQ(Rear().Volume(), 0);
+        players->StopBoth();
+    }
+}
+
+TEST_F(DualPlayerControllerTest, AFrontFileWithoutRearPartnerPlaysAlone) {
+    Load(2, true);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(200));
+    int alone = static_cast<int>(library.Records().size()) - 1;
+    players->StopBoth();
+    players->PlayRecordingAt(alone);
+    EXPECT_EQ(Front().MediaPath(), RecordPath(alone));
+    EXPECT_TRUE(Wait([&] { return Front().Time() > 200; }));
+    EXPECT_FALSE(Rear().IsPlaying());
+    EXPECT_EQ(Rear().MediaPath(), RecordPath(1)); // the rear player keeps what it had
+}
+
+TEST_F(DualPlayerControllerTest, PlayPausesAndResumesBothAndStopReturnsToIdle) {
+    Load(1);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(300));
+    players->TogglePlayPause();
+    EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
+    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused && Rear().State() == libvlc_Paused; }));
+    players->TogglePlayPause();
+    EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
+    EXPECT_TRUE(Wait([&] { return Front().State() == libvlc_Playing && Rear().State() == libvlc_Playing; }));
+
+    players->StepRate(+1);
+    players->StopPlayback();
+    for (const VlcApi* p : {&Front(), &Rear()}) {
+        EXPECT_FALSE(p->IsPlaying() || p->IsPaused());
+        EXPECT_EQ(p->Rate(), 1.0f);
+    }
+    EXPECT_EQ(players->RateIndex(), kNormalRateIndex);
+    EXPECT_TRUE(players->PaneHidden(PlayerSide::Front) && players->PaneHidden(PlayerSide::Rear));
+    EXPECT_FALSE(host.shown[0] || host.shown[1]);
+    players->TogglePlayPause(); // nothing to resume after a stop
+    EXPECT_FALSE(Front().IsPlaying() || Rear().IsPlaying());
+}
+
+TEST_F(DualPlayerControllerTest, RateStepsWalkTheTableAndStopAtBothEnds) {
+    Load(1);
+    QStringList labels;
+    QObject::connect(players.get(), &DualPlayerController::rateLabelChanged,
+                     [&](const QString& label) { labels << label; });
+    struct Step {
+        int direction;
+        int expectedIndex;
+    };
+    for (Step step : {Step{+1, 17}, Step{-1, 0}}) {
+        for (int i = 0; i < 20; ++i)
+            players->StepRate(step.direction);
+        EXPECT_EQ(players->RateIndex(), step.expectedIndex);
+        float rate = static_cast<float>(PlaybackRates[static_cast<size_t>(step.expectedIndex)].rate);
+        EXPECT_EQ(Front().Rate(), rate);
+        EXPECT_EQ(Rear().Rate(), rate);
+    }
+    EXPECT_EQ(labels.first(), QStringLiteral("1.2 X"));
+    EXPECT_EQ(labels.last(), QStringLiteral("0.3 X"));
+    EXPECT_TRUE(labels.contains(QString())); // normal speed shows no label
+}
+
+TEST_F(DualPlayerControllerTest, APendingSeekMovesBothPlayersToTheSameTarget) {
+    Load(1);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(200));
+    players->SetSeekScaleSource([] { return SeekScale{0, 1000}; });
+    EXPECT_EQ(players->RequestSeekFromBar(0), 1); // the very start is 1 ms, never "no seek"
+    int64_t target = players->RequestSeekFromBar(700);
+    EXPECT_GT(target, 1500);
+    EXPECT_TRUE(Wait([&] { return players->PendingSeek() == 0; }, 600));
+    EXPECT_TRUE(Wait([&] { return Front().Time() >= target && Rear().Time() >= target; }, 1000));
+    EXPECT_LT(std::llabs(Front().Time() - Rear().Time()), 250);
+}
+
+TEST_F(DualPlayerControllerTest, TheEndPlaysTheNextRecordingSkipsThePartnerAndWraps) {
+    Load(2);
+    std::vector<std::string> opened;
+    QObject::connect(players.get(), &DualPlayerController::currentRecordingChanged,
+                     [&] { opened.push_back(players->CurrentPath().toStdString()); });
+    players->PlayRecordingAt(2); // the second pair's front file
+    ASSERT_TRUE(Wait([&] { return opened.size() >= 3; }, 12000));
+    EXPECT_EQ(opened[0], RecordPath(2));
+    EXPECT_EQ(opened[1], RecordPath(0)); // its partner skipped, past the end: the first again
+    EXPECT_EQ(opened[2], RecordPath(2));
+    EXPECT_EQ(Rear().MediaPath(), RecordPath(3));
+
+    players->SetAutoPlayNext(false);
+    size_t before = opened.size();
+    ASSERT_TRUE(Wait([&] { return !Front().IsPlaying() && !Rear().IsPlaying(); }, 6000));
+    QTest::qWait(600);
+    EXPECT_EQ(opened.size(), before);
+}
+
+TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWas) {
+    Load(1);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(1200));
+    players->TogglePlayPause();
+    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused; }));
+    int64_t t = Front().Time();
+    players->Flip();
+    EXPECT_TRUE(players->Flipped());
+    EXPECT_EQ(Rear().Mode(), 1);
+    EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
+    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused && Rear().State() == libvlc_Paused; }));
+    QTest::qWait(300);
+    EXPECT_LT(std::llabs(Front().Time() - t), 300);
+    EXPECT_LT(std::llabs(Rear().Time() - t), 300);
+}
+
+TEST_F(DualPlayerControllerTest, SnapshotWritesBothCamerasInTheFormatTheNameAsksFor) {
+    Load(1);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(500));
+    struct Case {
+        const char* name;
+        QByteArray magic;
+    };
+    for (Case c :
+         {Case{"shot.jpg", QByteArray("\xFF\xD8\xFF", 3)}, Case{"shot.png", QByteArray("\x89PNG", 4)}}) {
+        QString base = card.path() + QLatin1Char('/') + QLatin1String(c.name);
+        host.snapshotPath = base;
+        players->Snapshot();
+        EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying()); // paused for the dialog only
+        for (const char* mark : {"_F", "_R"}) {
+            QString path = base;
+            path.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String(mark));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            EXPECT_TRUE(file.read(c.magic.size()) == c.magic) << path.toStdString();
+        }
+    }
+}
+
+} // namespace
