@@ -428,3 +428,39 @@ TEST_F(MainWindowTest, HevcWarningShowsTheJapaneseFallbackForGerman) {
 }
 
 } // namespace
+
+// Without a hardware H.265 decoder the first H.265 recording warns once, then plays anyway; with
+// one, nothing is said.
+TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
+    QTemporaryDir card;
+    std::vector<fixture::CardRecording> pairs(2);
+    for (unsigned i = 0; i < pairs.size(); ++i) {
+        pairs[i].front.codec = fixture::Codec::H265;
+        pairs[i].front.layout = fixture::Layout::MetaTrack92;
+        pairs[i].front.baseDir = VEMORA_FIXTURE_DIR;
+        pairs[i].front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, static_cast<int>(30 + 3 * i)};
+        pairs[i].index = i;
+    }
+    ASSERT_TRUE(fixture::WriteCard(card.path().toStdString(), pairs).ok);
+    const QString warning = QStringLiteral("This computer does not have the video playback auxiliary functions "
+                                           "required to play H.265 (HEVC), so it may not be able to play the "
+                                           "video normally.");
+    for (bool decoder : {false, true}) {
+        dlg = std::make_unique<CDvrDlg>(&dialogs);
+        dlg->SetHevcProbe([decoder] { return decoder; });
+        dlg->OnInitDialog();
+        dialogs.boxes.clear();
+        dlg->StartFolderScan(card.path());
+        ASSERT_TRUE(WaitForScan(*dlg));
+        ASSERT_EQ(dlg->Library().Records().size(), 4u);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg->Library().CurrentRow() == 0; }, 3000));
+        dlg->Players().PlayNext(); // the next recording, also H.265
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg->Library().CurrentRow() == 2; }, 3000));
+        int warnings = 0;
+        for (const auto& box : dialogs.boxes)
+            if (box.text == warning && box.caption == QStringLiteral("Vemora Viewer"))
+                ++warnings;
+        EXPECT_EQ(warnings, decoder ? 0 : 1) << "decoder " << decoder;
+        EXPECT_EQ(dlg->Players().HevcWarned(), !decoder);
+    }
+}
