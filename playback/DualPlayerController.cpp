@@ -2,6 +2,7 @@
 
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
+#include "platform/Diagnostics.h"
 #include "playback/BusyFlag.h"
 #include "playback/PlaybackRates.h"
 #include "telemetry/TrackFeed.h"
@@ -345,6 +346,7 @@ void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
 void DualPlayerController::OpenRecording(const QString& path) {
     m_endSettleTimer.stop();
     std::string p = Utf8(path);
+    Diag(" --->> DualPlayerController::OpenRecording %s \n", p.c_str());
     if (!IsRearFile(p)) {
         LoadIntoPlayer(PlayerSide::Front, path, false);
         m_host.FitVideoPanes();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QWindow>
 
 namespace vemora {
 
@@ -11,9 +12,13 @@ CVideoStatic::CVideoStatic(int id, QWidget* parent) : QWidget(parent), m_nId(id)
     setAutoFillBackground(false);
 }
 
+// Named after the pane, so that tools looking at the window tree can tell the video panes.
 unsigned long CVideoStatic::NativeWindow() {
     setAttribute(Qt::WA_NativeWindow);
-    return static_cast<unsigned long>(winId());
+    auto id = static_cast<unsigned long>(winId());
+    if (QWindow* window = windowHandle())
+        window->setTitle(objectName());
+    return id;
 }
 
 void CVideoStatic::mouseDoubleClickEvent(QMouseEvent*) {
