@@ -65,6 +65,9 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
     m_busyTimeout.setSingleShot(true);
     m_busyTimeout.setInterval(100000);
     connect(&m_busyTimeout, &QTimer::timeout, this, [] { g_bBusy = 0; });
+    m_layoutRerun.setSingleShot(true);
+    m_layoutRerun.setInterval(300);
+    connect(&m_layoutRerun, &QTimer::timeout, this, &CDvrDlg::RerunLayout);
 }
 
 CDvrDlg::~CDvrDlg() {

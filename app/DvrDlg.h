@@ -119,6 +119,7 @@ private:
     void RestoreWindowPosition();
     void SaveWindowPosition();
     void UpdateWindowShape(int cx, int cy);
+    void RerunLayout();
     void WarnPlayerMissing();
     void ShowAppMessage(int stringId);
     void ShowStringBox(int textId, int captionId);
@@ -252,6 +253,7 @@ private:
 
     QTimer m_deferredOpenTimer; // counts down the first opening after a scan (100 ms ticks)
     QTimer m_busyTimeout;       // clears the busy flag of an opening that never started playing
+    QTimer m_layoutRerun;       // lays the window out once more after a resize has settled
 };
 
 } // namespace vemora

@@ -152,7 +152,21 @@ void CDvrDlg::resizeEvent(QResizeEvent* e) {
         m_pFrontVideo->show();
         m_pRearVideo->show();
     }
+    if (m_pPlayers && !m_controls.empty()) {
+        m_pPlayers->RefreshSeekBarSoon();
+        m_layoutRerun.start();
+    }
     update();
+}
+
+// The embedded browser settles its own size a little after the window; a second layout and a
+// hide/show of the map make it take the final one.
+void CDvrDlg::RerunLayout() {
+    LayoutControls(m_nClientCx, m_nClientCy);
+    if (m_pMapDlg && m_bMapEnabled) {
+        m_pMapDlg->hide();
+        m_pMapDlg->show();
+    }
 }
 
 // Rounded corners, the top-left one rounded further.
