@@ -212,6 +212,7 @@ void CDvrDlg::OnInitDialog() {
         m_pGSensor->hide();
 
     BindPlayers();
+    m_pPlayers->SetSyncEnabled(settings.ReadSyncEnabled());
 
     m_pSeek->setValue(0);
     m_pVolume->blockSignals(true);

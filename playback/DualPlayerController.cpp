@@ -101,6 +101,10 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     m_endSettleTimer.setSingleShot(true);
     m_endSettleTimer.setInterval(400);
     connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
+    m_syncTimer.setInterval(100);
+    connect(&m_syncTimer, &QTimer::timeout, this, &DualPlayerController::KeepRearInStep);
+    m_syncClock.start();
+    m_syncTimer.start();
 }
 
 DualPlayerController::~DualPlayerController() {
@@ -264,6 +268,7 @@ void DualPlayerController::OnPlayerStarted(PlayerSide side) {
     VlcApi& player = Player(side);
     if (restore.timeMs >= 0)
         player.SetTime(restore.timeMs);
+    RestartSync();
     if (restore.pause && player.IsPaused())
         player.Pause();
 }
@@ -324,6 +329,7 @@ void DualPlayerController::LoadIntoPlayer(PlayerSide side, const QString& path, 
 void DualPlayerController::StartPlayer(VlcApi& player) {
     if (!player.IsLoaded())
         return;
+    RestartSync();
     m_startRestore[&player == &m_frontPlayer ? 0 : 1].waiting = false;
     player.Play();
     player.MarkPlaying();
@@ -482,6 +488,7 @@ void DualPlayerController::StepRate(int d) {
     float rate = static_cast<float>(PlaybackRates[static_cast<size_t>(m_nRateIndex)].rate);
     m_frontPlayer.SetRate(rate);
     m_rearPlayer.SetRate(rate);
+    RestartSync();
     RefreshRateLabel();
 }
 
@@ -587,6 +594,61 @@ void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Keeping the cameras in step
+
+void DualPlayerController::SetSyncEnabled(bool on) {
+    m_bSync = on;
+    RestartSync();
+    if (on)
+        m_syncTimer.start();
+    else
+        m_syncTimer.stop();
+}
+
+void DualPlayerController::ShiftRearPlayer(int64_t deltaMs) {
+    m_rearPlayer.SetTime(std::max<int64_t>(0, m_rearPlayer.Time() + deltaMs));
+    m_rearClock.Reset();
+}
+
+void DualPlayerController::RestartSync() {
+    m_frontClock.Reset();
+    m_rearClock.Reset();
+    m_syncQuietUntil = m_syncClock.elapsed() + 300;
+    if (m_rearPlayer.IsLoaded() && m_rearPlayer.Rate() != m_frontPlayer.Rate() && m_frontPlayer.IsLoaded())
+        m_rearPlayer.SetRate(m_frontPlayer.Rate());
+}
+
+// The front player carries the sound and leads; only the rear one is ever corrected.
+void DualPlayerController::KeepRearInStep() {
+    if (!m_bSync || !m_frontPlayer.IsLoaded() || !m_rearPlayer.IsLoaded() || !m_frontPlayer.IsPlaying() ||
+        !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0)
+        return;
+    int64_t now = m_syncClock.elapsed();
+    double rate = m_frontPlayer.Rate();
+    int64_t front = m_frontClock.Estimate(m_frontPlayer.Time(), now, rate);
+    int64_t rear = m_rearClock.Estimate(m_rearPlayer.Time(), now, m_rearPlayer.Rate());
+    if (front < 0 || rear < 0 || now < m_syncQuietUntil)
+        return;
+    int64_t length = m_rearPlayer.Length();
+    if (length > 0 && front >= length)
+        return; // the rear file is shorter: it simply ends first
+    SyncAction action = m_sync.Decide(front, rear, rate, m_rearPlayer.Rate());
+    switch (action.kind) {
+    case SyncAction::SetRate:
+        m_rearPlayer.SetRate(static_cast<float>(action.rate));
+        break;
+    case SyncAction::Seek:
+        m_rearPlayer.SetTime(action.seekMs);
+        m_rearClock.Reset();
+        m_syncQuietUntil = now + 1000;
+        break;
+    case SyncAction::None:
+        return;
+    }
+    emit rearCorrected(action.kind, action.rate, action.seekMs);
+}
+
+// ---------------------------------------------------------------------------------------------
 // Snapshot
 
 // libVLC writes PNG whatever the name says; a .jpg name gets a real JPEG.
@@ -687,6 +749,7 @@ void DualPlayerController::ApplyPendingSeek() {
         return;
     m_frontPlayer.SetTime(target);
     m_rearPlayer.SetTime(target);
+    RestartSync();
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
     m_llPendingSeekMs = 0;

@@ -7,10 +7,12 @@
 // this object; everything else runs on the thread that owns it (the GUI thread). A libVLC thread
 // never waits for the GUI thread and never calls into libVLC.
 
+#include "playback/CameraSync.h"
 #include "playback/PlayerHost.h"
 #include "playback/SeekScale.h"
 #include "playback/VlcApi.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -43,6 +45,11 @@ public:
     void SetLogFiles(FILE* front, FILE* rear);
     // Result of the hardware-decoding probe: H.265 plays without a warning when set.
     void SetHevcDecode(bool on) { m_bHevcDecode = on; }
+    // Keeping the rear camera on the front camera's time (on unless switched off).
+    void SetSyncEnabled(bool on);
+    bool SyncEnabled() const { return m_bSync; }
+    // Moves the rear player deltaMs away from where it is (checks of the correction).
+    void ShiftRearPlayer(int64_t deltaMs);
 
     // --- Opening -------------------------------------------------------------------------------
     void LoadIntoPlayer(PlayerSide side, const QString& path, bool noAudio);
@@ -134,6 +141,8 @@ signals:
     // The master player's time while no seek is pending: the instruments follow it.
     void timeReported(qint64 ms);
     void playerError();
+    // A correction of the rear player: kind is SyncAction::SetRate or SyncAction::Seek.
+    void rearCorrected(int kind, double rate, qint64 seekMs);
     // Another recording became current (the lock button follows it).
     void currentRecordingChanged();
 
@@ -168,6 +177,10 @@ private:
     void WriteSnapshot(VlcApi& player, const QString& path);
     bool IsPartnerOf(int candidate, int current) const;
     SeekScale Scale() const { return m_seekScale ? m_seekScale() : SeekScale{}; }
+    void KeepRearInStep();
+    // Clocks start again and the rear player returns to the front rate (after anything that moves
+    // or restarts a player).
+    void RestartSync();
 
     CRecordingLibrary& m_library;
     PlayerHost& m_host;
@@ -205,6 +218,14 @@ private:
     QTimer m_seekBarRefreshTimer; // one-shot: seek bar from the players
     QTimer m_muteTimer;           // one-shot: the mute again once the audio output runs
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
+    QTimer m_syncTimer;           // compares the two players' times while both play
+
+    bool m_bSync = true;
+    CameraSync m_sync;
+    PlayerClock m_frontClock;
+    PlayerClock m_rearClock;
+    QElapsedTimer m_syncClock;
+    int64_t m_syncQuietUntil = 0; // no correction before this (a seek settling)
 };
 
 } // namespace vemora

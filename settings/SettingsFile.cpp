@@ -93,6 +93,10 @@ bool SettingsFile::ReadGSensorEnabled() const {
     return m_file.ReadInt(kSectionUi, "GSNR_ENABLE", 1) != 0;
 }
 
+bool SettingsFile::ReadSyncEnabled() const {
+    return m_file.ReadInt(kSectionUi, "SYNC", 1) != 0;
+}
+
 QString SettingsFile::GetFolder() const {
     const QString folder = QString::fromUtf8(m_file.ReadString(kSectionUi, "Folder", "", kFolderMaxChars));
     if (folder.isEmpty() || !QFileInfo::exists(folder))

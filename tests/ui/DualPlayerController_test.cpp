@@ -7,6 +7,7 @@
 #include "playback/PlaybackRates.h"
 #include "tools/fixture/FixtureWriter.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,13 +34,15 @@ public:
     std::vector<int> messages;
 };
 
-// Three front/rear pairs of three seconds, one after the other; optionally a front file alone.
-std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false) {
+// Front/rear pairs one after the other (three seconds each unless told); optionally the last
+// front file alone.
+std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3) {
     std::vector<fixture::CardRecording> recordings;
     for (int i = 0; i < pairs; ++i) {
         fixture::CardRecording pair;
         pair.front.baseDir = VEMORA_FIXTURE_DIR;
-        pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + 3 * i};
+        pair.front.seconds = seconds;
+        pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + seconds * i};
         pair.index = static_cast<unsigned>(i);
         pair.withRear = !(lastWithoutRear && i == pairs - 1);
         recordings.push_back(pair);
@@ -60,8 +63,8 @@ protected:
         qunsetenv("VEMORA_VLC_ARGS");
     }
     // Scans the card and builds the controller; fails loudly without libVLC.
-    void Load(int pairs, bool lastWithoutRear = false) {
-        std::string root = WriteCard(card.path(), pairs, lastWithoutRear);
+    void Load(int pairs, bool lastWithoutRear = false, int seconds = 3) {
+        std::string root = WriteCard(card.path(), pairs, lastWithoutRear, seconds);
         ASSERT_TRUE(library.ScanSource(root, ""));
         library.BuildTables();
         players = std::make_unique<DualPlayerController>(library, host);
@@ -229,6 +232,50 @@ TEST_F(DualPlayerControllerTest, SnapshotWritesBothCamerasInTheFormatTheNameAsks
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
             EXPECT_TRUE(file.read(c.magic.size()) == c.magic) << path.toStdString();
         }
+    }
+}
+
+// The rear player set back while both play: a small difference is closed by a slightly faster
+// rear player, a large one by a seek, and nothing at all is done with the correction off.
+TEST_F(DualPlayerControllerTest, TheRearCameraIsBroughtBackInStepWithTheFrontOne) {
+    Load(1, false, 12);
+    struct Case {
+        int64_t shiftMs;
+        bool sync;
+        bool seekExpected;
+    };
+    for (Case c : {Case{-300, true, false}, Case{-3000, true, true}, Case{-300, false, false}}) {
+        players->SetSyncEnabled(c.sync);
+        players->PlayRecordingAt(0);
+        ASSERT_TRUE(BothRunPast(1500));
+        players->ShiftRearPlayer(c.shiftMs);
+        int rates = 0, seeks = 0;
+        auto counter =
+            QObject::connect(players.get(), &DualPlayerController::rearCorrected,
+                             [&](int kind, double, qint64) { ++(kind == SyncAction::Seek ? seeks : rates); });
+        QTest::qWait(6000);
+        QObject::disconnect(counter);
+        PlayerClock front, rear;
+        QElapsedTimer wall;
+        wall.start();
+        int64_t largest = 0;
+        while (wall.elapsed() < 1000) {
+            QTest::qWait(5);
+            int64_t f = front.Estimate(Front().Time(), wall.elapsed(), Front().Rate());
+            int64_t r = rear.Estimate(Rear().Time(), wall.elapsed(), Rear().Rate());
+            if (f >= 0 && r >= 0)
+                largest = std::max<int64_t>(largest, std::llabs(f - r));
+        }
+        SCOPED_TRACE(testing::Message() << "shift " << c.shiftMs << " sync " << c.sync);
+        EXPECT_EQ(seeks > 0, c.seekExpected);
+        if (!c.sync) {
+            EXPECT_EQ(rates + seeks, 0);
+            EXPECT_GT(largest, 200);
+        } else {
+            EXPECT_GT(rates, 0);
+            EXPECT_LE(largest, 100); // one frame of this 10 fps video
+        }
+        players->StopBoth();
     }
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+// Keeps the rear camera's player on the front one's time. libVLC reports a player's time four
+// times a second; PlayerClock turns those reports into a time for any moment. CameraSync decides
+// from the two clocks what to do: nothing, a slightly faster or slower rear player for a small
+// difference (invisible), or a seek for a large one.
+
+#include <cstdint>
+
+namespace vemora {
+
+class PlayerClock {
+public:
+    // Forget what was seen (after a seek, a pause, a rate change or a new media).
+    void Reset() { *this = PlayerClock(); }
+    // The playback time at wallMs from the player's last reported time; -1 until a report has
+    // changed once (the first value seen may be stale by up to a report interval).
+    int64_t Estimate(int64_t reported, int64_t wallMs, double rate);
+
+private:
+    int64_t m_last = -1;
+    int64_t m_changedAt = 0;
+    bool m_seen = false;
+};
+
+struct SyncAction {
+    enum Kind { None, SetRate, Seek } kind = None;
+    double rate = 1.0;  // SetRate: the rear player's rate
+    int64_t seekMs = 0; // Seek: the rear player's new time
+};
+
+class CameraSync {
+public:
+    // Differences up to this stay alone: less than half a frame at 25 fps.
+    static constexpr int64_t kToleranceMs = 15;
+    // Beyond this a seek is quicker than running faster or slower.
+    static constexpr int64_t kSeekBeyondMs = 1500;
+    // The rear player runs at most this much faster or slower than the front one.
+    static constexpr double kMaxRateChange = 0.15;
+
+    // front and rear: estimated times (ms); rate: the front player's rate; rearRate: the rate
+    // the rear player runs at now.
+    SyncAction Decide(int64_t front, int64_t rear, double rate, double rearRate) const;
+};
+
+} // namespace vemora
