@@ -8,7 +8,9 @@ namespace vemora {
 
 inline constexpr char kTileServerHost[] = "tile.openstreetmap.org";
 inline constexpr char kTileUserAgent[] = "VemoraViewer/1.0 (map panel of the Vemora Viewer desktop program)";
-inline constexpr char kTileReferer[] = "app://vemora-viewer/";
+// A plain http address: the engine drops a referrer of any other scheme, and one starting with
+// https may not go to a plain http server.
+inline constexpr char kTileReferer[] = "http://vemora-viewer.invalid/";
 
 class TileRequestInterceptor : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
