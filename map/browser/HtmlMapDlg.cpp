@@ -64,6 +64,7 @@ void CHtmlMapDlg::PlaceView() {
     m_pWebView->SetViewRect(0, 0, width(), h);
 }
 
+// The main window asks the main loop to quit right after this; closing the last browser need not.
 void CHtmlMapDlg::CloseAllBrowsers() {
     Diag("RemoveAllCefBrowser \n");
     if (!m_pWebView)
