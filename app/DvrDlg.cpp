@@ -158,12 +158,7 @@ void CDvrDlg::CreateControls() {
     m_pRateLabel = new CPbSpeedLabelStatic(this);
     m_controls[IDC_RATE_LABEL] = m_pRateLabel;
 
-    m_pMapDlg = new QWidget(this);
-    m_pMapDlg->setObjectName(QStringLiteral("map"));
-    m_pMapDlg->setAutoFillBackground(true);
-    QPalette mapPalette = m_pMapDlg->palette();
-    mapPalette.setColor(QPalette::Window, QColor(20, 22, 26));
-    m_pMapDlg->setPalette(mapPalette);
+    CreateMapWindow();
 
     auto lookup = [](int id) { return SettingsFile::Instance().LoadUiString(id); };
     m_pGroupList = new CDvrGroupListCtrl(this);
@@ -240,6 +235,7 @@ void CDvrDlg::OnInitDialog() {
 
     m_pFrontVideo->hide();
     m_pRearVideo->hide();
+    StartMapCover();
 
     m_deferredOpenTimer.start();
     m_pPlayers->RefreshSeekBarSoon();
@@ -308,8 +304,6 @@ void CDvrDlg::OnPlay() {
 void CDvrDlg::OnSnap() {
     m_pPlayers->Snapshot();
 }
-
-void CDvrDlg::OnConfig() {}
 
 void CDvrDlg::ShowStringBox(int textId, int captionId) {
     auto& s = SettingsFile::Instance();
@@ -386,6 +380,7 @@ void CDvrDlg::CloseWindow(bool fromCloseMessage) {
         }
         return;
     }
+    m_pMapDlg->CloseAllBrowsers();
     QCoreApplication::quit();
 }
 
@@ -440,10 +435,6 @@ void CDvrDlg::OnPlayerError(qint64 wParam) {
     ShowAppMessage(wParam == 1 ? 102 : 0);
 }
 
-void CDvrDlg::OnLanguageChanged(qint64) {
-    SetTooltipTexts();
-}
-
 void CDvrDlg::OnShowControlsMessage(qint64) {
     ShowControls(true);
 }
@@ -468,11 +459,6 @@ void CDvrDlg::OnPlayerState(qint64 wParam) {
 
 void CDvrDlg::OnEndReached(qint64) {
     m_pPlayers->PlayNext();
-}
-
-void CDvrDlg::OnMapChanged(qint64) {
-    // The dialog has written UI/MAP; the file is the authority, the message only says "changed".
-    m_nMapType = SettingsFile::Instance().ReadMapType();
 }
 
 void CDvrDlg::OnVolumeChanged(qint64) {
@@ -502,8 +488,13 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
         return;
     QMenu menu(this);
     QAction* action = menu.addAction(about);
-    if (menu.exec(e->globalPos()) == action)
+    // The Conf button stays hidden; the configuration dialog is reached from this menu.
+    QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
+    QAction* chosen = menu.exec(e->globalPos());
+    if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
+    else if (chosen == config)
+        OnConfig();
 }
 
 } // namespace vemora

@@ -3,6 +3,7 @@
 // instruments and the map panel, and turns button commands and posted messages into calls on them.
 
 #include "library/RecordingLibrary.h"
+#include "map/browser/HtmlMapDlg.h"
 #include "playback/BusyFlag.h"
 #include "playback/DualPlayerController.h"
 #include "playback/PlayerHost.h"
@@ -81,6 +82,11 @@ public:
     bool HevcDecode() const;
     QRect MapSplitter() const { return m_rcMapSplitter; }
     QWidget* MapWindow() const { return m_pMapDlg; }
+    CHtmlMapDlg* MapDlg() const { return m_pMapDlg; }
+    // Where the track feeder sends the map page's script calls; the map window's bridge.
+    MapScriptSink* MapSink() const;
+    // The blank cover over the map during start-up; null before it shows and after it went.
+    QWidget* MapCover() const { return m_pCoverDlg; }
     bool FullScreen() const { return m_bFullScreen != 0; }
     const CRecordingLibrary& Library() const { return m_library; }
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
@@ -107,6 +113,10 @@ private:
     static const std::map<int, MessageHandler>& MessageTable();
 
     void CreateControls();
+    void CreateMapWindow();
+    void StartMapCover();
+    void ShowMapCover();
+    void RemoveMapCover();
     CGdipButton* AddButton(int id, const char* caption, int w, int h);
     void BindPlayers();
     void ConnectPlayers();
@@ -209,7 +219,10 @@ private:
     int m_nPanelWidth = 240;
     int m_nMapHeight = 240;
     int m_nGroupListHeight = 120;
-    QWidget* m_pMapDlg = nullptr;
+    CHtmlMapDlg* m_pMapDlg = nullptr;
+    QWidget* m_pCoverDlg = nullptr;
+    QTimer m_mapCoverTimer;   // start-up: shows the cover over the map
+    QTimer m_mapUncoverTimer; // start-up: removes it again
     int m_nMapType = 0;
     int m_nSourceKind = 0;
     QString m_strSourcePath;

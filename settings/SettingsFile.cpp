@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::size_t kLangIdMaxChars = 63;
 constexpr std::size_t kFolderMaxChars = 1023;
+constexpr std::size_t kMapKeyMaxChars = 127;
 
 constexpr const char* kSectionUi = "UI";
 constexpr const char* kSectionWinPos = "WINPOS";
@@ -83,6 +84,10 @@ bool SettingsFile::WriteInt(const char* section, const char* key, int value) {
 int SettingsFile::ReadMapType() {
     m_nMapType = std::clamp(m_file.ReadInt(kSectionUi, "MAP", 0), 0, 1);
     return m_nMapType;
+}
+
+QString SettingsFile::ReadMapKey() const {
+    return QString::fromUtf8(m_file.ReadString(kSectionUi, "GMAP_KEY", "", kMapKeyMaxChars));
 }
 
 bool SettingsFile::ReadMapEnabled() const {

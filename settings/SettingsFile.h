@@ -60,6 +60,9 @@ public:
 
     // "UI"/"MAP" limited to 0..1 (0 = Google map page, 1 = China map page), stored in m_nMapType.
     int ReadMapType();
+    // "UI"/"GMAP_KEY": the API key of the Google map page; empty when none is set, and the page
+    // then draws on free map tiles.
+    QString ReadMapKey() const;
     // "UI"/"MAP_ENABLE": map panel shown (default on; any non-zero value is on).
     bool ReadMapEnabled() const;
     // "UI"/"GSNR_ENABLE": G-sensor curve shown (default on; any non-zero value is on).

@@ -10,7 +10,7 @@ PACKAGES=(
   libvlc-dev libvlc5 vlc-plugin-base vlc-plugin-video-output
   ffmpeg xvfb xauth imagemagick libgl1-mesa-dri fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
-  libva2 libva-drm2 gpsbabel python3-gpxpy xdotool x11-utils
+  libva2 libva-drm2 libjs-leaflet gpsbabel python3-gpxpy xdotool x11-utils
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "app/DvrApp.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
+#include "playback/CameraSync.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -45,29 +46,6 @@ bool ShowsPicture(QWidget* pane) {
             lit += qGray(image.pixel(x, y)) > 40;
     return total > 0 && lit * 10 > total;
 }
-
-// libVLC refreshes a player's time four times a second; between two refreshes the time is the
-// last value plus the wall time since it changed (at rate 1.0), which is what is compared here.
-class PlayerClock {
-public:
-    // Returns the estimated playback time, or -1 before the first change was seen.
-    int64_t Estimate(int64_t reported, int64_t wallMs) {
-        if (reported != m_last) {
-            bool first = m_last < 0;
-            m_last = reported;
-            m_changedAt = wallMs;
-            if (first)
-                return -1;
-            m_seen = true;
-        }
-        return m_seen ? m_last + (wallMs - m_changedAt) : -1;
-    }
-
-private:
-    int64_t m_last = -1;
-    int64_t m_changedAt = 0;
-    bool m_seen = false;
-};
 
 bool WaitFor(const std::function<bool()>& condition, int ms) {
     return QTest::qWaitFor(condition, ms);
@@ -122,7 +100,8 @@ int main(int argc, char** argv) {
         if (!f.IsPlaying() || !r.IsPlaying())
             continue;
         int64_t now = clock.elapsed();
-        int64_t tf = frontClock.Estimate(f.Time(), now), tr = rearClock.Estimate(r.Time(), now);
+        int64_t tf = frontClock.Estimate(f.Time(), now, f.Rate()),
+                tr = rearClock.Estimate(r.Time(), now, r.Rate());
         if (tf < 0 || tr < 0)
             continue;
         int64_t d = std::llabs(tf - tr);

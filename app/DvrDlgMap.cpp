@@ -1,0 +1,89 @@
+#include "app/DvrDlg.h"
+
+#include "app/ControlIds.h"
+#include "app/CoverDlg.h"
+#include "app/CustomMessages.h"
+#include "library/views/DvrFileListCtrl.h"
+#include "library/views/DvrGroupListCtrl.h"
+#include "settings/LanguageTable.h"
+#include "settings/SettingsFile.h"
+#include "settings/VwrConfigDlg.h"
+
+// The main window's side of the map panel and of the configuration dialog: the map window in
+// place of the map area, the cover over it during start-up, the map page switch and the language
+// switch.
+
+namespace vemora {
+
+namespace {
+
+constexpr int kCoverDelayMs = 200;     // start-up cover shown this long after initialisation
+constexpr int kCoverDurationMs = 2000; // and removed this long after it was shown
+constexpr int kCoverInset = 5;
+
+} // namespace
+
+void CDvrDlg::CreateMapWindow() {
+    m_pMapDlg = new CHtmlMapDlg(this, m_nMapType);
+    m_pMapDlg->InitCef();
+    m_pMapDlg->raise();
+    m_pMapDlg->show();
+}
+
+MapScriptSink* CDvrDlg::MapSink() const {
+    return m_pMapDlg;
+}
+
+void CDvrDlg::StartMapCover() {
+    m_mapCoverTimer.setSingleShot(true);
+    m_mapUncoverTimer.setSingleShot(true);
+    connect(&m_mapCoverTimer, &QTimer::timeout, this, &CDvrDlg::ShowMapCover, Qt::UniqueConnection);
+    connect(&m_mapUncoverTimer, &QTimer::timeout, this, &CDvrDlg::RemoveMapCover, Qt::UniqueConnection);
+    m_mapCoverTimer.start(kCoverDelayMs);
+}
+
+void CDvrDlg::ShowMapCover() {
+    m_mapUncoverTimer.start(kCoverDurationMs);
+    m_pCoverDlg = new CCoverDlg(m_pMapDlg);
+    m_pCoverDlg->resize(std::max(0, m_pMapDlg->width() - kCoverInset),
+                        std::max(0, m_pMapDlg->height() - kCoverInset));
+    m_pCoverDlg->raise();
+    m_pCoverDlg->show();
+}
+
+void CDvrDlg::RemoveMapCover() {
+    if (!m_pCoverDlg)
+        return;
+    m_pCoverDlg->hide();
+    delete m_pCoverDlg;
+    m_pCoverDlg = nullptr;
+}
+
+void CDvrDlg::OnConfig() {
+    CVwrConfigDlg dlg(this);
+    connect(&dlg, &CVwrConfigDlg::languageApplied, this,
+            [this](int index) { PostUserMessage(this, UM_LANGUAGE_CHANGED, index); });
+    connect(&dlg, &CVwrConfigDlg::mapApplied, this,
+            [this](int map) { PostUserMessage(this, UM_MAP_CHANGED, map); });
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    m_nMapType = dlg.Map();
+    m_pMapDlg->LoadMap(m_nMapType);
+}
+
+void CDvrDlg::OnMapChanged(qint64) {
+    // The dialog has written UI/MAP; the file is the authority, the message only says "changed".
+    m_nMapType = SettingsFile::Instance().ReadMapType();
+    m_pMapDlg->LoadMap(m_nMapType);
+}
+
+void CDvrDlg::OnLanguageChanged(qint64 wParam) {
+    // A language list left without a choice stores nothing: the texts are still right.
+    if (wParam < 0 || wParam >= kLanguageCount)
+        return;
+    SetTooltipTexts();
+    m_pGroupList->UpdateColumnTitles();
+    m_pFileList->UpdateColumnTitles();
+}
+
+} // namespace vemora
