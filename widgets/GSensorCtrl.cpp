@@ -267,12 +267,17 @@ void CGSensorCtrl::DrawCurves(QPainter& p) {
     std::array<AxisTrace, 3> traces{AxisTrace(start, kAxisColours[0]), AxisTrace(start, kAxisColours[1]),
                                     AxisTrace(start, kAxisColours[2])};
     p.setRenderHint(QPainter::Antialiasing, false);
+    // Only the low byte of a field counts: 256 possible rows, worked out once per paint.
+    std::array<int, 256> rowOfByte;
+    for (int b = 0; b < 256; ++b)
+        rowOfByte[static_cast<size_t>(b)] = ValueToY(static_cast<int16_t>(b));
+    auto row = [&rowOfByte](int16_t field) { return rowOfByte[static_cast<uint8_t>(field)]; };
     for (size_t i = 0; i < m_samples.size(); ++i) {
         const GSensorSample& s = m_samples[i];
         if (IsGap(s))
             continue; // neither drawn nor joined to: the line goes on from the last valid point
         const int x = static_cast<int>(std::trunc(static_cast<float>(i) * step)) + m_nPlotX0;
-        const int ys[3] = {ValueToY(s.x), ValueToY(s.y), ValueToY(s.z)};
+        const int ys[3] = {row(s.x), row(s.y), row(s.z)};
         for (size_t a = 0; a < 3; ++a) {
             const bool flatAtClamp = IsClampRow(ys[a]) && IsClampRow(traces[a].Previous().y());
             traces[a].Step(p, QPoint(x, ys[a]), m_bShowAxis[a] && !m_bStopped && !flatAtClamp);
