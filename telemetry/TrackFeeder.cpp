@@ -1,9 +1,9 @@
 #include "telemetry/TrackFeeder.h"
 
-#include "map/NumberText.h"
 #include "telemetry/TrackLoader.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace vemora {
@@ -12,6 +12,13 @@ namespace {
 constexpr double kJumpMs = 3000;           // a time report further on than this is a seek
 constexpr double kInlinePlaceholder = 200; // inline coordinates / 100 from here on are no position
 constexpr double kUnknownSamplesPerMs = 0.005;
+
+// "%f" of a finite value as in the "C" locale, whatever the program's locale.
+void AppendFixed6(std::string& text, double value) {
+    char buffer[400]; // 309 integer digits at most, sign, point and six decimals
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    text.append(buffer, ec == std::errc() ? end : buffer);
+}
 
 bool KnownFormat(TelemetryFormat format) {
     return static_cast<uint32_t>(format) <= static_cast<uint32_t>(TelemetryFormat::GpsIndexBox);
@@ -58,8 +65,13 @@ void CTrackFeeder::Script(const char* text) {
 void CTrackFeeder::PlotPoint(const char* function, double latitude, double longitude) {
     if (!m_pMap || !std::isfinite(latitude) || !std::isfinite(longitude))
         return;
-    m_pMap->ExecuteScript(std::string(function) + "(" + FixedText(latitude, 6) + "," +
-                          FixedText(longitude, 6) + ")");
+    std::string text(function);
+    text += '(';
+    AppendFixed6(text, latitude);
+    text += ',';
+    AppendFixed6(text, longitude);
+    text += ')';
+    m_pMap->ExecuteScript(text);
 }
 
 void CTrackFeeder::ClearInstruments() {

@@ -108,6 +108,8 @@ CMySliderControl::CMySliderControl(QWidget* parent)
     setObjectName(QStringLiteral("volume"));
     setRange(0, 100);
     setValue(50);
+    // Every new position is a new volume, also one set by keyboard or by the window.
+    connect(this, &QSlider::valueChanged, this, &CMySliderControl::volumeChanged);
 }
 
 // No background of its own: the window's picture shows through around the channel.
@@ -128,14 +130,12 @@ void CMySliderControl::mousePressEvent(QMouseEvent* e) {
     setValue(PositionFromX(e->position().toPoint().x()));
     m_bDragging = 1;
     setSliderDown(true);
-    emit volumeChanged(value());
 }
 
 void CMySliderControl::mouseMoveEvent(QMouseEvent* e) {
     if (!m_bDragging)
         return;
     setValue(PositionFromX(e->position().toPoint().x()));
-    emit volumeChanged(value());
 }
 
 void CMySliderControl::mouseReleaseEvent(QMouseEvent* e) {

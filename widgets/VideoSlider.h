@@ -62,7 +62,7 @@ public:
     explicit CMySliderControl(QWidget* parent);
 
 signals:
-    // The user set the volume (click, drag or release).
+    // The position changed, or the user let go of the thumb.
     void volumeChanged(int position);
 
 protected:
