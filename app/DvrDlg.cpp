@@ -13,6 +13,7 @@
 #include "settings/SettingsFile.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
+#include "widgets/PngCompassStatic.h"
 #include "widgets/PngStatic.h"
 #include "widgets/SpeedLabel.h"
 #include "widgets/VideoSlider.h"

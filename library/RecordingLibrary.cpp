@@ -165,6 +165,12 @@ std::string CRecordingLibrary::GetRecordingPath(int index) const {
     return m_records[index].GetFullPath();
 }
 
+const ContainerSummary* CRecordingLibrary::RecordingSummary(int row) const {
+    if (row < 0 || row >= static_cast<int>(m_records.size()))
+        return nullptr;
+    return &m_records[static_cast<size_t>(row)].summary;
+}
+
 std::string CRecordingLibrary::GetCurrentPath() const {
     if (m_nCurrentRow < 0 || m_nCurrentRow >= static_cast<int>(m_rows.size()))
         return {};

@@ -9,6 +9,7 @@
 #include "library/ListSink.h"
 #include "library/RecordingInfo.h"
 #include "telemetry/TelemetryModel.h"
+#include "telemetry/TrackSource.h"
 
 #include <atomic>
 #include <cstdint>
@@ -39,7 +40,7 @@ struct RecordingRow {
 // Result of adding one named file as the whole source.
 enum class AddResult { Added, NotFound, Rejected };
 
-class CRecordingLibrary {
+class CRecordingLibrary : public TrackSource {
 public:
     CRecordingLibrary();
     CRecordingLibrary(const CRecordingLibrary&) = delete;
@@ -51,8 +52,8 @@ public:
     void SetPrompt(FileOpPrompt* prompt) { m_pPrompt = prompt; }
     // Replaces the container readers (tests); the default reads MP4/MOV and AVI files.
     void SetContainerReader(ContainerReader reader) { m_reader = std::move(reader); }
-    // Called by ClearLibrary so that the owner can empty the G-sensor curve.
-    void SetClearedCallback(std::function<void()> callback) { m_onCleared = std::move(callback); }
+    // Called by ClearLibrary; the track feeder empties the G-sensor curve with it.
+    void SetClearedCallback(std::function<void()> callback) override { m_onCleared = std::move(callback); }
 
     // --- Scan --------------------------------------------------------------------------------
     // Rebuilds the recordings from a folder tree (empty fileName) or from one file of a folder,
@@ -121,10 +122,17 @@ public:
     const std::vector<RecordingInfo>& Records() const { return m_records; }
     const std::vector<RecordingGroup>& Groups() const { return m_groups; }
     const std::vector<RecordingRow>& Rows() const { return m_rows; }
-    int CurrentRow() const { return m_nCurrentRow; }
+    int CurrentRow() const override { return m_nCurrentRow; }
     int CurrentGroup() const { return m_nCurrentGroup; }
-    TelemetryTrack& Track() { return m_track; }
+    TelemetryTrack& Track() override { return m_track; }
     const TelemetryTrack& Track() const { return m_track; }
+
+    // --- What the track feeder reads (TrackSource) ---------------------------------------------
+    size_t RecordingCount() const override { return m_records.size(); }
+    const ContainerSummary* RecordingSummary(int row) const override;
+    std::string RecordingPath(int row) const override { return GetRecordingPath(row); }
+    // The row whose track is loaded; the views' highlight is SelectRecording's.
+    void SetCurrentRow(int row) override { m_nCurrentRow = row; }
 
     // The texts of one row as the views show them.
     ListRow GroupListRow(const RecordingGroup& group) const;

@@ -1,7 +1,6 @@
 #pragma once
 // The GPS points that leave the program in an export file: the valid fixes of the loaded track,
-// in track order, with coordinates in decimal degrees. Formats 1-4 keep decoded points; format 0
-// keeps the raw "gps0" payload with NMEA coordinates, read here record by record.
+// in track order, with coordinates in decimal degrees (read through the track's timeline).
 
 #include "telemetry/TelemetryModel.h"
 

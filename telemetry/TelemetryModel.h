@@ -3,6 +3,7 @@
 // of a track (map page, KML export, G-sensor curve).
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <ctime>
 #include <vector>
@@ -94,6 +95,26 @@ struct GSensorSample {
     bool operator==(const GSensorSample&) const = default;
 };
 
+// A flag written by the thread that loads a track and read by the one that shows it. Copies take
+// the value, so that a track stays an ordinary value.
+class SharedFlag {
+public:
+    SharedFlag(bool value = false) : m_value(value) {}
+    SharedFlag(const SharedFlag& other) : m_value(other.m_value.load()) {}
+    SharedFlag& operator=(const SharedFlag& other) {
+        m_value.store(other.m_value.load());
+        return *this;
+    }
+    SharedFlag& operator=(bool value) {
+        m_value.store(value);
+        return *this;
+    }
+    operator bool() const { return m_value.load(); }
+
+private:
+    std::atomic<bool> m_value;
+};
+
 // The telemetry of the recording on display.
 struct TelemetryTrack {
     std::vector<GpsPoint> points;       // formats 1-4
@@ -102,8 +123,8 @@ struct TelemetryTrack {
     std::vector<uint8_t> rawGsensor;    // format 0: the whole "gsen" payload
     uint32_t gsensorCount = 0;          // 0 = the curve has no data
     double gpsRate = 1.0;
-    bool busy = false;
-    bool loading = false;
+    SharedFlag busy;    // the driven path is being redrawn
+    SharedFlag loading; // a track is being loaded
 };
 
 // Integer part plus the fraction read as minutes: 25.031234 -> 25.052057.

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
-  libqt6svg6 libgl1-mesa-dev
+  libqt6svg6 qt6-svg-dev libgl1-mesa-dev
   libvlc-dev libvlc5 vlc-plugin-base vlc-plugin-video-output
   ffmpeg xvfb xauth imagemagick libgl1-mesa-dri fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
 
 namespace vemora {
 
@@ -59,32 +58,6 @@ void CPngStatic::PaintGps(QPainter& p) {
     f.setBold(true);
     p.setFont(f);
     p.drawText(rect().adjusted(0, 0, 0, -1), Qt::AlignBottom | Qt::AlignHCenter, QStringLiteral("GPS"));
-}
-
-CPngCompassStatic::CPngCompassStatic(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("compass"));
-    resize(32, 32);
-}
-
-void CPngCompassStatic::SetHeading(int degrees) {
-    m_nHeading = degrees;
-    update();
-}
-
-void CPngCompassStatic::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(5, 5, 5));
-    QPointF c = QRectF(rect()).center();
-    qreal radius = qMin(width(), height()) / 2.0 - 2;
-    p.setPen(QPen(QColor(150, 150, 150), 1));
-    p.drawEllipse(c, radius, radius);
-    // Needle snapped to one of eight 45-degree sectors.
-    int sector = ((m_nHeading % 360 + 360 + 22) % 360) / 45;
-    qreal a = qDegreesToRadians(sector * 45.0);
-    QPointF tip(c.x() + radius * 0.8 * qSin(a), c.y() - radius * 0.8 * qCos(a));
-    p.setPen(QPen(QColor(220, 60, 60), 2));
-    p.drawLine(c, tip);
 }
 
 } // namespace vemora

@@ -1,6 +1,6 @@
 #pragma once
-// Picture controls: the logo, the banner, the GPS-fix indicator and the compass. The GPS
-// indicator has three states (0 no signal, 1 no fix, 2 fix); the compass shows eight sectors.
+// Picture controls: the logo, the banner and the GPS-fix indicator. The GPS indicator has three
+// states (0 no signal, 1 no fix, 2 fix).
 
 #include <QWidget>
 
@@ -22,19 +22,6 @@ private:
     void PaintGps(QPainter& p);
     Kind m_kind;
     int m_nState = 0;
-};
-
-class CPngCompassStatic : public QWidget {
-    Q_OBJECT
-public:
-    explicit CPngCompassStatic(QWidget* parent);
-    void SetHeading(int degrees);
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    int m_nHeading = 0;
 };
 
 } // namespace vemora

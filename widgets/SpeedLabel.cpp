@@ -2,53 +2,71 @@
 
 #include "widgets/OutlinedText.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vemora {
+namespace {
+
+const QColor kGround(5, 5, 5);
+
+} // namespace
 
 CSpeedLabelStatic::CSpeedLabelStatic(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("speed"));
+    UpdateText();
 }
 
-void CSpeedLabelStatic::SetSpeedKmh(int kmh) {
-    m_nSpeedKmh = kmh;
+void CSpeedLabelStatic::SetSpeed(bool valid, uint16_t kmh) {
+    m_bValid = valid ? 1 : 0;
+    m_wSpeedKmh = kmh;
+    UpdateText();
     update();
+}
+
+int CSpeedLabelStatic::UpdateText() {
+    m_strUnit = m_bMetric ? QStringLiteral("Km/h") : QStringLiteral("MPH");
+    const int shown = m_bMetric ? m_wSpeedKmh : (m_wSpeedKmh * 10) / 16;
+    m_strValue = QString::asprintf("%3d", shown);
+    return 1;
 }
 
 void CSpeedLabelStatic::ToggleUnit() {
-    m_bMph = !m_bMph;
+    m_bMetric = !m_bMetric;
+    UpdateText();
     update();
 }
 
-QString CSpeedLabelStatic::Text() const {
-    if (m_bMph)
-        return QStringLiteral("%1 MPH").arg(qRound(m_nSpeedKmh / 1.609344));
-    return QStringLiteral("%1 Km/h").arg(m_nSpeedKmh);
-}
-
-void CSpeedLabelStatic::mouseDoubleClickEvent(QMouseEvent*) {
-    ToggleUnit();
+void CSpeedLabelStatic::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        ToggleUnit();
 }
 
 void CSpeedLabelStatic::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(5, 5, 5));
-    DrawOutlinedText(p, Text(), QPointF(2, 2), qMax(10, height() - 8), OutlinedTextStyle::Speed);
+    p.fillRect(rect(), kGround);
+    if (!m_bValid)
+        return;
+    DrawOutlinedText(p, m_strValue, QPointF(0, 10), 20, OutlinedTextStyle::Digits);
+    DrawOutlinedText(p, m_strUnit, QPointF(40, 18), 12, OutlinedTextStyle::Digits);
 }
 
 CPbSpeedLabelStatic::CPbSpeedLabelStatic(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("rate"));
 }
 
-void CPbSpeedLabelStatic::SetLabel(const QString& text) {
-    m_strLabel = text;
+int CPbSpeedLabelStatic::SetText(const QString& text, bool show) {
+    m_strText = text;
+    m_bShow = show ? 1 : 0;
     update();
+    return 1;
 }
 
 void CPbSpeedLabelStatic::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(5, 5, 5));
-    DrawOutlinedText(p, m_strLabel, QPointF(2, 2), qMax(10, height() - 8), OutlinedTextStyle::Rate);
+    p.fillRect(rect(), kGround);
+    if (m_bShow)
+        DrawOutlinedText(p, m_strText, QPointF(0, 10), 20, OutlinedTextStyle::Digits);
 }
 
 } // namespace vemora

@@ -1,33 +1,154 @@
 #include "widgets/VideoSlider.h"
 
+#include "widgets/Frame3d.h"
+#include "widgets/SeekBarValues.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
 namespace vemora {
 
-namespace {
-
-const char* kSliderStyle = "QSlider { background: rgb(5,5,5); }"
-                           "QSlider::groove:horizontal { height: 4px; background: rgb(70,70,75); }"
-                           "QSlider::sub-page:horizontal { background: rgb(60,140,220); }"
-                           "QSlider::handle:horizontal { width: 10px; margin: -6px 0;"
-                           " background: rgb(220,220,220); border-radius: 3px; }";
-
-} // namespace
-
-CVideoSlider::CVideoSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
-    setObjectName(QStringLiteral("seek"));
-    setRange(0, 1000);
+COwnerDrawnSlider::COwnerDrawnSlider(QWidget* parent, QColor thumb, QColor thumbPressed)
+    : QSlider(Qt::Horizontal, parent), m_crThumb(thumb), m_crThumbPressed(thumbPressed) {
     setFocusPolicy(Qt::NoFocus);
-    setStyleSheet(QString::fromLatin1(kSliderStyle));
-    connect(this, &QSlider::sliderMoved, this, &CVideoSlider::seekDragged);
-    connect(this, &QSlider::sliderReleased, this, &CVideoSlider::seekDragged);
 }
 
-CMySliderControl::CMySliderControl(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+int COwnerDrawnSlider::ThumbDiameter() const {
+    return std::clamp(height() - 4, 6, 14);
+}
+
+QRect COwnerDrawnSlider::ChannelRect() const {
+    const int inset = ThumbDiameter() / 2 + 3;
+    const int middle = height() / 2;
+    return QRect(QPoint(inset, middle - 2), QPoint(std::max(inset, width() - inset) - 1, middle + 1));
+}
+
+QRect COwnerDrawnSlider::ThumbRect() const {
+    const QRect channel = ChannelRect();
+    const int span = std::max(1, maximum() - minimum());
+    const int cx = channel.left() + (channel.width() * (value() - minimum())) / span;
+    const int d = ThumbDiameter();
+    return QRect(cx - d / 2, height() / 2 - d / 2, d, d);
+}
+
+int COwnerDrawnSlider::PositionFromX(int x) const {
+    const QRect channel = ChannelRect();
+    return minimum() + ((maximum() - minimum()) * (x - channel.left())) / std::max(1, channel.width());
+}
+
+void COwnerDrawnSlider::DrawThumb(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(isSliderDown() ? m_crThumbPressed : m_crThumb);
+    painter.drawEllipse(ThumbRect());
+    painter.restore();
+}
+
+// The wheel would move the thumb without a request to the players.
+void COwnerDrawnSlider::wheelEvent(QWheelEvent* e) {
+    e->ignore();
+}
+
+CVideoSlider::CVideoSlider(QWidget* parent)
+    : COwnerDrawnSlider(parent, QColor(100, 250, 100), QColor(240, 0, 180)) {
+    setObjectName(QStringLiteral("seek"));
+    setRange(0, kSeekRange);
+}
+
+void CVideoSlider::PublishCalibration() {
+    const int leadIn = SeekLeadInForWidth(width());
+    SeekLeadIn = leadIn;
+    SeekSpan = kSeekRange - leadIn;
+    const QRect channel = ChannelRect();
+    const int span = std::max(1, maximum() - minimum());
+    SeekThumbX = ((channel.right() + 1 - channel.left() - 10) * value()) / span + 10;
+}
+
+void CVideoSlider::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    DrawSunkenEdge(p, rect());
+    PublishCalibration();
+    DrawThumb(p);
+}
+
+int CVideoSlider::SeekPositionAt(int x) const {
+    return std::max(PositionFromX(x), SeekLeadIn.load());
+}
+
+void CVideoSlider::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return;
+    setValue(SeekPositionAt(e->position().toPoint().x()));
+    m_bDragging = 1;
+    setSliderDown(true);
+}
+
+void CVideoSlider::mouseMoveEvent(QMouseEvent* e) {
+    if (!m_bDragging)
+        return;
+    setValue(SeekPositionAt(e->position().toPoint().x()));
+    emit seekDragged();
+}
+
+void CVideoSlider::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !m_bDragging)
+        return;
+    m_bDragging = 0;
+    setSliderDown(false);
+    setValue(SeekPositionAt(e->position().toPoint().x()));
+    emit seekDragged();
+}
+
+CMySliderControl::CMySliderControl(QWidget* parent)
+    : COwnerDrawnSlider(parent, QColor(255, 0, 0), QColor(170, 0, 0)) {
     setObjectName(QStringLiteral("volume"));
     setRange(0, 100);
     setValue(50);
-    setFocusPolicy(Qt::NoFocus);
-    setStyleSheet(QString::fromLatin1(kSliderStyle));
+    // Every new position is a new volume, also one set by keyboard or by the window.
     connect(this, &QSlider::valueChanged, this, &CMySliderControl::volumeChanged);
+}
+
+// No background of its own: the window's picture shows through around the channel.
+void CMySliderControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QRect channel = ChannelRect();
+    if (channel.height() > channel.width())
+        channel.adjust(-1, 0, 1, 0);
+    else
+        channel.adjust(0, -2, 0, 2);
+    DrawSunkenEdge(p, channel);
+    DrawThumb(p);
+}
+
+void CMySliderControl::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return;
+    setValue(PositionFromX(e->position().toPoint().x()));
+    m_bDragging = 1;
+    setSliderDown(true);
+}
+
+void CMySliderControl::mouseMoveEvent(QMouseEvent* e) {
+    if (!m_bDragging)
+        return;
+    setValue(PositionFromX(e->position().toPoint().x()));
+}
+
+void CMySliderControl::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || !m_bDragging)
+        return;
+    m_bDragging = 0;
+    setSliderDown(false);
+    emit volumeChanged(value());
+}
+
+void CMySliderControl::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton)
+        mousePressEvent(e);
 }
 
 } // namespace vemora

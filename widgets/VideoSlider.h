@@ -1,12 +1,41 @@
 #pragma once
-// Seek bar (range 0..1000) and volume slider (0..100). They report upward with signals: the seek
-// bar while it is dragged and when it is released, the volume slider when its value changes.
+// The seek bar (range 0..1000) and the volume slider (0..100), drawn by the program: a channel and
+// a round thumb in the slider's colours. A click puts the thumb at the clicked point at once and a
+// drag follows the mouse; they report upward with signals. The seek bar never goes below
+// SeekLeadIn and publishes its calibration (SeekBarValues.h) whenever it paints.
 
+#include <QColor>
+#include <QRect>
 #include <QSlider>
 
 namespace vemora {
 
-class CVideoSlider : public QSlider {
+// What both sliders share: the geometry of channel and thumb and the thumb's drawing.
+class COwnerDrawnSlider : public QSlider {
+    Q_OBJECT
+public:
+    COwnerDrawnSlider(QWidget* parent, QColor thumb, QColor thumbPressed);
+
+    // The channel the thumb's centre runs along, in client pixels.
+    QRect ChannelRect() const;
+    QRect ThumbRect() const;
+    // The position under client x (not limited to the range; setValue limits it).
+    int PositionFromX(int x) const;
+    bool Dragging() const { return m_bDragging != 0; }
+
+protected:
+    void DrawThumb(QPainter& painter) const;
+    void wheelEvent(QWheelEvent* e) override;
+
+    int m_bDragging = 0;
+
+private:
+    int ThumbDiameter() const;
+    QColor m_crThumb;
+    QColor m_crThumbPressed;
+};
+
+class CVideoSlider : public COwnerDrawnSlider {
     Q_OBJECT
 public:
     explicit CVideoSlider(QWidget* parent);
@@ -14,15 +43,34 @@ public:
 signals:
     // The thumb was dragged or released; the wanted position is value().
     void seekDragged();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    // The clicked position, never below the lead-in.
+    int SeekPositionAt(int x) const;
+    void PublishCalibration();
 };
 
-class CMySliderControl : public QSlider {
+class CMySliderControl : public COwnerDrawnSlider {
     Q_OBJECT
 public:
     explicit CMySliderControl(QWidget* parent);
 
 signals:
+    // The position changed, or the user let go of the thumb.
     void volumeChanged(int position);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
 } // namespace vemora

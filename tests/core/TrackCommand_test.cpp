@@ -154,3 +154,35 @@ TEST(TrackCommand, Mp4RecordingWithRecordTable) {
         ++samples;
     EXPECT_EQ(samples, spec.gsensor.size());
 }
+
+// vemora feed: the feeder over an AVI file taken as a one-recording source.
+TEST(FeedCommand, AviAsOneRecordingSource) {
+    ScratchDir dir;
+    std::string avi = Quote(dir.Write("REC0001.AVI", AviWithTelemetry()));
+    ToolRun run = RunVemora("feed " + avi + " u:0 u:1000 r:2000");
+    ASSERT_EQ(run.exitCode, 0) << run.out;
+    const std::string lines[] = {
+        R"j({"call":"load","result":1,"script":["pathdrived_delete()","path_delete()",)j"
+        R"j("path_plot(-25.052057,121.502057)"],"marker":[],"gsensor":{"count":1,"full_scale":8,"per_ms":)j",
+        R"j({"call":"u","t":0,"result":1,"script":["pathdrived_delete()"],"marker":[],)j"
+        R"j("speed":{"valid":false,"kmh":0},"heading":null})j",
+        // "gpsa" 2 divides the time: record 0 covers 0-1999 ms. The marker takes NMEA / 100.
+        R"j({"call":"u","t":1000,"result":1,"script":[],"marker":[[)j" + Num(-2503.1234 / 100) + "," +
+            Num(12130.1234 / 100) + R"j(,0]],"speed":{"valid":true,"kmh":57},"heading":20})j",
+        R"j({"call":"r","t":2000,"result":1,"script":["pathdrived_delete()","pathdrived_plot(-25.052057,121.502057)"],)j"
+        R"j("marker":[]})j",
+    };
+    size_t at = 0;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(run.out.compare(at, line.size(), line), 0) << line << "\n" << run.out.substr(at);
+        at = run.out.find('\n', at) + 1;
+    }
+    EXPECT_EQ(at, run.out.size());
+
+    // The MAP button off: the marker is not moved.
+    run = RunVemora("feed " + avi + " --no-map u:0 u:1000");
+    EXPECT_NE(run.out.find(R"j("t":1000,"result":1,"script":[],"marker":[],)j"), std::string::npos)
+        << run.out;
+    EXPECT_EQ(RunVemora("feed " + Quote(dir.Write("JUNK.MP4", ByteVec(64, 7))) + " u:0").exitCode, 1);
+    EXPECT_EQ(RunVemora("feed " + avi + " x:5").exitCode, 2);
+}

@@ -5,6 +5,7 @@
 #include "telemetry/AviParser.h"
 #include "telemetry/Mp4Parser.h"
 #include "telemetry/TrackLoader.h"
+#include "telemetry/TrackTimeline.h"
 #include "tools/vemora/Commands.h"
 
 #include <cerrno>
@@ -34,12 +35,12 @@ void WriteTime(JsonWriter& json, const GpsPoint& p) {
     json.String(text);
 }
 
-// lat and lon in decimal degrees.
-void WritePoint(JsonWriter& json, const GpsPoint& p, double lat, double lon) {
+// p with its coordinates in decimal degrees.
+void WritePoint(JsonWriter& json, const GpsPoint& p) {
     json.BeginObject();
     json.Key("valid").Bool(p.IsValid());
-    json.Key("lat").Double(lat);
-    json.Key("lon").Double(lon);
+    json.Key("lat").Double(p.latitude);
+    json.Key("lon").Double(p.longitude);
     json.Key("speed_kmh").UInt(p.speedKmh);
     json.Key("heading_deg").UInt(static_cast<uint64_t>(p.HeadingDegrees()));
     json.Key("time");
@@ -52,28 +53,15 @@ void WriteSample(JsonWriter& json, const GSensorSample& s) {
     json.BeginArray().Int(s.x).Int(s.y).Int(s.z).EndArray();
 }
 
-void WriteTrack(JsonWriter& json, const ContainerSummary& summary, const TelemetryTrack& track) {
-    const bool inline_ = summary.format == TelemetryFormat::InlineBoxes;
+void WriteTrack(JsonWriter& json, const TrackTimeline& timeline) {
     json.Key("points").BeginArray();
-    if (inline_) {
-        // Stored as NMEA ddmm.mmmm.
-        for (size_t i = 0; i < RawGpsRecordCount(track); ++i) {
-            GpsPoint p = RawGpsRecord(track, i);
-            WritePoint(json, p, NmeaToDegrees(p.latitude / 100), NmeaToDegrees(p.longitude / 100));
-        }
-    } else {
-        for (const GpsPoint& p : track.points)
-            WritePoint(json, p, p.latitude, p.longitude);
+    for (size_t i = 0; i < timeline.GpsRecordCount(); ++i) {
+        WritePoint(json, timeline.Record(i));
     }
     json.EndArray();
     json.Key("samples").BeginArray();
-    if (inline_) {
-        for (size_t i = 0; i < RawGSensorSampleCount(track); ++i)
-            WriteSample(json, RawGSensorSample(track, i));
-    } else {
-        for (const GSensorSample& s : track.samples)
-            WriteSample(json, s);
-    }
+    for (size_t i = 0; i < timeline.SampleCount(); ++i)
+        WriteSample(json, timeline.Sample(i));
     json.EndArray();
 }
 
@@ -103,7 +91,7 @@ int RunTrack(const Args& args) {
     json.BeginObject();
     json.Key("format").UInt(static_cast<uint32_t>(summary.format));
     json.Key("gps_rate").Double(EffectiveGpsRate(summary));
-    WriteTrack(json, summary, track);
+    WriteTrack(json, TrackTimeline(track, summary.format));
     json.EndObject();
     std::printf("%s\n", json.Text().c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitRejected;
