@@ -11,6 +11,7 @@
 #include "platform/HevcProbe.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
+#include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
 #include "widgets/PngCompassStatic.h"
@@ -232,6 +233,7 @@ void CDvrDlg::OnInitDialog() {
     m_fileOpDialogs = std::make_unique<FileOpDialogs>(this, m_pDialogs);
     m_library.AttachViews(m_pGroupList, m_pFileList);
     m_library.SetPrompt(m_fileOpDialogs.get());
+    CreateTrackFeeder();
     m_library.ClearLibrary();
 
     m_pFrontVideo->hide();

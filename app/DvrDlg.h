@@ -37,7 +37,9 @@ class UserDialogs;
 class FileOpDialogs;
 class CDvrGroupListCtrl;
 class CDvrFileListCtrl;
-class TrackFeed;
+class CTrackFeeder;
+class InstrumentPanel;
+class GuiThreadMapSink;
 
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
@@ -120,6 +122,8 @@ private:
     CGdipButton* AddButton(int id, const char* caption, int w, int h);
     void BindPlayers();
     void ConnectPlayers();
+    void CreateTrackFeeder();
+    void ShowGpsFix(int feedResult);
     // PlayerHost
     bool HasPane(PlayerSide side) override;
     unsigned long PaneWindow(PlayerSide side) override;
@@ -252,7 +256,10 @@ private:
     CRecordingLibrary m_library;
     // After the library: the players hold a reference to it.
     std::unique_ptr<DualPlayerController> m_pPlayers;
-    TrackFeed* m_pTrackFeed = nullptr;
+    // After the library, which it reads: destroyed first.
+    std::unique_ptr<CTrackFeeder> m_pFeeder;
+    InstrumentPanel* m_pInstrumentPanel = nullptr;
+    GuiThreadMapSink* m_pFeederMapSink = nullptr;
     std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
     std::thread m_scanThread;
     std::thread m_openThread;

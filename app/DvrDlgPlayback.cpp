@@ -1,11 +1,15 @@
 #include "app/DvrDlg.h"
 
 #include "app/ControlIds.h"
+#include "app/GuiThreadMapSink.h"
+#include "app/InstrumentPanel.h"
 #include "app/UserDialogs.h"
 #include "settings/SettingsFile.h"
-#include "telemetry/TrackFeed.h"
+#include "telemetry/TrackFeeder.h"
+#include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
 #include "widgets/PngStatic.h"
+#include "widgets/SeekBarValues.h"
 #include "widgets/SpeedLabel.h"
 #include "widgets/VideoSlider.h"
 #include "widgets/VideoStatic.h"
@@ -65,22 +69,53 @@ void CDvrDlg::ConnectPlayers() {
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
 }
 
+// The feeder reads the library's current recording and feeds the curve, the speed label, the
+// compass and the map; the players call it when a recording becomes current and after a seek.
+void CDvrDlg::CreateTrackFeeder() {
+    m_pInstrumentPanel = new InstrumentPanel(m_pGSensor, m_pSpeed, m_pCompass, this);
+    if (MapScriptSink* map = MapSink())
+        m_pFeederMapSink = new GuiThreadMapSink(map, this);
+    m_pFeeder =
+        std::make_unique<CTrackFeeder>(m_library, m_pFeederMapSink, m_pInstrumentPanel, m_pInstrumentPanel);
+    m_pPlayers->SetTrackFeed(m_pFeeder.get());
+    m_pPlayers->SetSeekScaleSource([] { return SeekScale{SeekLeadIn.load(), SeekSpan.load()}; });
+    // Whatever was sent before the map page had loaded is lost: the current track again.
+    if (m_pMapDlg)
+        connect(m_pMapDlg, &CHtmlMapDlg::pageReady, this, [this] {
+            int row = m_library.CurrentRow();
+            if (row < 0)
+                return;
+            m_pFeeder->LoadTrack(row);
+            const VlcApi& f = m_pPlayers->Front();
+            const VlcApi& r = m_pPlayers->Rear();
+            int64_t t = f.IsPlaying() || f.IsPaused() ? f.Time() : r.Time();
+            if (t > 0)
+                m_pFeeder->ReplotDrivenPath(t);
+        });
+}
+
+// The indicator is lit while the recording has a position for the moment shown.
+void CDvrDlg::ShowGpsFix(int feedResult) {
+    m_pGps->SetState(feedResult ? 2 : 0);
+}
+
 // The telemetry of that moment on the instruments and the map.
 void CDvrDlg::OnPlayerTime(qint64 ms) {
-    if (!m_pTrackFeed)
+    if (!m_pFeeder)
         return;
     std::string label = m_pPlayers->RateLabel().toStdString();
-    m_pGps->SetState(m_pTrackFeed->UpdateAtTime(ms, m_bGSensorEnabled, m_bMapEnabled, label));
+    ShowGpsFix(m_pFeeder->UpdateAtTime(ms, m_bGSensorEnabled, m_bMapEnabled, label));
 }
 
 // While the thumb is dragged the instruments show the dragged-to moment at once; the players
 // follow when the pending seek is applied.
 void CDvrDlg::OnSeekDragged(qint64) {
     int64_t target = m_pPlayers->RequestSeekFromBar(m_pSeek->value());
-    if (!m_pTrackFeed)
+    SeekThumbMoved = 1;
+    if (!m_pFeeder)
         return;
     std::string label = m_pPlayers->RateLabel().toStdString();
-    m_pGps->SetState(m_pTrackFeed->UpdateAtTime(target, m_bGSensorEnabled, m_bMapEnabled, label));
+    ShowGpsFix(m_pFeeder->UpdateAtTime(target, m_bGSensorEnabled, m_bMapEnabled, label));
 }
 
 } // namespace vemora
