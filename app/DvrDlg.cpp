@@ -7,6 +7,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
@@ -164,6 +165,8 @@ void CDvrDlg::CreateControls() {
     m_controls[IDC_FILE_LIST] = m_pFileList;
     connect(m_pFileList, &CDvrListView::rowActivated, this,
             [this](int row) { PostUserMessage(this, UM_OPEN_FILE, row); });
+    m_pRejectedNote = new CRejectedFilesNote(this);
+    m_pRejectedNote->SetLookup(lookup);
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -449,6 +452,7 @@ void CDvrDlg::OnPlayerError(qint64 wParam) {
 
 void CDvrDlg::OnLanguageChanged(qint64) {
     SetTooltipTexts();
+    m_pRejectedNote->Retext();
 }
 
 void CDvrDlg::PausePlayers(bool front, bool rear) {

@@ -30,6 +30,7 @@ class UserDialogs;
 class FileOpDialogs;
 class CDvrGroupListCtrl;
 class CDvrFileListCtrl;
+class CRejectedFilesNote;
 
 // Set while a folder scan or the opening of a recording is in progress.
 extern std::atomic<int> g_bBusy;
@@ -74,6 +75,7 @@ public:
     const CRecordingLibrary& Library() const { return m_library; }
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
+    CRejectedFilesNote* RejectedNote() const { return m_pRejectedNote; }
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
 
@@ -222,6 +224,7 @@ private:
     CPbSpeedLabelStatic* m_pRateLabel = nullptr;
     CDvrGroupListCtrl* m_pGroupList = nullptr;
     CDvrFileListCtrl* m_pFileList = nullptr;
+    CRejectedFilesNote* m_pRejectedNote = nullptr;
     CRecordingLibrary m_library;
     std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
     std::thread m_scanThread;

@@ -6,6 +6,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/RejectedFilesNote.h"
 #include "map/ExportPaths.h"
 #include "map/GpxWriter.h"
 #include "map/KmlWriter.h"
@@ -58,6 +59,7 @@ void CDvrDlg::StartFolderScan(const QString& folder) {
     g_bBusy = 1;
     m_bScanRunning = 1;
     m_library.ClearLibrary();
+    m_pRejectedNote->SetFiles({});
     std::string path = folder.toStdString();
     m_scanThread = std::thread([this, path] {
         bool found = m_library.ScanSource(path, std::string()) && !m_library.Records().empty();
@@ -71,6 +73,8 @@ void CDvrDlg::OnScanFinished(bool found) {
     if (m_scanThread.joinable())
         m_scanThread.join();
     m_bScanRunning = 0;
+    // Also when no file at all could be read: that is when the note matters most.
+    m_pRejectedNote->SetFiles(m_library.Rejected());
     if (!found) {
         g_bBusy = 0;
         m_library.ClearLibrary();
