@@ -37,7 +37,7 @@ std::string DescribeRejection(const ReadVerdict& verdict) {
     case RejectReason::NotRecorderFile:
         return "not a recording of the recorder";
     case RejectReason::CutShort:
-        return "cut short: the file ends inside its data";
+        return "cut short: the file ends before its data does (power cut or full card)";
     case RejectReason::UnsupportedLayout:
         return "a video file in no telemetry layout this viewer knows";
     case RejectReason::NoMovieHeader:
