@@ -302,6 +302,7 @@ void CDvrDlg::ShowControls(bool show) {
     for (int id : kIds)
         if (QWidget* w = Control(id))
             w->setVisible(show);
+    m_pRejectedNote->setVisible(show && !m_pRejectedNote->Files().empty());
     if (!m_bMapEnabled || !show)
         m_pMapDlg->setGeometry(0, 0, 1, 1);
     else
