@@ -7,6 +7,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "platform/HevcProbe.h"
 #include "playback/PlaybackRates.h"
@@ -173,6 +174,8 @@ void CDvrDlg::CreateControls() {
     m_controls[IDC_FILE_LIST] = m_pFileList;
     connect(m_pFileList, &CDvrListView::rowActivated, this,
             [this](int row) { PostUserMessage(this, UM_OPEN_FILE, row); });
+    m_pRejectedNote = new CRejectedFilesNote(this);
+    m_pRejectedNote->SetLookup(lookup);
 }
 
 QWidget* CDvrDlg::Control(int id) const {

@@ -40,6 +40,7 @@ class CDvrFileListCtrl;
 class CTrackFeeder;
 class InstrumentPanel;
 class GuiThreadMapSink;
+class CRejectedFilesNote;
 
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
@@ -93,6 +94,7 @@ public:
     const CRecordingLibrary& Library() const { return m_library; }
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
+    CRejectedFilesNote* RejectedNote() const { return m_pRejectedNote; }
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
 
@@ -253,6 +255,7 @@ private:
     CPbSpeedLabelStatic* m_pRateLabel = nullptr;
     CDvrGroupListCtrl* m_pGroupList = nullptr;
     CDvrFileListCtrl* m_pFileList = nullptr;
+    CRejectedFilesNote* m_pRejectedNote = nullptr;
     CRecordingLibrary m_library;
     // After the library: the players hold a reference to it.
     std::unique_ptr<DualPlayerController> m_pPlayers;

@@ -5,6 +5,7 @@
 #include "app/DvrDlgShared.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/RejectedFilesNote.h"
 #include "settings/SettingsFile.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
@@ -225,6 +226,7 @@ void CDvrDlg::LayoutControls(int W, int H) {
         placeRect(m_pFileList, left, 48, W - 5, H - 64);
     }
     m_rcColumnSplitter = QRect(QPoint(left - 5, 48), QPoint(left, H - 64));
+    placeRect(m_pRejectedNote, left, H - 62, W - 5, H - 46); // in the gap below the recording list
 
     int g = m_bGSensorEnabled ? m_pGSensor->height() : 0;
     int l = std::max(20, std::min(m_nGroupListHeight, H - 152 - g));
@@ -312,6 +314,7 @@ void CDvrDlg::ShowControls(bool show) {
     for (int id : kIds)
         if (QWidget* w = Control(id))
             w->setVisible(show);
+    m_pRejectedNote->setVisible(show && !m_pRejectedNote->Files().empty());
     if (!m_bMapEnabled || !show)
         m_pMapDlg->setGeometry(0, 0, 1, 1);
     else

@@ -1,5 +1,7 @@
 #include "app/DvrDlg.h"
 
+#include "library/views/RejectedFilesNote.h"
+
 #include "app/ControlIds.h"
 #include "app/CoverDlg.h"
 #include "app/CustomMessages.h"
@@ -84,6 +86,7 @@ void CDvrDlg::OnLanguageChanged(qint64 wParam) {
     SetTooltipTexts();
     m_pGroupList->UpdateColumnTitles();
     m_pFileList->UpdateColumnTitles();
+    m_pRejectedNote->Retext();
 }
 
 } // namespace vemora

@@ -3,6 +3,7 @@
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/UserDialogs.h"
+#include "library/views/RejectedFilesNote.h"
 #include "settings/SettingsFile.h"
 #include "widgets/VideoStatic.h"
 
@@ -75,6 +76,7 @@ void CDvrDlg::StartFolderScan(const QString& folder) {
     m_bScanRunning = 1;
     m_nDeferredOpenIndex = -1;
     m_library.ClearLibrary();
+    m_pRejectedNote->SetFiles({});
     ShowLoadingText(true);
     std::string path = folder.toStdString();
     m_scanThread = std::thread([this, path] {
@@ -90,6 +92,8 @@ void CDvrDlg::OnScanFinished(bool found) {
         m_scanThread.join();
     ShowLoadingText(false);
     m_bScanRunning = 0;
+    // Also when no file at all could be read: that is when the note matters most.
+    m_pRejectedNote->SetFiles(m_library.Rejected());
     if (!found) {
         g_bBusy = 0;
         m_library.ClearLibrary();
@@ -126,7 +130,9 @@ void CDvrDlg::OpenSingleFile(const QString& path) {
     m_library.ClearLibrary();
     QFileInfo file(path);
     std::string folder = file.absolutePath().toStdString() + "/";
-    if (!m_library.ScanSource(folder, file.fileName().toStdString()) || m_library.Records().empty()) {
+    bool found = m_library.ScanSource(folder, file.fileName().toStdString()) && !m_library.Records().empty();
+    m_pRejectedNote->SetFiles(m_library.Rejected());
+    if (!found) {
         m_library.ClearLibrary();
         return;
     }

@@ -6,6 +6,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/RejectedFilesNote.h"
 #include "map/ExportPaths.h"
 #include "map/GpxWriter.h"
 #include "map/KmlWriter.h"

@@ -4,29 +4,37 @@
 #include "telemetry/Mp4Parser.h"
 
 namespace vemora {
-namespace {
-
-template <typename Parser> bool ReadWith(const std::string& path, ContainerSummary& summary) {
-    Parser parser;
-    parser.SetSummary(&summary);
-    return parser.Parse(path) == 0;
-}
-
-bool EndsWith(const std::string& s, std::string_view tail) {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-} // namespace
 
 ContainerKind ContainerKindOfName(const std::string& fileName) {
-    return EndsWith(fileName, ".AVI") ? ContainerKind::Avi : ContainerKind::Mp4;
+    constexpr std::string_view kAvi = ".AVI";
+    const bool avi = fileName.size() >= kAvi.size() &&
+                     fileName.compare(fileName.size() - kAvi.size(), kAvi.size(), kAvi) == 0;
+    return avi ? ContainerKind::Avi : ContainerKind::Mp4;
+}
+
+std::unique_ptr<CDvrVideoParser> MakeContainerParser(ContainerKind kind) {
+    if (kind == ContainerKind::Avi)
+        return std::make_unique<CDvrAviParser>();
+    return std::make_unique<CDvr3gpParser>();
+}
+
+ReadVerdict ReadContainer(const std::string& path, ContainerKind kind, ContainerSummary& summary,
+                          FileStatus* status) {
+    std::unique_ptr<CDvrVideoParser> parser = MakeContainerParser(kind);
+    parser->SetSummary(&summary);
+    if (status)
+        parser->SetFileStatus(status);
+    if (parser->Parse(path) == 0)
+        return {};
+    ReadVerdict verdict = parser->LastVerdict();
+    if (verdict.Accepted()) // every rejection names its reason; this only guards the contract
+        verdict.reason = RejectReason::NotRecorderFile;
+    return verdict;
 }
 
 ContainerReader DefaultContainerReader() {
     return [](const std::string& path, ContainerKind kind, ContainerSummary& summary) {
-        if (kind == ContainerKind::Mp4)
-            return ReadWith<CDvr3gpParser>(path, summary);
-        return ReadWith<CDvrAviParser>(path, summary);
+        return ReadContainer(path, kind, summary);
     };
 }
 

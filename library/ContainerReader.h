@@ -1,24 +1,36 @@
 #pragma once
-// How the library reads one file during a scan: the MP4/MOV reader or the AVI reader fills the
-// summary. Held as a function so that tests can stand in for the readers.
+// The one place that decides which container reader reads a file, used by the library's scan and
+// by every command of the command-line tool. The library holds the choice as a function so that
+// tests can stand in for the readers.
 
+#include "telemetry/ReadVerdict.h"
 #include "telemetry/TelemetryModel.h"
+#include "telemetry/VideoParser.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace vemora {
 
 enum class ContainerKind { Mp4, Avi };
 
-// True when the file is a supported recording and the summary was written.
-using ContainerReader =
-    std::function<bool(const std::string& path, ContainerKind kind, ContainerSummary& summary)>;
-
-// The real readers: CDvr3gpParser for MP4/MOV, CDvrAviParser for AVI.
-ContainerReader DefaultContainerReader();
-
-// The reader a file name calls for: AVI when the name ends in ".AVI" (upper case only).
+// The reader a file name (or path) calls for: AVI when it ends in ".AVI" (upper case only),
+// MP4/MOV for everything else.
 ContainerKind ContainerKindOfName(const std::string& fileName);
+
+// A fresh reader of that kind: CDvr3gpParser for MP4/MOV, CDvrAviParser for AVI.
+std::unique_ptr<CDvrVideoParser> MakeContainerParser(ContainerKind kind);
+
+// Reads the file with the reader of that kind into summary (and the file's status when asked).
+// Accepted verdict = a supported recording, summary written; otherwise the reason it was not.
+ReadVerdict ReadContainer(const std::string& path, ContainerKind kind, ContainerSummary& summary,
+                          FileStatus* status = nullptr);
+
+using ContainerReader =
+    std::function<ReadVerdict(const std::string& path, ContainerKind kind, ContainerSummary& summary)>;
+
+// ReadContainer as a ContainerReader.
+ContainerReader DefaultContainerReader();
 
 } // namespace vemora

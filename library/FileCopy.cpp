@@ -135,7 +135,9 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
     };
     if (!CopyContents(in.get(), out.get()))
         return abandon("cannot copy " + source + " to " + destination);
-    ::fchmod(out.get(), 0644); // mkstemp makes 0600; a backup is meant to be read by others too
+    // mkstemp makes 0600; a backup is meant to be read by others too, and a locked (read-only)
+    // recording stays locked in its copy.
+    ::fchmod(out.get(), (srcStat.st_mode & S_IWUSR) ? 0644 : 0444);
     const struct timespec times[2] = {srcStat.st_atim, srcStat.st_mtim};
     ::futimens(out.get(), times);
     if (::fsync(out.get()) != 0)

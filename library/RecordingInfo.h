@@ -1,6 +1,7 @@
 #pragma once
 // One listed recording file: where it lives, its lock marks and what its container reader found.
 
+#include "telemetry/ReadVerdict.h"
 #include "telemetry/TelemetryModel.h"
 
 #include <cstdint>
@@ -28,6 +29,18 @@ struct RecordingInfo {
     std::string GetFullPath() const { return rootFolder + subFolder + fileName; }
     // The folder as the user sees it.
     std::string FolderText() const { return rootFolder + subFolder; }
+};
+
+// A file with a recorder's name that its container reader turned down, and why.
+struct RejectedFile {
+    std::string fileName;
+    std::string rootFolder; // as RecordingInfo
+    std::string subFolder;
+    ReadVerdict verdict;
+
+    std::string GetFullPath() const { return rootFolder + subFolder + fileName; }
+    // The path below the scanned folder, as the user looks for it on the card.
+    std::string RelativePath() const { return subFolder + fileName; }
 };
 
 } // namespace vemora

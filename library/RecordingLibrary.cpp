@@ -27,6 +27,7 @@ void CRecordingLibrary::UpdateColumnTitles() {
 
 void CRecordingLibrary::ClearRecords() {
     m_records.clear();
+    m_rejected.clear();
     m_groups.clear();
     m_rows.clear();
     m_nCurrentRow = -1;

@@ -77,9 +77,10 @@ public:
         return vemora::WalkFolderTree(root, callback, cancel);
     }
     // Walker callback of a folder scan: keeps MP4/MOV files with recorder names that the reader
-    // accepts.
+    // accepts; those it turns down go to Rejected().
     void AddScannedFile(const WalkEntry& entry);
-    // A source that is one file: no name test, AVI accepted.
+    // A source that is one file: no name test, AVI accepted. A file the reader turns down goes to
+    // Rejected().
     AddResult AddSingleFile(const std::string& folder, const std::string& fileName);
     // Earlier start first; at equal start times the smaller file name.
     static bool CompareRecordings(const RecordingInfo& a, const RecordingInfo& b);
@@ -122,6 +123,9 @@ public:
     const std::vector<RecordingInfo>& Records() const { return m_records; }
     const std::vector<RecordingGroup>& Groups() const { return m_groups; }
     const std::vector<RecordingRow>& Rows() const { return m_rows; }
+    // Files of the last scan whose names are recorder names but which the readers turned down,
+    // in path order. Kept apart from the recordings: they are in no list, group or row.
+    const std::vector<RejectedFile>& Rejected() const { return m_rejected; }
     int CurrentRow() const override { return m_nCurrentRow; }
     int CurrentGroup() const { return m_nCurrentGroup; }
     TelemetryTrack& Track() override { return m_track; }
@@ -157,6 +161,7 @@ private:
     std::vector<RecordingInfo> m_records;
     std::vector<RecordingGroup> m_groups;
     std::vector<RecordingRow> m_rows;
+    std::vector<RejectedFile> m_rejected;
     TelemetryTrack m_track;
 
     GroupListSink* m_pGroupList = nullptr;

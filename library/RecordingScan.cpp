@@ -50,6 +50,8 @@ bool CRecordingLibrary::ScanSource(const std::string& folder, const std::string&
     }
     if (!found)
         return false;
+    std::sort(m_rejected.begin(), m_rejected.end(),
+              [](const RejectedFile& a, const RejectedFile& b) { return a.GetFullPath() < b.GetFullPath(); });
     if (!m_records.empty()) {
         std::sort(m_records.begin(), m_records.end(), CompareRecordings);
         MarkGroupStarts();
@@ -68,8 +70,14 @@ void CRecordingLibrary::AddScannedFile(const WalkEntry& entry) {
     info.rootFolder = entry.root;
     info.subFolder = entry.relativeFolder;
     info.lockFlags = LockMarksOfAttributes(entry.attributes, entry.name).Flags();
-    if (!m_reader || !m_reader(info.GetFullPath(), ContainerKind::Mp4, info.summary))
+    if (!m_reader)
         return;
+    if (ReadVerdict verdict = m_reader(info.GetFullPath(), ContainerKind::Mp4, info.summary);
+        !verdict.Accepted()) {
+        m_rejected.push_back(
+            RejectedFile{info.fileName, info.rootFolder, info.subFolder, std::move(verdict)});
+        return;
+    }
     if (info.summary.format == TelemetryFormat::MetaTrack88)
         info.lockFlags = LockFlagsOfNameRule(info.fileName);
     m_records.push_back(std::move(info));
@@ -85,8 +93,12 @@ AddResult CRecordingLibrary::AddSingleFile(const std::string& folderIn, const st
     if (fileName.size() >= 4 && fileName[3] == 'G')
         info.lockFlags |= kEventLock;
     const ContainerKind kind = ContainerKindOfName(fileName);
-    if (!m_reader || !m_reader(info.GetFullPath(), kind, info.summary))
+    if (!m_reader)
         return AddResult::Rejected;
+    if (ReadVerdict verdict = m_reader(info.GetFullPath(), kind, info.summary); !verdict.Accepted()) {
+        m_rejected.push_back(RejectedFile{fileName, folder, std::string(), std::move(verdict)});
+        return AddResult::Rejected;
+    }
     auto attributes = ReadFileAttributes(info.GetFullPath());
     if (attributes && (*attributes & kAttrReadOnly))
         info.lockFlags |= kManualLock;

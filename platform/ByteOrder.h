@@ -112,5 +112,11 @@ constexpr FourCC MakeFourCC(const char (&s)[5]) {
     return FourCC{{static_cast<uint8_t>(s[0]), static_cast<uint8_t>(s[1]), static_cast<uint8_t>(s[2]),
                    static_cast<uint8_t>(s[3])}};
 }
+// The four bytes at offset as a code; nullopt when the buffer ends first.
+inline std::optional<FourCC> FourCCAt(Bytes b, size_t off) {
+    if (!HasBytes(b, off, 4))
+        return std::nullopt;
+    return FourCC{{b[off], b[off + 1], b[off + 2], b[off + 3]}};
+}
 
 } // namespace vemora

@@ -1,17 +1,92 @@
 #include "platform/FileAttributes.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <linux/msdos_fs.h>
+#include <map>
+#include <mutex>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <utility>
 
 namespace vemora {
 namespace {
 
 constexpr uint32_t kWritableBits = kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive;
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+// Off FAT, making a file read-only clears every write bit; making it writable again must give
+// back exactly those bits, not just the owner's. They are kept in an extended attribute of the
+// file, or, where the file system keeps none, for the rest of this process.
+constexpr const char* kRemovedWriteBits = "user.vemora.removed-write-bits";
+
+std::mutex g_removedMutex;
+std::map<std::pair<dev_t, ino_t>, mode_t> g_removedInProcess;
+
+void RememberRemovedWriteBits(const std::string& path, const struct stat& st, mode_t removed) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%o", static_cast<unsigned>(removed));
+    // Set while the file is still writable: user attributes need write access to change.
+    if (::setxattr(path.c_str(), kRemovedWriteBits, text, std::strlen(text), 0) == 0)
+        return;
+    std::lock_guard<std::mutex> lock(g_removedMutex);
+    g_removedInProcess[{st.st_dev, st.st_ino}] = removed;
+}
+
+// The write bits taken away when the file was made read-only; the owner's alone when unknown
+// (made read-only elsewhere, or in an earlier run on a file system without attributes).
+mode_t RemovedWriteBits(const std::string& path, const struct stat& st) {
+    char text[8] = {};
+    ssize_t n = ::getxattr(path.c_str(), kRemovedWriteBits, text, sizeof text - 1);
+    if (n > 0) {
+        char* end = nullptr;
+        unsigned long bits = std::strtoul(text, &end, 8);
+        if (end != text)
+            return static_cast<mode_t>(bits) & kWriteBits;
+    }
+    std::lock_guard<std::mutex> lock(g_removedMutex);
+    auto it = g_removedInProcess.find({st.st_dev, st.st_ino});
+    return it != g_removedInProcess.end() ? it->second : S_IWUSR;
+}
+
+void ForgetRemovedWriteBits(const std::string& path, const struct stat& st) {
+    ::removexattr(path.c_str(), kRemovedWriteBits);
+    std::lock_guard<std::mutex> lock(g_removedMutex);
+    g_removedInProcess.erase({st.st_dev, st.st_ino});
+}
+
+// Read-only off FAT: every write bit cleared, remembered for the way back; writable again: the
+// remembered bits restored.
+bool WriteModeReadOnly(const std::string& path, bool readOnly) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    const mode_t mode = st.st_mode & 07777;
+    if (readOnly) {
+        const mode_t removed = mode & kWriteBits;
+        if (removed == 0)
+            return true;
+        RememberRemovedWriteBits(path, st, removed);
+        if (::chmod(path.c_str(), mode & ~kWriteBits) == 0)
+            return true;
+        const int error = errno;
+        ForgetRemovedWriteBits(path, st);
+        errno = error;
+        return false;
+    }
+    if (mode & S_IWUSR)
+        return true;
+    if (::chmod(path.c_str(), mode | RemovedWriteBits(path, st)) != 0)
+        return false;
+    ForgetRemovedWriteBits(path, st);
+    return true;
+}
 
 class Fd {
 public:
@@ -115,17 +190,7 @@ bool WriteFileAttributes(const std::string& path, uint32_t attributes) {
         uint32_t next = (*current & ~kWritableBits) | (attributes & kWritableBits);
         return ::ioctl(fd.get(), FAT_IOCTL_SET_ATTRIBUTES, &next) == 0;
     }
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return false;
-    mode_t mode = st.st_mode & 07777;
-    if (attributes & kAttrReadOnly)
-        mode &= ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH);
-    else
-        mode |= S_IWUSR;
-    if (mode == (st.st_mode & 07777))
-        return true;
-    return ::chmod(path.c_str(), mode) == 0;
+    return WriteModeReadOnly(path, (attributes & kAttrReadOnly) != 0);
 }
 
 } // namespace vemora

@@ -25,7 +25,8 @@ std::optional<uint32_t> ReadFileAttributes(const std::string& path);
 std::optional<uint32_t> ReadFileAttributesAt(int folderFd, const char* name, bool fatVolume);
 
 // Writes read-only, hidden, system and archive. Off FAT only read-only can be kept: it clears
-// (read-only) or sets the owner's write bit. False with errno set when the change failed.
+// every write bit (read-only) or gives back exactly the bits that making it read-only took (the
+// owner's alone when that is unknown). False with errno set when the change failed.
 bool WriteFileAttributes(const std::string& path, uint32_t attributes);
 
 // True when the open file or folder lies on a FAT volume.

@@ -5,34 +5,13 @@
 #include <limits>
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kRiff = MakeFourCC("RIFF");
-constexpr FourCC kList = MakeFourCC("LIST");
-constexpr FourCC kHdrl = MakeFourCC("hdrl");
-constexpr FourCC kStrl = MakeFourCC("strl");
-constexpr FourCC kAvih = MakeFourCC("avih");
-constexpr FourCC kMovi = MakeFourCC("movi");
-constexpr FourCC kStrh = MakeFourCC("strh");
-constexpr FourCC kStrf = MakeFourCC("strf");
-constexpr FourCC kVids = MakeFourCC("vids");
-constexpr FourCC kAuds = MakeFourCC("auds");
-constexpr FourCC kGps0 = MakeFourCC("gps0");
-constexpr FourCC kGsen = MakeFourCC("gsen");
-constexpr FourCC kGpsa = MakeFourCC("gpsa");
-constexpr FourCC kGsea = MakeFourCC("gsea");
-constexpr FourCC kIdit = MakeFourCC("IDIT");
-constexpr FourCC kJunk = MakeFourCC("JUNK");
-constexpr FourCC kIdx1 = MakeFourCC("idx1");
-constexpr FourCC kIndx = MakeFourCC("indx");
-constexpr FourCC kRecorderMark = MakeFourCC("JTDD");
+using namespace fourcc;
+
+namespace {
 
 constexpr size_t kIditTextBytes = 64;
 constexpr size_t kMarkOffset = 40; // first reserved word of the main header
-
-FourCC FourccOf(const uint8_t* p) {
-    return FourCC{{p[0], p[1], p[2], p[3]}};
-}
 
 } // namespace
 
@@ -40,7 +19,7 @@ bool CDvrAviParser::ReadFourccAt(uint64_t& offset, FourCC& id) {
     std::array<uint8_t, 4> b{};
     if (!m_file.ReadAt(offset, b.data(), b.size()))
         return false;
-    id = FourccOf(b.data());
+    id = *FourCCAt(b, 0);
     offset += b.size();
     return true;
 }
@@ -63,6 +42,7 @@ size_t CDvrAviParser::ReadAvailableAt(uint64_t offset, uint8_t* buffer, size_t c
 }
 
 int CDvrAviParser::Parse(const std::string& path) {
+    BeginVerdict();
     Reset();
     if (!OpenFile(path))
         return -1;
@@ -74,20 +54,24 @@ int CDvrAviParser::ParseOpen() {
     FourCC id{};
     uint32_t riffSize = 0;
     if (!ReadFourccAt(offset, id) || !(id == kRiff) || !ReadU32At(offset, riffSize)) {
+        const bool empty = m_file.Length() == 0 || id == kNoBox;
         CloseFile();
-        return -1;
+        return Reject(empty ? RejectReason::CutShort : RejectReason::NotRecorderFile);
     }
     m_ullFileSize = m_file.Length();
     WalkState state;
     while (offset < m_ullFileSize) {
         if (!WalkStep(offset, state))
             break; // the file ends inside a chunk id or size: nothing more to read
+        NoteDataEnd(offset);
     }
     CloseFile();
     if (!state.startTimeFound)
         m_startTime = 0;
+    if (state.truncated)
+        m_bRanPastEnd = true;
     if (!Accepted(state))
-        return -1;
+        return Reject(MissingPartReason(state.mainHeader, true, m_bMarkOk));
     PublishCommon();
     return 0;
 }
@@ -104,8 +88,10 @@ bool CDvrAviParser::WalkStep(uint64_t& offset, WalkState& state) {
         return false;
     if (id == kList)
         return ReadList(offset, state);
-    if (id == kAvih)
+    if (id == kAvih) {
+        state.mainHeader = true;
         return ReadMainHeader(offset);
+    }
     if (id == kStrh)
         return ReadStreamHeader(offset);
     if (id == kGps0)
@@ -161,7 +147,7 @@ bool CDvrAviParser::ReadMainHeader(uint64_t& offset) {
     std::array<uint8_t, kMainHeaderBytes> header{};
     size_t got = ReadAvailableAt(offset, header.data(), std::min<uint32_t>(size, kMainHeaderBytes));
     offset += got;
-    m_bMarkOk = FourccOf(header.data() + kMarkOffset) == kRecorderMark;
+    m_bMarkOk = FourCCAt(header, kMarkOffset) == kAviMark;
     // In 64 bits: microseconds per frame times frames overflows 32 bits after about 71 minutes.
     uint64_t micros = uint64_t(LE32(header, 0).value_or(0)) * LE32(header, 16).value_or(0);
     m_durationMs =
@@ -177,7 +163,7 @@ bool CDvrAviParser::ReadStreamHeader(uint64_t& offset) {
     std::array<uint8_t, kStreamHeaderBytes> header{};
     size_t got = ReadAvailableAt(offset, header.data(), std::min<uint32_t>(size, kStreamHeaderBytes));
     offset += got;
-    FourCC type = FourccOf(header.data());
+    FourCC type = *FourCCAt(header, 0);
     if (!(type == kVids) && !(type == kAuds))
         return true;
     FourCC next{};

@@ -4,7 +4,7 @@
 // 0 so that the recording is shown like an inline-layout MP4. Chunk sizes and all numbers are
 // little-endian.
 
-#include "platform/ByteOrder.h"
+#include "telemetry/BoxTypes.h"
 #include "telemetry/VideoParser.h"
 
 #include <string>
@@ -30,7 +30,8 @@ protected:
 private:
     struct WalkState {
         bool startTimeFound = false;
-        bool truncated = false; // a "movi" list runs past the end of the file
+        bool truncated = false;  // a "movi" list runs past the end of the file
+        bool mainHeader = false; // an "avih" chunk was met
     };
     int ParseOpen();
     // One step of the chunk walk at offset; false when the file ends inside an id or a size.

@@ -13,7 +13,7 @@ bool HeaderFits(uint64_t fileSize, uint64_t position) {
 FourCC EndOfBoxes(uint64_t fileSize, uint64_t& position, uint32_t& payloadSize) {
     payloadSize = 0;
     position = fileSize > position ? fileSize : position;
-    return kNoBoxType;
+    return kNoBox;
 }
 
 } // namespace
@@ -23,7 +23,7 @@ FourCC ReadBoxHeaderAt(RecorderFile& file, uint64_t fileSize, uint64_t& position
     if (!file.ReadAt(position, header, sizeof header))
         return EndOfBoxes(fileSize, position, payloadSize);
     uint32_t size32 = *BE32(Bytes(header, sizeof header), 0);
-    FourCC type{{header[4], header[5], header[6], header[7]}};
+    FourCC type = *FourCCAt(Bytes(header, sizeof header), 4);
     position += 8;
     if (size32 == 1) {
         uint8_t large[8];
@@ -52,7 +52,7 @@ uint32_t FindSiblingBox(RecorderFile& file, uint64_t fileSize, FourCC type, uint
             position = local;
             return size;
         }
-        if (found == kNoBoxType)
+        if (found == kNoBox)
             return 0;
         if (size > range) {
             Diag("Get end uiSize > range \n");

@@ -2,20 +2,17 @@
 // The two box-walking primitives shared by the MP4/MOV reader and the trailer reader: one header,
 // and the search through a run of sibling boxes. Box headers are big-endian.
 
-#include "platform/ByteOrder.h"
+#include "telemetry/BoxTypes.h"
 #include "telemetry/RecorderFile.h"
 
 #include <cstdint>
 
 namespace vemora {
 
-// A type of four zero bytes: padding or the end of the box sequence.
-inline constexpr FourCC kNoBoxType = FourCC{{0, 0, 0, 0}};
-
 // Reads the header at position and moves position past it. A 32-bit size of 1 takes the 64-bit
 // size that follows (its low 32 bits minus 16); any other size gives size - 8 in unsigned 32-bit
 // arithmetic, so sizes below 8 wrap to a value near 2^32. When the file ends before a complete
-// header, returns kNoBoxType with a payload of 0 and the position at the file end.
+// header, returns kNoBox with a payload of 0 and the position at the file end.
 FourCC ReadBoxHeaderAt(RecorderFile& file, uint64_t fileSize, uint64_t& position, uint32_t& payloadSize);
 
 // Looks for a box of `type` among the siblings starting at position, giving up when a payload is

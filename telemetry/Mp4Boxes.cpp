@@ -4,15 +4,15 @@
 #include "telemetry/Mp4Parser.h"
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kAvc1 = MakeFourCC("avc1");
-constexpr FourCC kHvc1 = MakeFourCC("hvc1");
-
-} // namespace
+using namespace fourcc;
 
 FourCC CDvr3gpParser::ReadBoxHeader(uint64_t& position, uint32_t& payloadSize) {
-    return ReadBoxHeaderAt(m_file, m_ullFileSize, position, payloadSize);
+    const uint64_t start = position;
+    FourCC type = ReadBoxHeaderAt(m_file, m_ullFileSize, position, payloadSize);
+    if (start < m_ullFileSize)
+        NoteDataEnd(type == kNoBox && payloadSize == 0 ? start + 8 : position + payloadSize);
+    return type;
 }
 
 uint32_t CDvr3gpParser::FindChild(FourCC type, uint64_t& position, uint32_t range) {

@@ -5,18 +5,10 @@
 #include <algorithm>
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kGps0 = MakeFourCC("gps0");
-constexpr FourCC kGsen = MakeFourCC("gsen");
-constexpr FourCC kGpsa = MakeFourCC("gpsa");
-constexpr FourCC kGsea = MakeFourCC("gsea");
-constexpr FourCC kIdit = MakeFourCC("IDIT");
-constexpr FourCC kSkip = MakeFourCC("skip");
-constexpr FourCC kMoov = MakeFourCC("moov");
-constexpr FourCC kTrak = MakeFourCC("trak");
-constexpr FourCC kMdia = MakeFourCC("mdia");
-constexpr FourCC kMdhd = MakeFourCC("mdhd");
+using namespace fourcc;
+
+namespace {
 
 constexpr uint32_t kSampleStep = 3;
 constexpr size_t kIditText = 64;
@@ -29,6 +21,7 @@ int CDvr3gpParser::ReadInlineBoxes(const std::string& path) {
         return -1;
     return Guarded([&] {
         bool startTimeFound = false;
+        bool movieHeader = false;
         while (position < m_ullFileSize) {
             uint32_t size = 0;
             FourCC type = ReadBoxHeader(position, size);
@@ -77,6 +70,7 @@ int CDvr3gpParser::ReadInlineBoxes(const std::string& path) {
                 m_bMarkOk = last == 0;
                 position = payloadEnd;
             } else if (type == kMoov) {
+                movieHeader = true;
                 ReadMovieDuration(position, size, {kTrak, kMdia, kMdhd});
                 ReadFirstTrackAvcFormat(position, size);
                 // The children of "moov" are walked like top-level boxes.
@@ -88,7 +82,7 @@ int CDvr3gpParser::ReadInlineBoxes(const std::string& path) {
         if (!startTimeFound)
             m_startTime = 0;
         if (m_width == 0 || m_height == 0 || m_durationMs == 0 || !m_bMarkOk)
-            return -1;
+            return Reject(MissingPartReason(movieHeader, true, m_bMarkOk));
         PublishCommon();
         if (m_pSummary)
             m_pSummary->format = TelemetryFormat::InlineBoxes;

@@ -7,27 +7,14 @@
 #include <cstdio>
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kTrak = MakeFourCC("trak");
-constexpr FourCC kMdia = MakeFourCC("mdia");
-constexpr FourCC kMinf = MakeFourCC("minf");
-constexpr FourCC kStbl = MakeFourCC("stbl");
-constexpr FourCC kStsd = MakeFourCC("stsd");
-constexpr FourCC kHdlr = MakeFourCC("hdlr");
-constexpr FourCC kMvhd = MakeFourCC("mvhd");
-constexpr FourCC kAvc1 = MakeFourCC("avc1");
-constexpr FourCC kHvc1 = MakeFourCC("hvc1");
+using namespace fourcc;
+
+namespace {
 
 // Seconds between 1904-01-01 (the movie header's epoch) and 1970-01-01.
 constexpr uint32_t kEpoch1904 = 2082844800u;
 constexpr int kMaxTrackVisits = 50;
-
-FourCC TypeAt(Bytes b, size_t offset) {
-    if (!HasBytes(b, offset, 4))
-        return CDvr3gpParser::kNoBox;
-    return FourCC{{b[offset], b[offset + 1], b[offset + 2], b[offset + 3]}};
-}
 
 // Whole seconds of a duration in milliseconds. A duration longer than a 32-bit millisecond
 // count can hold is kept at the largest whole second that fits instead of wrapping around.
@@ -89,8 +76,8 @@ CDvr3gpParser::TrackHandler CDvr3gpParser::ReadTrackHandler(uint64_t from, uint3
     std::vector<uint8_t> payload = ReadPayloadAt(position, size);
     Bytes b(payload);
     handler.found = true;
-    handler.type = TypeAt(b, 8);
-    handler.nameTag = TypeAt(b, 25); // after the one-byte length of the handler name
+    handler.type = FourCCAt(b, 8).value_or(kNoBox);
+    handler.nameTag = FourCCAt(b, 25).value_or(kNoBox); // after the one-byte length of the handler name
     return handler;
 }
 

@@ -3,18 +3,10 @@
 #include "telemetry/Mp4Parser.h"
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kFtyp = MakeFourCC("ftyp");
-constexpr FourCC kThm = MakeFourCC("thm ");
-constexpr FourCC kFree = MakeFourCC("free");
-constexpr FourCC kIdit = MakeFourCC("IDIT");
-constexpr FourCC kWide = MakeFourCC("wide");
-constexpr FourCC kSkip = MakeFourCC("skip");
-constexpr FourCC kMoov = MakeFourCC("moov");
-constexpr FourCC kUdta = MakeFourCC("udta");
-constexpr FourCC kGpsIndex = MakeFourCC("gps ");
-constexpr FourCC kTitleItem = FourCC{{0xA9, 0x6E, 0x61, 0x6D}}; // the title item (c)nam
+using namespace fourcc;
+
+namespace {
 
 constexpr int kPrePassBoxLimit = 101;
 constexpr uint32_t kShortUdta = 34;
@@ -22,6 +14,7 @@ constexpr uint32_t kShortUdta = 34;
 } // namespace
 
 int CDvr3gpParser::Parse(const std::string& path) {
+    BeginVerdict();
     PrePass(path);
     switch (m_format) {
     case int(TelemetryFormat::InlineBoxes):
@@ -34,8 +27,20 @@ int CDvr3gpParser::Parse(const std::string& path) {
         return ReadGpsIndexBox(path);
     default:
         CloseFile();
-        return -1;
+        return Reject(RejectReason::UnsupportedLayout);
     }
+}
+
+RejectReason CDvr3gpParser::UndecidedReason(FourCC firstType) const {
+    // An empty or zero-filled file is a recording the recorder never finished writing.
+    if (m_ullFileSize == 0 || firstType == kNoBox)
+        return RejectReason::CutShort;
+    if (firstType != kFtyp)
+        return RejectReason::NotRecorderFile;
+    // The box that would have decided the layout was lost with the cut.
+    if (m_bRanPastEnd)
+        return RejectReason::CutShort;
+    return RejectReason::UnsupportedLayout;
 }
 
 void CDvr3gpParser::PrePass(const std::string& path) {
@@ -44,11 +49,14 @@ void CDvr3gpParser::PrePass(const std::string& path) {
     m_ullFileSize = m_file.Length();
     int decided = -1;
     bool wide = false, skip = false, idit = false;
+    FourCC firstType = kNoBox;
     Guarded([&] {
         uint64_t position = 0;
         for (int n = 0; n < kPrePassBoxLimit && position < m_ullFileSize; ++n) {
             uint32_t size = 0;
             FourCC type = ReadBoxHeader(position, size);
+            if (n == 0)
+                firstType = type;
             if (type == kThm || type == kFree) {
                 decided = int(TelemetryFormat::MetaTrack88);
                 break;
@@ -66,7 +74,7 @@ void CDvr3gpParser::PrePass(const std::string& path) {
                     if (udta > kShortUdta) {
                         uint8_t head[8]; // the first child's size and type
                         ReadExactAt(child, head, sizeof head);
-                        FourCC first{{head[4], head[5], head[6], head[7]}};
+                        FourCC first = *FourCCAt(Bytes(head, sizeof head), 4);
                         decided = int(first == kTitleItem ? TelemetryFormat::MetaTrack92
                                                           : TelemetryFormat::FileTrailer);
                     } else if (udta != 0) {
@@ -84,10 +92,12 @@ void CDvr3gpParser::PrePass(const std::string& path) {
         }
         return 0;
     });
-    if (decided >= 0)
+    if (decided >= 0) {
         m_format = decided;
-    else
-        CloseFile();
+        return;
+    }
+    CloseFile();
+    Reject(UndecidedReason(firstType));
 }
 
 bool CDvr3gpParser::BeginLayout(const std::string& path, uint64_t& position) {
@@ -99,8 +109,9 @@ bool CDvr3gpParser::BeginLayout(const std::string& path, uint64_t& position) {
     position = 0;
     uint32_t size = 0;
     m_ullFileSize = m_file.Length();
-    if (ReadBoxHeader(position, size) != kFtyp) {
+    if (FourCC first = ReadBoxHeader(position, size); first != kFtyp) {
         CloseFile();
+        Reject(first == kNoBox ? RejectReason::CutShort : RejectReason::NotRecorderFile);
         return false;
     }
     position += size;

@@ -3,7 +3,7 @@
 // telemetry layouts the file uses; the reader of that layout then reads the file once more and
 // publishes the summary. Box headers and all numbers inside boxes are big-endian.
 
-#include "platform/ByteOrder.h"
+#include "telemetry/BoxTypes.h"
 #include "telemetry/VideoParser.h"
 
 #include <functional>
@@ -19,9 +19,6 @@ public:
     // The layout chosen by the pre-pass; -1 while undecided.
     int Format() const { return m_format; }
 
-    // Sample-entry and handler types looked at by the readers.
-    static constexpr FourCC kNoBox = FourCC{{0, 0, 0, 0}};
-
 protected:
     int m_format = -1;
 
@@ -30,7 +27,8 @@ protected:
     // the low 32 bits of the 64-bit size that follows (16-byte header); other sizes lose their
     // 8 header bytes in 32-bit arithmetic, so a size below 8 wraps to a huge payload. When the
     // file ends before a complete header, returns kNoBox with a payload of 0 and the position at
-    // the end of the file, which every walk takes as the end of the box sequence.
+    // the end of the file, which every walk takes as the end of the box sequence. A header that
+    // does not fit, or a box that runs past the end, marks the file as cut short.
     FourCC ReadBoxHeader(uint64_t& position, uint32_t& payloadSize);
     // Searches the boxes from `position` for one of `type`; on success moves the position to its
     // payload start and returns the payload size (0 = not found, also for an empty payload).
@@ -63,6 +61,8 @@ protected:
 
     // --- layout choice and readers ----------------------------------------------------------
     void PrePass(const std::string& path);
+    // Why the pre-pass found no layout, judged by the first box and the walk.
+    RejectReason UndecidedReason(FourCC firstType) const;
     // Common beginning of every layout reader: Reset, open (or take over the pre-pass's open
     // file), status, first box must be "ftyp". Gives the position after the "ftyp" payload.
     bool BeginLayout(const std::string& path, uint64_t& position);

@@ -3,24 +3,10 @@
 #include "telemetry/Mp4Parser.h"
 
 namespace vemora {
-namespace {
 
-constexpr FourCC kFtyp = MakeFourCC("ftyp");
-constexpr FourCC kThm = MakeFourCC("thm ");
-constexpr FourCC kFree = MakeFourCC("free");
-constexpr FourCC kMdat = MakeFourCC("mdat");
-constexpr FourCC kMoov = MakeFourCC("moov");
-constexpr FourCC kMvhd = MakeFourCC("mvhd");
-constexpr FourCC kTrak = MakeFourCC("trak");
-constexpr FourCC kMdia = MakeFourCC("mdia");
-constexpr FourCC kMinf = MakeFourCC("minf");
-constexpr FourCC kStbl = MakeFourCC("stbl");
-constexpr FourCC kStco = MakeFourCC("stco");
-constexpr FourCC kVide = MakeFourCC("vide");
-constexpr FourCC kMeta = MakeFourCC("meta");
-constexpr FourCC kGpsIndex = MakeFourCC("gps ");
-constexpr FourCC kJtdTag = MakeFourCC("JTD_");
-constexpr FourCC kVideTag = MakeFourCC("Vide");
+using namespace fourcc;
+
+namespace {
 
 constexpr uint32_t kChunkOffsetEntry = 4;
 constexpr uint32_t kGpsIndexEntry = 8; // record offset, record size
@@ -41,7 +27,7 @@ bool AcceptTrackLayout(bool video, uint16_t width, uint16_t height, uint32_t dur
 void CDvr3gpParser::ReadTrackLayoutMoov(uint64_t moovStart, uint32_t moovSize, TelemetryFormat format,
                                         TrackWalkState& state) {
     ReadMovieDuration(moovStart, moovSize, {kMvhd});
-    const FourCC videoTag = format == TelemetryFormat::MetaTrack88 ? kJtdTag : kVideTag;
+    const FourCC videoTag = format == TelemetryFormat::MetaTrack88 ? kJtdVideoTag : kVideoTag;
     const bool wantsTable = format != TelemetryFormat::FileTrailer;
     WalkTracks(moovStart, moovSize, [&](const TrackHandler& handler, uint64_t from) {
         if (!handler.found)
@@ -80,16 +66,18 @@ int CDvr3gpParser::ReadTrackLayout(const std::string& path, TelemetryFormat form
     return Guarded(
         [&] {
             TrackWalkState state;
+            bool movieHeader = false;
             while (position < m_ullFileSize) {
                 uint32_t size = 0;
                 FourCC type = ReadBoxHeader(position, size);
                 if (type == kMoov) {
+                    movieHeader = true;
                     ReadTrackLayoutMoov(position, size, format, state);
                     position += size;
                 } else if (format != TelemetryFormat::MetaTrack88 || type == kFtyp || type == kThm ||
                            type == kFree || type == kMdat) {
                     position += size;
-                } else if (type == FourCC{{0, 0, 0, 0}}) {
+                } else if (type == kNoBox) {
                     // Zero-filled space (a tail left by a power cut) holds no more boxes; entering
                     // it would crawl through it eight bytes at a time.
                     break;
@@ -98,7 +86,7 @@ int CDvr3gpParser::ReadTrackLayout(const std::string& path, TelemetryFormat form
             }
             CloseFile();
             if (!AcceptTrackLayout(state.video, m_width, m_height, m_durationMs))
-                return -1;
+                return Reject(MissingPartReason(movieHeader, state.video, true));
             PublishTrackLayout(format,
                                format == TelemetryFormat::FileTrailer ? kOncePerSecond : kMetaTrackRate);
             return 0;
@@ -112,16 +100,18 @@ int CDvr3gpParser::ReadGpsIndexBox(const std::string& path) {
         return -1;
     return Guarded([&] {
         bool video = false;
+        bool movieHeader = false;
         while (position < m_ullFileSize) {
             uint32_t size = 0;
             FourCC type = ReadBoxHeader(position, size);
             if (type == kMdat)
                 break; // a "moov" behind the media data is not looked for
             if (type == kMoov) {
+                movieHeader = true;
                 ReadMovieDuration(position, size, {kMvhd});
                 WalkTracks(position, size, [&](const TrackHandler& handler, uint64_t) {
                     if (handler.found && handler.type == kVide)
-                        video = handler.nameTag == kVideTag;
+                        video = handler.nameTag == kVideoTag;
                 });
                 if (video)
                     ReadCreationTime(position, size);
@@ -138,7 +128,7 @@ int CDvr3gpParser::ReadGpsIndexBox(const std::string& path) {
         }
         CloseFile();
         if (!AcceptTrackLayout(video, m_width, m_height, m_durationMs))
-            return -1;
+            return Reject(MissingPartReason(movieHeader, video, true));
         PublishTrackLayout(TelemetryFormat::GpsIndexBox, kOncePerSecond);
         return 0;
     });

@@ -47,15 +47,18 @@ bool RecorderFile::Open(const std::string& path, std::string* error) {
     // Non-blocking, so that a FIFO or device under a recorder's name cannot stall the open; it is
     // refused below, and the flag means nothing for regular files.
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    m_openFailure.clear();
     if (fd < 0) {
+        m_openFailure = std::strerror(errno);
         if (error)
-            *error = path + ": " + std::strerror(errno);
+            *error = path + ": " + m_openFailure;
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        m_openFailure = "not a regular file";
         if (error)
-            *error = path + ": not a regular file";
+            *error = path + ": " + m_openFailure;
         ::close(fd);
         return false;
     }

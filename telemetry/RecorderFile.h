@@ -3,6 +3,8 @@
 // deliver all requested bytes (end of file, I/O error) reports failure instead of returning a
 // partial buffer. Nothing here throws.
 
+#include "platform/FileAttributes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -11,22 +13,13 @@
 
 namespace vemora {
 
-// File attribute bits, with the values the recorder's card file system uses.
-enum FileAttribute : uint32_t {
-    kAttrReadOnly = 0x01,
-    kAttrHidden = 0x02,
-    kAttrSystem = 0x04,
-    kAttrDirectory = 0x10,
-    kAttrArchive = 0x20,
-};
-
 // What a reader reports about the file it opened.
 struct FileStatus {
     uint64_t size = 0;
     time_t creationTime = 0; // birth time when the file system keeps one, else the modification time
     time_t modificationTime = 0;
     time_t accessTime = 0;
-    uint32_t attributes = 0; // FileAttribute bits
+    uint32_t attributes = 0; // kAttr... bits
     std::string fullPath;
 };
 
@@ -39,6 +32,8 @@ public:
 
     // Opens for reading. On failure returns false and puts a readable reason into *error.
     bool Open(const std::string& path, std::string* error);
+    // The system's words for why the last Open failed ("Permission denied"); empty after success.
+    const std::string& OpenFailure() const { return m_openFailure; }
     bool IsOpen() const { return m_fd >= 0; }
     void Close();
 
@@ -75,6 +70,7 @@ private:
     uint64_t m_length = 0;
     uint64_t m_position = 0;
     std::string m_path;
+    std::string m_openFailure;
     uint64_t m_readCalls = 0;
     uint64_t m_bytesRead = 0;
     // The read-ahead block: file bytes [m_blockStart, m_blockStart + m_block.size()).

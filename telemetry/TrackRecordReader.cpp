@@ -7,13 +7,11 @@
 #include <array>
 
 namespace vemora {
+
+using namespace fourcc;
+
 namespace {
 
-constexpr FourCC kName = MakeFourCC("name");
-constexpr FourCC kGpsa = MakeFourCC("gpsa");
-constexpr FourCC kGps0 = MakeFourCC("gps0");
-constexpr FourCC kGsea = MakeFourCC("gsea");
-constexpr FourCC kGsen = MakeFourCC("gsen");
 constexpr size_t kNameBytes = 40;
 constexpr size_t kNameMarkOffset = 32;
 
@@ -106,12 +104,11 @@ bool CTrackRecordReader::ReadTrailerOpen(std::vector<GpsPoint>& points, std::vec
         return false;
     uint64_t position = m_file.Length() - kTrailerSpan;
 
-    uint32_t size = FindInTrailer(kName, position);
+    uint32_t size = FindInTrailer(kTrailerName, position);
     std::array<uint8_t, kNameBytes> name{};
     if (size == 0 || !m_file.ReadAt(position, name.data(), name.size()))
         return false;
-    if (!(FourCC{{name[kNameMarkOffset], name[kNameMarkOffset + 1], name[kNameMarkOffset + 2],
-                  name[kNameMarkOffset + 3]}} == MakeFourCC("noml")))
+    if (FourCCAt(name, kNameMarkOffset) != kTrailerMark)
         return false;
     position += size;
 

@@ -2,6 +2,7 @@
 
 #include "platform/Diagnostics.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -26,19 +27,50 @@ void CDvrVideoParser::Reset() {
     m_gsensorInfo = GSensorInfo{};
 }
 
+void CDvrVideoParser::BeginVerdict() {
+    m_verdict = {};
+    m_bRanPastEnd = false;
+}
+
+int CDvrVideoParser::Reject(RejectReason reason, const std::string& systemError) {
+    if (m_verdict.Accepted())
+        m_verdict = ReadVerdict{reason, systemError};
+    return -1;
+}
+
+RejectReason CDvrVideoParser::MissingPartReason(bool movieHeader, bool videoTrack, bool mark) const {
+    if (m_bRanPastEnd)
+        return RejectReason::CutShort;
+    if (!movieHeader)
+        return RejectReason::NoMovieHeader;
+    if (!videoTrack)
+        return RejectReason::NoVideoTrack;
+    if (m_width == 0 || m_height == 0)
+        return RejectReason::NoPictureSize;
+    if (m_durationMs == 0)
+        return RejectReason::ZeroDuration;
+    if (!mark)
+        return RejectReason::NoRecorderMark;
+    return RejectReason::None;
+}
+
 bool CDvrVideoParser::OpenFile(const std::string& path) {
-    std::string error; // fetched and dropped: the caller only needs to know it failed
-    error.reserve(1024);
-    if (!m_file.Open(path, &error))
+    if (!m_file.Open(path, nullptr)) {
+        Reject(RejectReason::CannotOpen, m_file.OpenFailure());
         return false;
+    }
     if (m_pStatus)
         m_file.GetStatus(*m_pStatus);
     return true;
 }
 
 void CDvrVideoParser::ReadExactAt(uint64_t offset, void* buffer, size_t n) {
-    if (!m_file.ReadAt(offset, buffer, n))
-        throw FileReadError("short read");
+    errno = 0;
+    if (m_file.ReadAt(offset, buffer, n))
+        return;
+    const int error = errno;
+    RequireInFile(offset, n);
+    throw FileReadError(RejectReason::CannotOpen, std::strerror(error ? error : EIO));
 }
 
 uint64_t CDvrVideoParser::ReadByteAt(uint64_t offset, uint8_t* out) {
@@ -59,13 +91,13 @@ uint64_t CDvrVideoParser::ReadRecordAt(uint64_t offset, std::array<uint8_t, kRec
 void CDvrVideoParser::RequireInFile(uint64_t offset, uint64_t size) const {
     uint64_t length = m_file.Length();
     if (offset > length || size > length - offset)
-        throw FileReadError("data beyond the end of the file");
+        throw FileReadError(RejectReason::CutShort, "data beyond the end of the file");
 }
 
 std::vector<uint8_t> CDvrVideoParser::ReadPayloadAt(uint64_t offset, uint64_t size) {
     RequireInFile(offset, size);
     if (size > kMaxPayload)
-        throw FileReadError("payload too large");
+        throw FileReadError(RejectReason::NotRecorderFile, "payload too large");
     std::vector<uint8_t> payload(static_cast<size_t>(size));
     if (size)
         ReadExactAt(offset, payload.data(), payload.size());

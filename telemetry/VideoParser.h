@@ -1,8 +1,10 @@
 #pragma once
 // Common base of the container readers (MP4/MOV and AVI). A reader object serves one file:
 // SetSummary, optionally SetFileStatus, Parse, destroy. Parse returns 0 when the file is a
-// supported recording and the summary was written, -1 otherwise; it never throws.
+// supported recording and the summary was written, -1 otherwise; it never throws. Why a file was
+// turned down is kept beside the result (LastVerdict).
 
+#include "telemetry/ReadVerdict.h"
 #include "telemetry/RecorderFile.h"
 #include "telemetry/TelemetryModel.h"
 
@@ -16,10 +18,16 @@
 namespace vemora {
 
 // Raised by the fixed-size read primitives when the file cannot deliver the bytes asked for.
-// Caught inside every reader's Parse (see CDvrVideoParser::Guarded); it never leaves a reader.
+// Caught inside every reader's Parse (see CDvrVideoParser::Guarded), which rejects the file with
+// the reason carried; it never leaves a reader.
 class FileReadError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    FileReadError(RejectReason reason, const std::string& what)
+        : std::runtime_error(what), m_reason(reason) {}
+    RejectReason Reason() const { return m_reason; }
+
+private:
+    RejectReason m_reason;
 };
 
 class CDvrVideoParser {
@@ -38,6 +46,9 @@ public:
 
     // Read calls and bytes of the last Parse (and all earlier ones on this object).
     const RecorderFile& File() const { return m_file; }
+
+    // Why the last Parse returned -1; no reason after 0.
+    const ReadVerdict& LastVerdict() const { return m_verdict; }
 
     // Largest payload any reader loads into memory at once; telemetry boxes and sample tables of
     // real recordings are far smaller, so a larger size can only come from a damaged header.
@@ -62,17 +73,34 @@ protected:
     ContainerSummary* m_pSummary = nullptr;
     FileStatus* m_pStatus = nullptr;
     int m_bMarkOk = 0;
+    ReadVerdict m_verdict;
+    // A box or chunk header promised more bytes than the file holds.
+    bool m_bRanPastEnd = false;
+
+    // Start of every Parse: no verdict yet.
+    void BeginVerdict();
+    // Records why the file is turned down (the first reason of a Parse stands) and gives -1.
+    int Reject(RejectReason reason, const std::string& systemError = {});
+    // The reason for turning down a file whose walk ended without all that a recording needs.
+    // A file that ends inside a box lost whatever is missing with the cut, so that comes first.
+    RejectReason MissingPartReason(bool movieHeader, bool videoTrack, bool mark) const;
+    // Notes a box or chunk whose data would end at `end`.
+    void NoteDataEnd(uint64_t end) {
+        if (end > m_file.Length())
+            m_bRanPastEnd = true;
+    }
 
     // Clears the working state of one read; keeps the summary and status pointers and the mark.
     void Reset();
 
-    // Opens the file and fills the status record when one was given. On failure the error text
-    // is fetched and discarded (the caller only learns that the file cannot be read).
+    // Opens the file and fills the status record when one was given. On failure the file is
+    // rejected as CannotOpen with the system's error text.
     bool OpenFile(const std::string& path);
     void CloseFile() { m_file.Close(); }
 
     // Fixed-size reads at an absolute offset; each returns the offset after the data and throws
-    // FileReadError when the file does not hold all the bytes.
+    // FileReadError when the file does not hold all the bytes (CutShort) or the system fails to
+    // read them (CannotOpen). This is the one way a reader treats data it must have.
     uint64_t ReadByteAt(uint64_t offset, uint8_t* out);
     uint64_t ReadThreeAt(uint64_t offset, std::array<uint8_t, 3>& out);
     uint64_t ReadRecordAt(uint64_t offset, std::array<uint8_t, kRecordSize>& out);
@@ -104,8 +132,8 @@ protected:
     // Copies the working state into the summary (when set); the format is left to the caller.
     void PublishCommon();
 
-    // Runs one reader body; a FileReadError (or an allocation failure) closes the file and
-    // gives -1, so no exception leaves Parse.
+    // Runs one reader body; a FileReadError (or an allocation failure) closes the file, rejects
+    // it with the error's reason and gives -1, so no exception leaves Parse.
     template <typename Body> int Guarded(Body&& body, bool announce = false);
 
     static void AnnounceCatch();
@@ -114,9 +142,12 @@ protected:
 template <typename Body> int CDvrVideoParser::Guarded(Body&& body, bool announce) {
     try {
         return body();
-    } catch (const FileReadError&) {
+    } catch (const FileReadError& e) {
+        Reject(e.Reason(), e.Reason() == RejectReason::CannotOpen ? e.what() : std::string());
     } catch (const std::bad_alloc&) {
+        Reject(RejectReason::NotRecorderFile); // sizes no recording has
     } catch (const std::length_error&) {
+        Reject(RejectReason::NotRecorderFile);
     }
     CloseFile();
     if (announce)

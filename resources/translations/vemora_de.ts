@@ -333,5 +333,85 @@
         <extracomment>tooltip of the speed label</extracomment>
         <translation>Geschwindigkeitseinheit km/h / mph umschalten.</translation>
     </message>
+    <message id="200">
+        <source>%1 files could not be read</source>
+        <extracomment>note below the lists: several files were turned down</extracomment>
+        <translation>%1 Dateien konnten nicht gelesen werden</translation>
+    </message>
+    <message id="201">
+        <source>1 file could not be read</source>
+        <extracomment>note below the lists: one file was turned down</extracomment>
+        <translation>1 Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message id="202">
+        <source>details</source>
+        <extracomment>link in the note that opens the list of unreadable files</extracomment>
+        <translation>Details</translation>
+    </message>
+    <message id="203">
+        <source>Files that could not be read</source>
+        <extracomment>title of the list of unreadable files</extracomment>
+        <translation>Dateien, die nicht gelesen werden konnten</translation>
+    </message>
+    <message id="204">
+        <source>File</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message id="205">
+        <source>Reason</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Grund</translation>
+    </message>
+    <message id="206">
+        <source>Close</source>
+        <extracomment>button of the list of unreadable files</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message id="207">
+        <source>The file cannot be opened: %1</source>
+        <extracomment>reason: the system refused to open the file; %1 = the system&apos;s words</extracomment>
+        <translation>Die Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message id="208">
+        <source>Not a recording of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Keine Aufnahme des Rekorders</translation>
+    </message>
+    <message id="209">
+        <source>Cut short: the file ends before its data does (power cut or full card)</source>
+        <extracomment>reason</extracomment>
+        <translation>Abgeschnitten: Die Datei endet vor ihren Daten (Stromausfall oder volle Karte)</translation>
+    </message>
+    <message id="210">
+        <source>A video file in a telemetry layout this viewer does not know</source>
+        <extracomment>reason</extracomment>
+        <translation>Eine Videodatei in einem Telemetrieformat, das dieser Viewer nicht kennt</translation>
+    </message>
+    <message id="211">
+        <source>No movie header</source>
+        <extracomment>reason</extracomment>
+        <translation>Kein Film-Header</translation>
+    </message>
+    <message id="212">
+        <source>No video track of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Keine Videospur des Rekorders</translation>
+    </message>
+    <message id="213">
+        <source>No picture size</source>
+        <extracomment>reason</extracomment>
+        <translation>Keine Bildgröße</translation>
+    </message>
+    <message id="214">
+        <source>No duration</source>
+        <extracomment>reason</extracomment>
+        <translation>Keine Dauer</translation>
+    </message>
+    <message id="215">
+        <source>The recorder&apos;s mark is missing</source>
+        <extracomment>reason</extracomment>
+        <translation>Die Markierung des Rekorders fehlt</translation>
+    </message>
 </context>
 </TS>

@@ -333,5 +333,85 @@
         <extracomment>tooltip of the speed label</extracomment>
         <translation>Cambiar la unidad de velocidad km/h / mph.</translation>
     </message>
+    <message id="200">
+        <source>%1 files could not be read</source>
+        <extracomment>note below the lists: several files were turned down</extracomment>
+        <translation>No se pudieron leer %1 archivos</translation>
+    </message>
+    <message id="201">
+        <source>1 file could not be read</source>
+        <extracomment>note below the lists: one file was turned down</extracomment>
+        <translation>No se pudo leer 1 archivo</translation>
+    </message>
+    <message id="202">
+        <source>details</source>
+        <extracomment>link in the note that opens the list of unreadable files</extracomment>
+        <translation>detalles</translation>
+    </message>
+    <message id="203">
+        <source>Files that could not be read</source>
+        <extracomment>title of the list of unreadable files</extracomment>
+        <translation>Archivos que no se pudieron leer</translation>
+    </message>
+    <message id="204">
+        <source>File</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Archivo</translation>
+    </message>
+    <message id="205">
+        <source>Reason</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Motivo</translation>
+    </message>
+    <message id="206">
+        <source>Close</source>
+        <extracomment>button of the list of unreadable files</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="207">
+        <source>The file cannot be opened: %1</source>
+        <extracomment>reason: the system refused to open the file; %1 = the system&apos;s words</extracomment>
+        <translation>No se puede abrir el archivo: %1</translation>
+    </message>
+    <message id="208">
+        <source>Not a recording of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>No es una grabación de la grabadora</translation>
+    </message>
+    <message id="209">
+        <source>Cut short: the file ends before its data does (power cut or full card)</source>
+        <extracomment>reason</extracomment>
+        <translation>Incompleto: el archivo termina antes que sus datos (corte de corriente o tarjeta llena)</translation>
+    </message>
+    <message id="210">
+        <source>A video file in a telemetry layout this viewer does not know</source>
+        <extracomment>reason</extracomment>
+        <translation>Un archivo de vídeo con un formato de telemetría que este visor no conoce</translation>
+    </message>
+    <message id="211">
+        <source>No movie header</source>
+        <extracomment>reason</extracomment>
+        <translation>Sin cabecera de película</translation>
+    </message>
+    <message id="212">
+        <source>No video track of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Sin pista de vídeo de la grabadora</translation>
+    </message>
+    <message id="213">
+        <source>No picture size</source>
+        <extracomment>reason</extracomment>
+        <translation>Sin tamaño de imagen</translation>
+    </message>
+    <message id="214">
+        <source>No duration</source>
+        <extracomment>reason</extracomment>
+        <translation>Sin duración</translation>
+    </message>
+    <message id="215">
+        <source>The recorder&apos;s mark is missing</source>
+        <extracomment>reason</extracomment>
+        <translation>Falta la marca de la grabadora</translation>
+    </message>
 </context>
 </TS>

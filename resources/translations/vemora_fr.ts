@@ -333,5 +333,85 @@
         <extracomment>tooltip of the speed label</extracomment>
         <translation>Changer l&apos;unité de vitesse km/h / mph.</translation>
     </message>
+    <message id="200">
+        <source>%1 files could not be read</source>
+        <extracomment>note below the lists: several files were turned down</extracomment>
+        <translation>%1 fichiers n&apos;ont pas pu être lus</translation>
+    </message>
+    <message id="201">
+        <source>1 file could not be read</source>
+        <extracomment>note below the lists: one file was turned down</extracomment>
+        <translation>1 fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message id="202">
+        <source>details</source>
+        <extracomment>link in the note that opens the list of unreadable files</extracomment>
+        <translation>détails</translation>
+    </message>
+    <message id="203">
+        <source>Files that could not be read</source>
+        <extracomment>title of the list of unreadable files</extracomment>
+        <translation>Fichiers qui n&apos;ont pas pu être lus</translation>
+    </message>
+    <message id="204">
+        <source>File</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message id="205">
+        <source>Reason</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Raison</translation>
+    </message>
+    <message id="206">
+        <source>Close</source>
+        <extracomment>button of the list of unreadable files</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message id="207">
+        <source>The file cannot be opened: %1</source>
+        <extracomment>reason: the system refused to open the file; %1 = the system&apos;s words</extracomment>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
+    </message>
+    <message id="208">
+        <source>Not a recording of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Ce n&apos;est pas un enregistrement de l&apos;enregistreur</translation>
+    </message>
+    <message id="209">
+        <source>Cut short: the file ends before its data does (power cut or full card)</source>
+        <extracomment>reason</extracomment>
+        <translation>Tronqué : le fichier se termine avant ses données (coupure de courant ou carte pleine)</translation>
+    </message>
+    <message id="210">
+        <source>A video file in a telemetry layout this viewer does not know</source>
+        <extracomment>reason</extracomment>
+        <translation>Un fichier vidéo dans un format de télémétrie que cette visionneuse ne connaît pas</translation>
+    </message>
+    <message id="211">
+        <source>No movie header</source>
+        <extracomment>reason</extracomment>
+        <translation>Pas d&apos;en-tête de film</translation>
+    </message>
+    <message id="212">
+        <source>No video track of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Pas de piste vidéo de l&apos;enregistreur</translation>
+    </message>
+    <message id="213">
+        <source>No picture size</source>
+        <extracomment>reason</extracomment>
+        <translation>Pas de taille d&apos;image</translation>
+    </message>
+    <message id="214">
+        <source>No duration</source>
+        <extracomment>reason</extracomment>
+        <translation>Pas de durée</translation>
+    </message>
+    <message id="215">
+        <source>The recorder&apos;s mark is missing</source>
+        <extracomment>reason</extracomment>
+        <translation>La marque de l&apos;enregistreur est absente</translation>
+    </message>
 </context>
 </TS>

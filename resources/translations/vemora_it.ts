@@ -333,5 +333,85 @@
         <extracomment>tooltip of the speed label</extracomment>
         <translation>Cambia unità di velocità km/h / mph.</translation>
     </message>
+    <message id="200">
+        <source>%1 files could not be read</source>
+        <extracomment>note below the lists: several files were turned down</extracomment>
+        <translation>Impossibile leggere %1 file</translation>
+    </message>
+    <message id="201">
+        <source>1 file could not be read</source>
+        <extracomment>note below the lists: one file was turned down</extracomment>
+        <translation>Impossibile leggere 1 file</translation>
+    </message>
+    <message id="202">
+        <source>details</source>
+        <extracomment>link in the note that opens the list of unreadable files</extracomment>
+        <translation>dettagli</translation>
+    </message>
+    <message id="203">
+        <source>Files that could not be read</source>
+        <extracomment>title of the list of unreadable files</extracomment>
+        <translation>File che non è stato possibile leggere</translation>
+    </message>
+    <message id="204">
+        <source>File</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>File</translation>
+    </message>
+    <message id="205">
+        <source>Reason</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>Motivo</translation>
+    </message>
+    <message id="206">
+        <source>Close</source>
+        <extracomment>button of the list of unreadable files</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="207">
+        <source>The file cannot be opened: %1</source>
+        <extracomment>reason: the system refused to open the file; %1 = the system&apos;s words</extracomment>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message id="208">
+        <source>Not a recording of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Non è una registrazione del registratore</translation>
+    </message>
+    <message id="209">
+        <source>Cut short: the file ends before its data does (power cut or full card)</source>
+        <extracomment>reason</extracomment>
+        <translation>Troncato: il file finisce prima dei suoi dati (interruzione di corrente o scheda piena)</translation>
+    </message>
+    <message id="210">
+        <source>A video file in a telemetry layout this viewer does not know</source>
+        <extracomment>reason</extracomment>
+        <translation>Un file video in un formato di telemetria che questo visualizzatore non conosce</translation>
+    </message>
+    <message id="211">
+        <source>No movie header</source>
+        <extracomment>reason</extracomment>
+        <translation>Nessuna intestazione del filmato</translation>
+    </message>
+    <message id="212">
+        <source>No video track of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>Nessuna traccia video del registratore</translation>
+    </message>
+    <message id="213">
+        <source>No picture size</source>
+        <extracomment>reason</extracomment>
+        <translation>Nessuna dimensione dell&apos;immagine</translation>
+    </message>
+    <message id="214">
+        <source>No duration</source>
+        <extracomment>reason</extracomment>
+        <translation>Nessuna durata</translation>
+    </message>
+    <message id="215">
+        <source>The recorder&apos;s mark is missing</source>
+        <extracomment>reason</extracomment>
+        <translation>Manca il contrassegno del registratore</translation>
+    </message>
 </context>
 </TS>

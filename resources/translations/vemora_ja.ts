@@ -338,5 +338,85 @@
         <extracomment>tooltip of the speed label</extracomment>
         <translation>速度の単位を切り替えます (km/h / mph)。</translation>
     </message>
+    <message id="200">
+        <source>%1 files could not be read</source>
+        <extracomment>note below the lists: several files were turned down</extracomment>
+        <translation>%1 個のファイルを読み込めませんでした</translation>
+    </message>
+    <message id="201">
+        <source>1 file could not be read</source>
+        <extracomment>note below the lists: one file was turned down</extracomment>
+        <translation>1 個のファイルを読み込めませんでした</translation>
+    </message>
+    <message id="202">
+        <source>details</source>
+        <extracomment>link in the note that opens the list of unreadable files</extracomment>
+        <translation>詳細</translation>
+    </message>
+    <message id="203">
+        <source>Files that could not be read</source>
+        <extracomment>title of the list of unreadable files</extracomment>
+        <translation>読み込めなかったファイル</translation>
+    </message>
+    <message id="204">
+        <source>File</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>ファイル</translation>
+    </message>
+    <message id="205">
+        <source>Reason</source>
+        <extracomment>column of the list of unreadable files</extracomment>
+        <translation>理由</translation>
+    </message>
+    <message id="206">
+        <source>Close</source>
+        <extracomment>button of the list of unreadable files</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message id="207">
+        <source>The file cannot be opened: %1</source>
+        <extracomment>reason: the system refused to open the file; %1 = the system&apos;s words</extracomment>
+        <translation>ファイルを開けません: %1</translation>
+    </message>
+    <message id="208">
+        <source>Not a recording of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>ドライブレコーダーの録画ではありません</translation>
+    </message>
+    <message id="209">
+        <source>Cut short: the file ends before its data does (power cut or full card)</source>
+        <extracomment>reason</extracomment>
+        <translation>途中で切れています（電源断またはカードの容量不足）</translation>
+    </message>
+    <message id="210">
+        <source>A video file in a telemetry layout this viewer does not know</source>
+        <extracomment>reason</extracomment>
+        <translation>このビューアーが対応していないテレメトリ形式の動画ファイルです</translation>
+    </message>
+    <message id="211">
+        <source>No movie header</source>
+        <extracomment>reason</extracomment>
+        <translation>ムービーヘッダーがありません</translation>
+    </message>
+    <message id="212">
+        <source>No video track of the recorder</source>
+        <extracomment>reason</extracomment>
+        <translation>ドライブレコーダーの映像トラックがありません</translation>
+    </message>
+    <message id="213">
+        <source>No picture size</source>
+        <extracomment>reason</extracomment>
+        <translation>画像サイズがありません</translation>
+    </message>
+    <message id="214">
+        <source>No duration</source>
+        <extracomment>reason</extracomment>
+        <translation>再生時間がありません</translation>
+    </message>
+    <message id="215">
+        <source>The recorder&apos;s mark is missing</source>
+        <extracomment>reason</extracomment>
+        <translation>ドライブレコーダーのマークがありません</translation>
+    </message>
 </context>
 </TS>

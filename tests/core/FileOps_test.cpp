@@ -228,3 +228,31 @@ TEST(FileCopyHelpers, MakeDirectoriesCreatesEveryLevel) {
     EXPECT_FALSE(MakeDirectories(tree.Root() + "file/sub", &error));
     EXPECT_FALSE(error.empty());
 }
+
+TEST_F(FileOpsFixture, UnlockGivesBackExactlyTheWriteBitsThatLockTook) {
+    const std::string path = source.Root() + "AAAA0003.MP4";
+    auto modeOf = [](const std::string& p) {
+        struct stat st {};
+        return ::stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    Choose({false, true});
+    for (mode_t mode : {0664u, 0644u, 0666u, 0600u}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        ASSERT_TRUE(library.LockMarked());
+        EXPECT_EQ(modeOf(path), mode & 0555u);
+        ASSERT_TRUE(library.UnlockMarked());
+        EXPECT_EQ(modeOf(path), mode);
+    }
+}
+
+TEST_F(FileOpsFixture, ACopyOfALockedRecordingStaysReadOnly) {
+    Choose({false, true});
+    ASSERT_TRUE(library.LockMarked());
+    ASSERT_TRUE(library.CopyMarked(target.Root()));
+    EXPECT_TRUE(IsReadOnly(target.Root() + "AAAA0003.MP4"));
+    EXPECT_EQ(ReadAll(target.Root() + "AAAA0003.MP4"), "three");
+    Choose({true, false});
+    ASSERT_TRUE(library.CopyMarked(target.Root()));
+    EXPECT_FALSE(IsReadOnly(target.Root() + "AAAA0002.MP4"));
+}

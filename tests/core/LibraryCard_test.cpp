@@ -125,7 +125,14 @@ TEST(LibraryCard, ScanCommandPrintsBothLists) {
               std::string::npos)
         << out.text;
     EXPECT_EQ(out.text.find(".AVI"), std::string::npos);
-    EXPECT_EQ(out.text.find("130000"), std::string::npos);
+    // The damaged file is in no list, only among the rejected files, with its reason.
+    const size_t rejected = out.text.find(R"(],"rejected":[)");
+    ASSERT_NE(rejected, std::string::npos) << out.text;
+    EXPECT_EQ(out.text.substr(0, rejected).find("130000"), std::string::npos);
+    EXPECT_NE(out.text.find(R"("rejected":[{"path":")" + tree.Root() +
+                            R"(DCIM/Movie/F/20240517_130000_F.MP4","reason":"cut_short","error":")"),
+              std::string::npos)
+        << out.text;
 
     EXPECT_EQ(RunTool(tool + " scan " + tree.Root() + "missing 2>/dev/null").status, 1);
     EXPECT_EQ(RunTool(tool + " scan 2>/dev/null").status, 2);

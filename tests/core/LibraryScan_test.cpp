@@ -229,7 +229,7 @@ TEST_F(ScanFixture, ACancelFromAnotherThreadEndsARunningScan) {
         ++reads;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         summary.durationMs = 1000;
-        return true;
+        return ReadVerdict{};
     });
     bool result = true;
     std::thread worker([&] { result = library.ScanSource(tree.Root(), ""); });

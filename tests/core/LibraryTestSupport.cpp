@@ -69,9 +69,9 @@ ContainerReader FakeReader::Reader() {
         std::string name = path.substr(path.find_last_of('/') + 1);
         auto it = m_summaries.find(name);
         if (it == m_summaries.end())
-            return false;
+            return ReadVerdict{RejectReason::NotRecorderFile, {}};
         summary = it->second;
-        return true;
+        return ReadVerdict{};
     };
 }
 

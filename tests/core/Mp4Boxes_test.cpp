@@ -73,7 +73,7 @@ TEST_F(Mp4BoxesTest, HeaderForms) {
     EXPECT_EQ(size, 0xFFFFFFFCu);
     // Six bytes left: no header, the walk is at the end.
     pos = 36;
-    EXPECT_EQ(w.ReadBoxHeader(pos, size), CDvr3gpParser::kNoBox);
+    EXPECT_EQ(w.ReadBoxHeader(pos, size), kNoBox);
     EXPECT_EQ(size, 0u);
     EXPECT_EQ(pos, bytes.size());
 }
@@ -142,7 +142,7 @@ TEST_F(Mp4BoxesTest, FindSampleEntryStopsAtVideoEntriesOnly) {
     BoxWalker w;
     ASSERT_TRUE(w.Open(Write(entries)));
     uint64_t pos = 0;
-    FourCC type = CDvr3gpParser::kNoBox;
+    FourCC type = kNoBox;
     EXPECT_EQ(w.FindSampleEntry(pos, uint32_t(entries.size()), type), 78u);
     EXPECT_EQ(type, MakeFourCC("hvc1"));
     EXPECT_EQ(pos, 28u + 8u);

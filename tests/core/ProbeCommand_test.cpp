@@ -117,6 +117,9 @@ TEST_F(ProbeCommandTest, RejectedAndMissingFilesGiveErrorsAndExitOne) {
         << r.lines[0];
     EXPECT_NE(r.lines[1].find("\"accepted\":true"), std::string::npos);
     EXPECT_NE(r.lines[2].find("\"accepted\":false,\"error\":"), std::string::npos) << r.lines[2];
+    // Beside the words, a key scripts can compare: shorter than one box header, and missing.
+    EXPECT_NE(r.lines[0].find(",\"reason\":\"cut_short\"}"), std::string::npos) << r.lines[0];
+    EXPECT_NE(r.lines[2].find(",\"reason\":\"cannot_open\"}"), std::string::npos) << r.lines[2];
 }
 
 TEST_F(ProbeCommandTest, ReaderIsChosenByUpperCaseAviSuffix) {

@@ -41,9 +41,9 @@ protected:
             [this](const std::string& path, ContainerKind, ContainerSummary& summary) {
                 auto it = m_summaries.find(std::filesystem::path(path).filename().string());
                 if (it == m_summaries.end())
-                    return false;
+                    return ReadVerdict{RejectReason::NotRecorderFile, {}};
                 summary = it->second;
-                return true;
+                return ReadVerdict{};
             });
         for (CDvrListView* view :
              {static_cast<CDvrListView*>(&m_groups), static_cast<CDvrListView*>(&m_files)}) {

@@ -65,8 +65,10 @@ int RunExport(const char* command, const Args& args, ExportFn save) {
     ExportRecording recording;
     recording.fileName = BaseName(path); // a file opened on its own has no relative folder
     ContainerSummary summary;
-    if (!DefaultContainerReader()(path, ContainerKindOfName(recording.fileName), summary)) {
-        std::fprintf(stderr, "vemora %s: %s: not a recording this viewer can read\n", command, path.c_str());
+    if (ReadVerdict verdict = ReadContainer(path, ContainerKindOfName(recording.fileName), summary);
+        !verdict.Accepted()) {
+        std::fprintf(stderr, "vemora %s: %s: not a recording this viewer can read (%s)\n", command,
+                     path.c_str(), DescribeRejection(verdict).c_str());
         return kExitRejected;
     }
     recording.startTime = summary.startTime;

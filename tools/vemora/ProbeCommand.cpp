@@ -4,15 +4,9 @@
 #include "library/ContainerReader.h"
 #include "library/ListTexts.h"
 #include "platform/JsonWriter.h"
-#include "telemetry/AviParser.h"
-#include "telemetry/Mp4Parser.h"
 #include "tools/vemora/Commands.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <memory>
-#include <sys/stat.h>
 
 namespace vemora::cli {
 namespace {
@@ -54,38 +48,6 @@ void WriteSummary(JsonWriter& w, const ContainerSummary& s, bool avi) {
     w.Key("record_count").UInt(RecordCount(s));
 }
 
-// Why a file could not be read at all; empty when it can be opened.
-std::string OpenProblem(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return std::strerror(errno);
-    if (!S_ISREG(st.st_mode))
-        return "not a regular file";
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return std::strerror(errno);
-    std::fclose(f);
-    return {};
-}
-
-// Runs the reader the name calls for; empty error = accepted.
-std::string ProbeOne(const std::string& path, bool avi, ContainerSummary& summary) {
-    if (std::string problem = OpenProblem(path); !problem.empty())
-        return problem;
-    if (avi) {
-        CDvrAviParser reader;
-        reader.SetSummary(&summary);
-        return reader.Parse(path) == 0 ? std::string() : "not a supported AVI recording";
-    }
-    CDvr3gpParser reader;
-    reader.SetSummary(&summary);
-    if (reader.Parse(path) == 0)
-        return {};
-    if (reader.Format() < 0)
-        return "no telemetry layout recognised";
-    return "not a supported recording (layout " + std::to_string(reader.Format()) + " rejected)";
-}
-
 int RunProbe(const Args& args) {
     if (args.empty()) {
         std::fprintf(stderr, "usage: vemora probe FILE...\n");
@@ -93,18 +55,21 @@ int RunProbe(const Args& args) {
     }
     bool allAccepted = true;
     for (const std::string& path : args) {
-        const bool avi = ContainerKindOfName(path) == ContainerKind::Avi;
+        const ContainerKind kind = ContainerKindOfName(path);
         ContainerSummary summary;
-        std::string error = ProbeOne(path, avi, summary);
+        const ReadVerdict verdict = ReadContainer(path, kind, summary);
         JsonWriter w;
         w.BeginObject();
         w.Key("path").String(path);
-        w.Key("accepted").Bool(error.empty());
-        if (error.empty()) {
-            WriteSummary(w, summary, avi);
+        w.Key("accepted").Bool(verdict.Accepted());
+        if (verdict.Accepted()) {
+            WriteSummary(w, summary, kind == ContainerKind::Avi);
         } else {
             allAccepted = false;
+            // "error" in words, "reason" as a key that scripts can compare.
+            const std::string error = DescribeRejection(verdict);
             w.Key("error").String(error);
+            w.Key("reason").String(RejectReasonKey(verdict.reason));
             std::fprintf(stderr, "vemora probe: %s: %s\n", path.c_str(), error.c_str());
         }
         w.EndObject();

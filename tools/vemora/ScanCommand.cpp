@@ -53,6 +53,12 @@ std::string ScanJson(const CRecordingLibrary& library, const RowRecorder& groups
         WriteCells(json, files.rows[i]);
         json.Key("format").UInt(static_cast<uint32_t>(record.summary.format)).EndObject();
     }
+    json.EndArray().Key("rejected").BeginArray();
+    for (const RejectedFile& file : library.Rejected()) {
+        json.BeginObject().Key("path").String(file.GetFullPath());
+        json.Key("reason").String(RejectReasonKey(file.verdict.reason));
+        json.Key("error").String(DescribeRejection(file.verdict)).EndObject();
+    }
     json.EndArray().EndObject();
     return json.Text();
 }

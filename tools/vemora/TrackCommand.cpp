@@ -2,8 +2,6 @@
 // as one JSON object.
 #include "library/ContainerReader.h"
 #include "platform/JsonWriter.h"
-#include "telemetry/AviParser.h"
-#include "telemetry/Mp4Parser.h"
 #include "telemetry/TrackLoader.h"
 #include "telemetry/TrackTimeline.h"
 #include "tools/vemora/Commands.h"
@@ -11,18 +9,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <sys/stat.h>
 
 namespace vemora::cli {
 namespace {
-
-// The folder scan's choice of reader.
-std::unique_ptr<CDvrVideoParser> ReaderFor(const std::string& path) {
-    if (ContainerKindOfName(path) == ContainerKind::Avi)
-        return std::make_unique<CDvrAviParser>();
-    return std::make_unique<CDvr3gpParser>();
-}
 
 void WriteTime(JsonWriter& json, const GpsPoint& p) {
     if (!p.HasTime()) {
@@ -77,10 +67,9 @@ int RunTrack(const Args& args) {
         return kExitRejected;
     }
     ContainerSummary summary;
-    auto reader = ReaderFor(path);
-    reader->SetSummary(&summary);
-    if (reader->Parse(path) != 0) {
-        std::fprintf(stderr, "vemora track: %s: not a recording this viewer can read\n", path.c_str());
+    if (ReadVerdict verdict = ReadContainer(path, ContainerKindOfName(path), summary); !verdict.Accepted()) {
+        std::fprintf(stderr, "vemora track: %s: not a recording this viewer can read (%s)\n", path.c_str(),
+                     DescribeRejection(verdict).c_str());
         return kExitRejected;
     }
     // A recording whose telemetry cannot be read still has a (empty) track.

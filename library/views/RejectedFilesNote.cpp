@@ -1,0 +1,46 @@
+#include "library/views/RejectedFilesNote.h"
+
+#include "library/views/RejectedFileTexts.h"
+#include "library/views/RejectedFilesDlg.h"
+
+namespace vemora {
+
+CRejectedFilesNote::CRejectedFilesNote(QWidget* parent) : QLabel(parent) {
+    setObjectName(QStringLiteral("rejectedFilesNote"));
+    setTextFormat(Qt::RichText);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setStyleSheet(QStringLiteral("QLabel { color: #9a9a9a; }"));
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    setFont(small);
+    connect(this, &QLabel::linkActivated, this, [this] { ShowDetails(); });
+    hide();
+}
+
+void CRejectedFilesNote::SetFiles(std::vector<RejectedFile> files) {
+    m_files = std::move(files);
+    Retext();
+    setVisible(!m_files.empty());
+}
+
+void CRejectedFilesNote::Retext() {
+    if (m_files.empty() || !m_lookup) {
+        clear();
+        return;
+    }
+    // The texts come from translation files: escaped before they go into rich text.
+    setText(RejectedNoteText(m_lookup, m_files.size()).toHtmlEscaped() +
+            QStringLiteral(" \u2014 <a href=\"#details\" style=\"color:#8fb4e6;\">") +
+            m_lookup(ids::kRejectedDetails).toHtmlEscaped() + QStringLiteral("</a>"));
+}
+
+CRejectedFilesDlg* CRejectedFilesNote::ShowDetails() {
+    if (m_files.empty() || !m_lookup)
+        return nullptr;
+    auto* dialog = new CRejectedFilesDlg(m_files, m_lookup, window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
+} // namespace vemora
