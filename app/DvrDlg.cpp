@@ -21,6 +21,7 @@
 #include "widgets/VideoSlider.h"
 #include "widgets/VideoStatic.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -213,6 +214,7 @@ void CDvrDlg::OnInitDialog() {
 
     BindPlayers();
     m_pPlayers->SetSyncEnabled(settings.ReadSyncEnabled());
+    qApp->installEventFilter(this);
 
     m_pSeek->setValue(0);
     m_pVolume->blockSignals(true);

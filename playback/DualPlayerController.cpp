@@ -5,6 +5,7 @@
 #include "platform/Diagnostics.h"
 #include "playback/BusyFlag.h"
 #include "playback/PlaybackRates.h"
+#include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
 
 #include <QCoreApplication>
@@ -753,6 +754,75 @@ void DualPlayerController::ApplyPendingSeek() {
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
     m_llPendingSeekMs = 0;
+}
+
+int64_t DualPlayerController::CurrentTime() {
+    VlcApi* source = MasterPlayer(true);
+    return source ? source->Time() : -1;
+}
+
+void DualPlayerController::SeekTo(int64_t ms) {
+    VlcApi* source = MasterPlayer(true);
+    if (!source)
+        return;
+    int64_t length = source->Length();
+    if (length > 0)
+        ms = std::min(ms, length - 1);
+    ms = std::max<int64_t>(ms, 1);
+    m_llPendingSeekMs = 0;
+    m_frontPlayer.SetTime(ms);
+    m_rearPlayer.SetTime(ms);
+    RestartSync();
+    if (m_pFeed)
+        m_pFeed->ReplotDrivenPath(ms & 0xffffffff);
+    emit timeReported(ms);
+    emit seekBarPositionChanged(SeekBarPosition(ms, length, Scale()));
+}
+
+void DualPlayerController::SkipBy(int64_t deltaMs) {
+    int64_t now = CurrentTime();
+    if (now >= 0)
+        SeekTo(now + deltaMs);
+}
+
+// Forward is libVLC's own frame step; back, which libVLC lacks, is a seek of one frame's length
+// on both players to the same time, shown while paused.
+void DualPlayerController::StepFrame(int direction) {
+    VlcApi* source = MasterPlayer(true);
+    if (!source)
+        return;
+    PausePlaying();
+    emit playButtonShowsPause(false);
+    if (direction > 0) {
+        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+            if (p->IsLoaded() && p->IsPaused())
+                p->NextFrame();
+        return;
+    }
+    float fps = source->Fps();
+    int64_t frameMs = fps > 0 ? static_cast<int64_t>(std::lround(1000.0 / fps)) : 40;
+    int64_t target = std::max<int64_t>(1, source->Time() - frameMs);
+    m_frontPlayer.SetTime(target);
+    m_rearPlayer.SetTime(target);
+    RestartSync();
+    if (m_pFeed)
+        m_pFeed->ReplotDrivenPath(target & 0xffffffff);
+    emit timeReported(target);
+    emit seekBarPositionChanged(SeekBarPosition(target, source->Length(), Scale()));
+}
+
+bool DualPlayerController::JumpToJolt(int direction) {
+    int row = m_library.CurrentRow();
+    int64_t now = CurrentTime();
+    if (row < 0 || row >= static_cast<int>(m_library.Records().size()) || now < 0)
+        return false;
+    std::vector<int64_t> jolts =
+        FindJoltsOfTrack(m_library.Track(), m_library.Records()[static_cast<size_t>(row)].summary);
+    int64_t target = direction > 0 ? NextJoltTarget(jolts, now) : PreviousJoltTarget(jolts, now);
+    if (target < 0)
+        return false;
+    SeekTo(target);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
