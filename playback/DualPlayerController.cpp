@@ -612,6 +612,10 @@ void DualPlayerController::ShiftRearPlayer(int64_t deltaMs) {
 }
 
 void DualPlayerController::RestartSync() {
+    if (!m_bStepping) {
+        m_llStepFrame = -1;
+        m_bStepAligned = false;
+    }
     m_frontClock.Reset();
     m_rearClock.Reset();
     m_syncQuietUntil = m_syncClock.elapsed() + 300;
@@ -785,30 +789,46 @@ void DualPlayerController::SkipBy(int64_t deltaMs) {
         SeekTo(now + deltaMs);
 }
 
-// Forward is libVLC's own frame step; back, which libVLC lacks, is a seek of one frame's length
-// on both players to the same time, shown while paused.
+// The first step puts both players on the same frame (a seek, then libVLC's one-frame step, which
+// shows a frame while paused: a seek alone shows nothing until playback resumes); further steps
+// forward are libVLC's exact one-frame steps on both. libVLC cannot step back: a back step seeks
+// both players to the frame before and steps onto it, which lands on the same frame on both but
+// not always on exactly the one before.
 void DualPlayerController::StepFrame(int direction) {
     VlcApi* source = MasterPlayer(true);
     if (!source)
         return;
+    m_bStepping = true;
     PausePlaying();
     emit playButtonShowsPause(false);
-    if (direction > 0) {
-        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
-            if (p->IsLoaded() && p->IsPaused())
-                p->NextFrame();
+    float fps = source->Fps();
+    double frameMs = fps > 0 ? 1000.0 / fps : 40.0;
+    bool aligned = m_llStepFrame >= 0 && m_bStepAligned;
+    if (m_llStepFrame < 0)
+        m_llStepFrame = std::llround(static_cast<double>(std::max<int64_t>(0, source->Time())) / frameMs);
+    m_llStepFrame = std::max<int64_t>(0, m_llStepFrame + (direction > 0 ? 1 : -1));
+    int64_t frameTime = std::llround(static_cast<double>(m_llStepFrame) * frameMs);
+    int64_t length = source->Length();
+    if (length > 0 && frameTime >= length) {
+        m_llStepFrame -= 1;
+        m_bStepping = false;
         return;
     }
-    float fps = source->Fps();
-    int64_t frameMs = fps > 0 ? static_cast<int64_t>(std::lround(1000.0 / fps)) : 40;
-    int64_t target = std::max<int64_t>(1, source->Time() - frameMs);
-    m_frontPlayer.SetTime(target);
-    m_rearPlayer.SetTime(target);
+    int64_t seekTo = std::max<int64_t>(0, frameTime + std::llround(frameMs / 2));
+    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer}) {
+        if (!p->IsLoaded() || !p->HasMedia())
+            continue;
+        if (direction < 0 || !aligned)
+            p->SetTime(seekTo);
+        p->NextFrame();
+    }
+    m_bStepAligned = true;
     RestartSync();
+    m_bStepping = false;
     if (m_pFeed)
-        m_pFeed->ReplotDrivenPath(target & 0xffffffff);
-    emit timeReported(target);
-    emit seekBarPositionChanged(SeekBarPosition(target, source->Length(), Scale()));
+        m_pFeed->ReplotDrivenPath(frameTime & 0xffffffff);
+    emit timeReported(frameTime);
+    emit seekBarPositionChanged(SeekBarPosition(frameTime, length, Scale()));
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {

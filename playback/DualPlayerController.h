@@ -236,6 +236,9 @@ private:
     PlayerClock m_rearClock;
     QElapsedTimer m_syncClock;
     int64_t m_syncQuietUntil = 0; // no correction before this (a seek settling)
+    int64_t m_llStepFrame = -1;   // the frame the last step went to; -1 after anything else
+    bool m_bStepping = false;
+    bool m_bStepAligned = false; // both players show m_llStepFrame
 };
 
 } // namespace vemora
