@@ -8,17 +8,29 @@ namespace vemora {
 int64_t PlayerClock::Estimate(int64_t reported, int64_t wallMs, double rate) {
     if (reported < 0)
         return -1;
+    if (rate != m_rate) {
+        // The line through the sightings has another slope now: start it again.
+        m_rate = rate;
+        m_count = 0;
+        m_next = 0;
+    }
     if (reported != m_last) {
         bool first = m_last < 0;
         m_last = reported;
-        m_changedAt = wallMs;
         if (first)
             return -1;
         m_seen = true;
+        m_history[m_next] = {wallMs, static_cast<double>(reported) - static_cast<double>(wallMs) * rate};
+        m_next = (m_next + 1) % kHistory;
+        m_count = std::min(m_count + 1, kHistory);
     }
-    if (!m_seen)
+    if (!m_seen || m_count == 0)
         return -1;
-    return m_last + static_cast<int64_t>(std::llround(static_cast<double>(wallMs - m_changedAt) * rate));
+    double best = -1e300;
+    for (int i = 0; i < m_count; ++i)
+        if (wallMs - m_history[i].wallMs <= kHistoryMs || best == -1e300)
+            best = std::max(best, m_history[i].offset);
+    return static_cast<int64_t>(std::llround(best + static_cast<double>(wallMs) * rate));
 }
 
 // The rate correction closes the difference in about two seconds and fades as it closes, so the

@@ -12,14 +12,25 @@ class PlayerClock {
 public:
     // Forget what was seen (after a seek, a pause, a rate change or a new media).
     void Reset() { *this = PlayerClock(); }
-    // The playback time at wallMs from the player's last reported time; -1 until a report has
-    // changed once (the first value seen may be stale by up to a report interval).
+    // The playback time at wallMs from the player's reported times; -1 until a report has
+    // changed once (the first value seen may be stale by up to a report interval). A report is
+    // seen only some time after libVLC made it, never before, so of the recent reports the one
+    // that puts the player furthest ahead is the most accurate.
     int64_t Estimate(int64_t reported, int64_t wallMs, double rate);
 
 private:
+    static constexpr int kHistory = 8;
+    static constexpr int64_t kHistoryMs = 2500;
     int64_t m_last = -1;
-    int64_t m_changedAt = 0;
     bool m_seen = false;
+    double m_rate = 0;
+    struct Sighting {
+        int64_t wallMs;
+        double offset; // reported time - wallMs x rate
+    };
+    Sighting m_history[kHistory] = {};
+    int m_count = 0;
+    int m_next = 0;
 };
 
 struct SyncAction {

@@ -106,6 +106,17 @@ int main(int argc, char** argv) {
     }
     qint64 firstPictureMs = clock.elapsed();
     dlg.Players().SetSyncEnabled(sync);
+    int corrections = 0;
+    QObject::connect(
+        &dlg.Players(), &DualPlayerController::rearCorrected, [&](int kind, double rate, qint64 ms) {
+            ++corrections;
+            if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+                std::fprintf(stderr, "correction %s %.3f %lld at %lld ms: front %lld rear %lld\n",
+                             kind == SyncAction::Seek ? "seek" : "rate", rate, static_cast<long long>(ms),
+                             static_cast<long long>(clock.elapsed()),
+                             static_cast<long long>(dlg.FrontPlayer().Time()),
+                             static_cast<long long>(dlg.RearPlayer().Time()));
+        });
     while (dlg.Players().RateIndex() < rateIndex)
         dlg.OnCommand(IDC_FAST);
     while (dlg.Players().RateIndex() > rateIndex)
@@ -147,8 +158,9 @@ int main(int argc, char** argv) {
     }
     std::printf("first picture in both panes after a group activation: %lld ms\n",
                 static_cast<long long>(firstPictureMs));
-    std::printf("rate %s, %d pause/resume cycles, correction %s\n",
-                PlaybackRates[static_cast<size_t>(rateIndex)].label, pauseCycles, sync ? "on" : "off");
+    std::printf("rate %s, %d pause/resume cycles, correction %s (%d corrections)\n",
+                PlaybackRates[static_cast<size_t>(rateIndex)].label, pauseCycles, sync ? "on" : "off",
+                corrections);
     std::printf("front/rear time difference over %d s: largest %lld ms, mean %.1f ms (%lld samples)\n",
                 seconds, static_cast<long long>(largest), samples ? double(sum) / double(samples) : 0.0,
                 static_cast<long long>(samples));
