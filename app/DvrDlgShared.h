@@ -9,9 +9,6 @@ namespace vemora {
 // Dialog background and the colour every instrument paints on.
 inline constexpr QColor kBackground(5, 5, 5);
 
-// Side of the resize grip square in the bottom-right corner.
-inline constexpr int kGripSize = 20;
-
 // Posted by the scan worker when ScanSource has returned; carries whether it found recordings.
 inline const QEvent::Type kScanFinishedEvent = static_cast<QEvent::Type>(QEvent::User + 0x100);
 
