@@ -22,6 +22,7 @@
 #include "widgets/VideoStatic.h"
 #include "widgets/VwrToolTipCtrl.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -123,7 +124,8 @@ const ButtonSpec kButtons[] = {
     {IDC_MAXIMIZE, "[ ]", 25, 25, "frame", nullptr, false},
     {IDC_MINIMIZE, "-", 25, 25, "minimise", nullptr, false},
     {IDC_ABOUT, "?", 25, 25, "question", nullptr, false},
-    {IDC_VOL, "Vol", 12, 24, "speaker", "speaker_off", true},
+    {IDC_VOL, "Vol", 12, 24, "speaker", "speaker_off",
+     false}, // the command flips it (also from the keyboard)
     {IDC_SIZE_S, "S", 16, 16, "size_s", nullptr, false},
     {IDC_SIZE_M, "M", 16, 16, "size_m", nullptr, false},
     {IDC_SIZE_L, "L", 16, 16, "size_l", nullptr, false},
@@ -244,6 +246,7 @@ void CDvrDlg::OnInitDialog() {
 
     BindPlayers();
     m_pPlayers->SetSyncEnabled(settings.ReadSyncEnabled());
+    qApp->installEventFilter(this);
 
     m_pSeek->setValue(0);
     m_pVolume->blockSignals(true);
@@ -393,9 +396,12 @@ void CDvrDlg::OnGSensorToggle() {
     SettingsFile::Instance().WriteInt("UI", "GSNR_ENABLE", m_bGSensorEnabled ? 1 : 0);
 }
 
-// The button has flipped on its press: muted while it shows the crossed-out speaker.
+// Muted while the button shows the crossed-out speaker. The command flips the button itself, so
+// that the mute key and a click do the same.
 void CDvrDlg::OnVolumeButton() {
-    m_pPlayers->SetMuted(Button(IDC_VOL)->AltShown());
+    auto* vol = Button(IDC_VOL);
+    vol->SetAltShown(!vol->AltShown());
+    m_pPlayers->SetMuted(vol->AltShown());
 }
 
 void CDvrDlg::OnAbout() {

@@ -112,6 +112,8 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    // The playback keys, taken before the focused control sees them.
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -137,6 +139,8 @@ private:
     CGdipButton* AddButton(int id, const char* caption, int w, int h);
     void BindPlayers();
     void ConnectPlayers();
+    bool KeysReachPlayback() const;
+    void CarryOut(int keyAction);
     void CreateTrackFeeder();
     void ShowGpsFix(int feedResult);
     // PlayerHost

@@ -84,12 +84,14 @@ void CDvrDlg::OnSizeLarge() {
 
 // One video pane fills its monitor, or the window returns to where it was. The players that
 // were playing pause for the change and play on afterwards.
-void CDvrDlg::OnToggleFullScreen(qint64) {
+void CDvrDlg::OnToggleFullScreen(qint64 wParam) {
     m_ptCursor = QCursor::pos();
     auto paneHit = [this](QWidget* pane) {
         return pane->isVisible() && QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size()).contains(m_ptCursor);
     };
-    if (paneHit(m_pFrontVideo))
+    if (wParam == kFullScreenFrontPane && !m_bFullScreen)
+        m_nFullScreenPane = 1;
+    else if (paneHit(m_pFrontVideo))
         m_nFullScreenPane = 1;
     else if (paneHit(m_pRearVideo))
         m_nFullScreenPane = 2;

@@ -1,8 +1,10 @@
 #include "app/DvrDlg.h"
 
 #include "app/ControlIds.h"
+#include "app/DvrDlgShared.h"
 #include "app/GuiThreadMapSink.h"
 #include "app/InstrumentPanel.h"
+#include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
@@ -13,6 +15,9 @@
 #include "widgets/SpeedLabel.h"
 #include "widgets/VideoSlider.h"
 #include "widgets/VideoStatic.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 
 // The main window as the players' host: the panes they render into, the questions they ask,
 // and what their reports change on screen (PLAY picture, rate label, seek bar, instruments).
@@ -67,6 +72,62 @@ void CDvrDlg::ConnectPlayers() {
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::OnPlayerTime);
     connect(players, &DualPlayerController::playerError, this, [this] { OnPlayerError(1); });
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
+}
+
+// Not while a dialog or a menu is open, another window is in front, or the map page has the
+// keyboard (its own keys move the map).
+bool CDvrDlg::KeysReachPlayback() const {
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || !isActiveWindow())
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    return !(focus && m_pMapDlg && m_pMapDlg->isAncestorOf(focus));
+}
+
+bool CDvrDlg::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyPress && KeysReachPlayback()) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        KeyAction action = ActionForKey(key->key(), key->modifiers());
+        if (action != KeyAction::None) {
+            CarryOut(static_cast<int>(action));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void CDvrDlg::CarryOut(int keyAction) {
+    switch (static_cast<KeyAction>(keyAction)) {
+    case KeyAction::PlayPause:
+        return OnCommand(IDC_PLAY);
+    case KeyAction::SkipBack5:
+        return m_pPlayers->SkipBy(-5000);
+    case KeyAction::SkipForward5:
+        return m_pPlayers->SkipBy(5000);
+    case KeyAction::SkipBack30:
+        return m_pPlayers->SkipBy(-30000);
+    case KeyAction::SkipForward30:
+        return m_pPlayers->SkipBy(30000);
+    case KeyAction::FrameBack:
+        return m_pPlayers->StepFrame(-1);
+    case KeyAction::FrameForward:
+        return m_pPlayers->StepFrame(+1);
+    case KeyAction::Faster:
+        return OnCommand(IDC_FAST);
+    case KeyAction::Slower:
+        return OnCommand(IDC_SLOW);
+    case KeyAction::Mute:
+        return OnCommand(IDC_VOL);
+    case KeyAction::FullScreenFront:
+        return OnToggleFullScreen(kFullScreenFrontPane);
+    case KeyAction::NextJolt:
+        m_pPlayers->JumpToJolt(+1);
+        return;
+    case KeyAction::PreviousJolt:
+        m_pPlayers->JumpToJolt(-1);
+        return;
+    case KeyAction::None:
+        return;
+    }
 }
 
 // The feeder reads the library's current recording and feeds the curve, the speed label, the

@@ -5,6 +5,7 @@
 #include "platform/Diagnostics.h"
 #include "playback/BusyFlag.h"
 #include "playback/PlaybackRates.h"
+#include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
 
 #include <QCoreApplication>
@@ -611,6 +612,10 @@ void DualPlayerController::ShiftRearPlayer(int64_t deltaMs) {
 }
 
 void DualPlayerController::RestartSync() {
+    if (!m_bStepping) {
+        m_llStepFrame = -1;
+        m_bStepAligned = false;
+    }
     m_frontClock.Reset();
     m_rearClock.Reset();
     m_syncQuietUntil = m_syncClock.elapsed() + 300;
@@ -753,6 +758,91 @@ void DualPlayerController::ApplyPendingSeek() {
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
     m_llPendingSeekMs = 0;
+}
+
+int64_t DualPlayerController::CurrentTime() {
+    VlcApi* source = MasterPlayer(true);
+    return source ? source->Time() : -1;
+}
+
+void DualPlayerController::SeekTo(int64_t ms) {
+    VlcApi* source = MasterPlayer(true);
+    if (!source)
+        return;
+    int64_t length = source->Length();
+    if (length > 0)
+        ms = std::min(ms, length - 1);
+    ms = std::max<int64_t>(ms, 1);
+    m_llPendingSeekMs = 0;
+    m_frontPlayer.SetTime(ms);
+    m_rearPlayer.SetTime(ms);
+    RestartSync();
+    if (m_pFeed)
+        m_pFeed->ReplotDrivenPath(ms & 0xffffffff);
+    emit timeReported(ms);
+    emit seekBarPositionChanged(SeekBarPosition(ms, length, Scale()));
+}
+
+void DualPlayerController::SkipBy(int64_t deltaMs) {
+    int64_t now = CurrentTime();
+    if (now >= 0)
+        SeekTo(now + deltaMs);
+}
+
+// The first step puts both players on the same frame (a seek, then libVLC's one-frame step, which
+// shows a frame while paused: a seek alone shows nothing until playback resumes); further steps
+// forward are libVLC's exact one-frame steps on both. libVLC cannot step back: a back step seeks
+// both players to the frame before and steps onto it, which lands on the same frame on both but
+// not always on exactly the one before.
+void DualPlayerController::StepFrame(int direction) {
+    VlcApi* source = MasterPlayer(true);
+    if (!source)
+        return;
+    m_bStepping = true;
+    PausePlaying();
+    emit playButtonShowsPause(false);
+    float fps = source->Fps();
+    double frameMs = fps > 0 ? 1000.0 / fps : 40.0;
+    bool aligned = m_llStepFrame >= 0 && m_bStepAligned;
+    if (m_llStepFrame < 0)
+        m_llStepFrame = std::llround(static_cast<double>(std::max<int64_t>(0, source->Time())) / frameMs);
+    m_llStepFrame = std::max<int64_t>(0, m_llStepFrame + (direction > 0 ? 1 : -1));
+    int64_t frameTime = std::llround(static_cast<double>(m_llStepFrame) * frameMs);
+    int64_t length = source->Length();
+    if (length > 0 && frameTime >= length) {
+        m_llStepFrame -= 1;
+        m_bStepping = false;
+        return;
+    }
+    int64_t seekTo = std::max<int64_t>(0, frameTime + std::llround(frameMs / 2));
+    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer}) {
+        if (!p->IsLoaded() || !p->HasMedia())
+            continue;
+        if (direction < 0 || !aligned)
+            p->SetTime(seekTo);
+        p->NextFrame();
+    }
+    m_bStepAligned = true;
+    RestartSync();
+    m_bStepping = false;
+    if (m_pFeed)
+        m_pFeed->ReplotDrivenPath(frameTime & 0xffffffff);
+    emit timeReported(frameTime);
+    emit seekBarPositionChanged(SeekBarPosition(frameTime, length, Scale()));
+}
+
+bool DualPlayerController::JumpToJolt(int direction) {
+    int row = m_library.CurrentRow();
+    int64_t now = CurrentTime();
+    if (row < 0 || row >= static_cast<int>(m_library.Records().size()) || now < 0)
+        return false;
+    std::vector<int64_t> jolts =
+        FindJoltsOfTrack(m_library.Track(), m_library.Records()[static_cast<size_t>(row)].summary);
+    int64_t target = direction > 0 ? NextJoltTarget(jolts, now) : PreviousJoltTarget(jolts, now);
+    if (target < 0)
+        return false;
+    SeekTo(target);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -89,6 +89,16 @@ public:
     // A seek-bar position while the bar is dragged or released: stores the pending seek and
     // returns its target time, which the instruments show at once.
     int64_t RequestSeekFromBar(int barPosition);
+    // Moves both players to ms at once (skips, jolts): the instruments and the seek bar follow.
+    void SeekTo(int64_t ms);
+    // Moves both players deltaMs from where the front one is (within the recording).
+    void SkipBy(int64_t deltaMs);
+    // One frame forward (+1) or back (-1) on both players, which stay paused.
+    void StepFrame(int direction);
+    // To a little before the next (+1) or previous (-1) jolt of the G-sensor; false with none.
+    bool JumpToJolt(int direction);
+    // Where playback is: the leading player's time, paused or playing; -1 with none.
+    int64_t CurrentTime();
     // Applies a pending seek to both players (every 500 ms); the driven path is redrawn.
     void ApplyPendingSeek();
     int64_t PendingSeek() const { return m_llPendingSeekMs.load(); }
@@ -226,6 +236,9 @@ private:
     PlayerClock m_rearClock;
     QElapsedTimer m_syncClock;
     int64_t m_syncQuietUntil = 0; // no correction before this (a seek settling)
+    int64_t m_llStepFrame = -1;   // the frame the last step went to; -1 after anything else
+    bool m_bStepping = false;
+    bool m_bStepAligned = false; // both players show m_llStepFrame
 };
 
 } // namespace vemora

@@ -67,6 +67,8 @@ public:
     int TakeSnapshot(const std::string& utf8Path);
     // One frame forward while paused.
     void NextFrame();
+    // Frames per second of the playing video; 0 while unknown.
+    float Fps() const;
     // libVLC's own state of the player (libvlc_NothingSpecial without a player).
     libvlc_state_t State() const;
 
@@ -115,6 +117,9 @@ private:
     decltype(&libvlc_media_player_next_frame) m_nextFrame = nullptr;
     decltype(&libvlc_media_player_set_rate) m_setRate = nullptr;
     decltype(&libvlc_media_player_get_state) m_getState = nullptr;
+    // libvlc_media_player_get_fps, declared deprecated in libVLC 3 but the only frame-rate query.
+    using GetFps = float (*)(libvlc_media_player_t*);
+    GetFps m_getFps = nullptr;
     decltype(&libvlc_log_unset) m_logUnset = nullptr;
     decltype(&libvlc_log_set) m_logSet = nullptr;
 };

@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kJumpMs = 3000;           // a time report further on than this is a seek
 constexpr double kInlinePlaceholder = 200; // inline coordinates / 100 from here on are no position
-constexpr double kUnknownSamplesPerMs = 0.005;
 
 // "%f" of a finite value as in the "C" locale, whatever the program's locale.
 void AppendFixed6(std::string& text, double value) {
@@ -91,8 +90,7 @@ const ContainerSummary* CTrackFeeder::CurrentSummary() const {
     return summary && KnownFormat(summary->format) ? summary : nullptr;
 }
 
-void CTrackFeeder::HandOverCurve(const ContainerSummary& summary, const TrackTimeline& timeline,
-                                 uint32_t durationMs) {
+void CTrackFeeder::HandOverCurve(const ContainerSummary& summary, const TrackTimeline& timeline) {
     GSensorCurve curve;
     const size_t count = timeline.SampleCount();
     curve.samples.reserve(count);
@@ -100,12 +98,7 @@ void CTrackFeeder::HandOverCurve(const ContainerSummary& summary, const TrackTim
         curve.samples.push_back(timeline.Sample(i));
     const GSensorInfo info = summary.gsensorInfo;
     curve.fullScaleG = info.FullScaleG() != 0 ? info.FullScaleG() : 8.0;
-    if (info.SamplesPerSecond() != 0)
-        curve.samplesPerMs = info.SamplesPerSecond() / 1000.0;
-    else if (durationMs != 0)
-        curve.samplesPerMs = static_cast<double>(count) / durationMs;
-    else
-        curve.samplesPerMs = kUnknownSamplesPerMs; // no length to spread them over: 5 a second
+    curve.samplesPerMs = GSensorSamplesPerMs(summary, count);
     m_pCurve->ShowCurve(std::move(curve));
 }
 
@@ -152,7 +145,7 @@ int CTrackFeeder::LoadTrack(int recordIndex) {
     if (m_pCurve) {
         m_pCurve->ClearCurve();
         if (timeline.SampleCount() != 0)
-            HandOverCurve(*summary, timeline, summary->durationMs);
+            HandOverCurve(*summary, timeline);
     }
     if (m_pMap && timeline.GpsRecordCount() != 0)
         PlotWholePath(timeline);

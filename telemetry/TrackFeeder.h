@@ -44,7 +44,7 @@ private:
     void Script(const char* text);
     void PlotPoint(const char* function, double latitude, double longitude);
     void ClearInstruments();
-    void HandOverCurve(const ContainerSummary& summary, const TrackTimeline& timeline, uint32_t durationMs);
+    void HandOverCurve(const ContainerSummary& summary, const TrackTimeline& timeline);
     void PlotWholePath(const TrackTimeline& timeline);
     void PlotDrivenPath(const TrackTimeline& timeline, double below);
     int ShowFixAt(const TrackTimeline& timeline, int64_t timeMs, bool mapShown);

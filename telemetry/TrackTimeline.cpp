@@ -60,4 +60,12 @@ void TrackTimeline::ForEachValidPoint(const std::function<void(size_t, const Gps
     }
 }
 
+double GSensorSamplesPerMs(const ContainerSummary& summary, size_t sampleCount) {
+    if (summary.gsensorInfo.SamplesPerSecond() != 0)
+        return summary.gsensorInfo.SamplesPerSecond() / 1000.0;
+    if (summary.durationMs != 0)
+        return static_cast<double>(sampleCount) / summary.durationMs;
+    return 0.005; // no length to spread them over
+}
+
 } // namespace vemora

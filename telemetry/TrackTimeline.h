@@ -51,4 +51,8 @@ private:
     TelemetryFormat m_format;
 };
 
+// G-sensor samples per millisecond of a recording holding sampleCount samples: the rate its
+// summary names, else the samples spread over its length, else 5 a second.
+double GSensorSamplesPerMs(const ContainerSummary& summary, size_t sampleCount);
+
 } // namespace vemora

@@ -1,13 +1,15 @@
 // Plays a generated front/rear pair in the viewer's main window (under X, e.g. xvfb-run) and
 // reports the time from a group activation to a picture in both panes, and how far the two
 // players' times part while they play.
-//   bench_playback_sync CARD_FOLDER [SECONDS]
+//   bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] [--pause-cycles N] [--no-sync]
+// The card's recordings must run at least SECONDS x rate.
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrApp.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
 #include "playback/CameraSync.h"
+#include "playback/PlaybackRates.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 using namespace vemora;
 
@@ -55,10 +58,23 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_playback_sync CARD_FOLDER [SECONDS]\n");
+        std::fprintf(stderr, "usage: bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] "
+                             "[--pause-cycles N] [--no-sync]\n");
         return 2;
     }
-    int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
+    int seconds = 30, rateIndex = 7, pauseCycles = 0;
+    bool sync = true;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--rate-index" && i + 1 < argc)
+            rateIndex = std::atoi(argv[++i]);
+        else if (arg == "--pause-cycles" && i + 1 < argc)
+            pauseCycles = std::atoi(argv[++i]);
+        else if (arg == "--no-sync")
+            sync = false;
+        else
+            seconds = std::atoi(argv[i]);
+    }
     PrepareProcessEnvironment();
     QApplication app(argc, argv);
     QuietDialogs dialogs;
@@ -89,12 +105,32 @@ int main(int argc, char** argv) {
         return 1;
     }
     qint64 firstPictureMs = clock.elapsed();
+    dlg.Players().SetSyncEnabled(sync);
+    while (dlg.Players().RateIndex() < rateIndex)
+        dlg.OnCommand(IDC_FAST);
+    while (dlg.Players().RateIndex() > rateIndex)
+        dlg.OnCommand(IDC_SLOW);
+    const int64_t pauseEvery = pauseCycles > 0 ? seconds * 1000LL / (pauseCycles + 1) : 0;
+    int pausesDone = 0;
+    int64_t settledAt = 0; // samples right after a resume are left out: the clocks start again
 
     int64_t largest = 0, sum = 0, samples = 0;
     PlayerClock frontClock, rearClock;
     clock.restart();
     while (clock.elapsed() < seconds * 1000LL) {
         QTest::qWait(5);
+        if (pauseEvery > 0 && pausesDone < pauseCycles && clock.elapsed() >= pauseEvery * (pausesDone + 1)) {
+            dlg.OnCommand(IDC_PLAY);
+            QTest::qWait(1000);
+            dlg.OnCommand(IDC_PLAY);
+            ++pausesDone;
+            settledAt = clock.elapsed() + 1000;
+            frontClock.Reset();
+            rearClock.Reset();
+            continue;
+        }
+        if (clock.elapsed() < settledAt)
+            continue;
         const VlcApi& f = dlg.FrontPlayer();
         const VlcApi& r = dlg.RearPlayer();
         if (!f.IsPlaying() || !r.IsPlaying())
@@ -111,6 +147,8 @@ int main(int argc, char** argv) {
     }
     std::printf("first picture in both panes after a group activation: %lld ms\n",
                 static_cast<long long>(firstPictureMs));
+    std::printf("rate %s, %d pause/resume cycles, correction %s\n",
+                PlaybackRates[static_cast<size_t>(rateIndex)].label, pauseCycles, sync ? "on" : "off");
     std::printf("front/rear time difference over %d s: largest %lld ms, mean %.1f ms (%lld samples)\n",
                 seconds, static_cast<long long>(largest), samples ? double(sum) / double(samples) : 0.0,
                 static_cast<long long>(samples));

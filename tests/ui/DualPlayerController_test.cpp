@@ -36,11 +36,12 @@ public:
 
 // Front/rear pairs one after the other (three seconds each unless told); optionally the last
 // front file alone.
-std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3) {
+std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3,
+                      const std::string& baseDir = VEMORA_FIXTURE_DIR) {
     std::vector<fixture::CardRecording> recordings;
     for (int i = 0; i < pairs; ++i) {
         fixture::CardRecording pair;
-        pair.front.baseDir = VEMORA_FIXTURE_DIR;
+        pair.front.baseDir = baseDir;
         pair.front.seconds = seconds;
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + seconds * i};
         pair.index = static_cast<unsigned>(i);
@@ -63,8 +64,9 @@ protected:
         qunsetenv("VEMORA_VLC_ARGS");
     }
     // Scans the card and builds the controller; fails loudly without libVLC.
-    void Load(int pairs, bool lastWithoutRear = false, int seconds = 3) {
-        std::string root = WriteCard(card.path(), pairs, lastWithoutRear, seconds);
+    void Load(int pairs, bool lastWithoutRear = false, int seconds = 3,
+              const std::string& baseDir = VEMORA_FIXTURE_DIR) {
+        std::string root = WriteCard(card.path(), pairs, lastWithoutRear, seconds, baseDir);
         ASSERT_TRUE(library.ScanSource(root, ""));
         library.BuildTables();
         players = std::make_unique<DualPlayerController>(library, host);

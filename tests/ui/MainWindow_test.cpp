@@ -5,6 +5,7 @@
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrDlg.h"
+#include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
@@ -514,4 +515,56 @@ TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
         EXPECT_EQ(warnings, decoder ? 0 : 1) << "decoder " << decoder;
         EXPECT_EQ(dlg->Players().HevcWarned(), !decoder);
     }
+}
+
+TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        KeyAction action;
+    };
+    const Case cases[] = {
+        {Qt::Key_Space, Qt::NoModifier, KeyAction::PlayPause},
+        {Qt::Key_Left, Qt::NoModifier, KeyAction::SkipBack5},
+        {Qt::Key_Right, Qt::NoModifier, KeyAction::SkipForward5},
+        {Qt::Key_Left, Qt::ShiftModifier, KeyAction::SkipBack30},
+        {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30},
+        {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack},
+        {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward},
+        {Qt::Key_Plus, Qt::ShiftModifier, KeyAction::Faster},
+        {Qt::Key_Plus, Qt::KeypadModifier, KeyAction::Faster},
+        {Qt::Key_Equal, Qt::NoModifier, KeyAction::Faster},
+        {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower},
+        {Qt::Key_M, Qt::NoModifier, KeyAction::Mute},
+        {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront},
+        {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt},
+        {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt},
+        {Qt::Key_Space, Qt::ControlModifier, KeyAction::None},
+        {Qt::Key_Escape, Qt::NoModifier, KeyAction::None},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ActionForKey(c.key, c.modifiers), c.action) << QKeySequence(c.key).toString().toStdString();
+
+    CDvrDlg& w = Open();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_Plus);
+    EXPECT_EQ(w.Players().RateIndex(), 8);
+    QTest::keyClick(&w, Qt::Key_M);
+    EXPECT_TRUE(w.Button(IDC_VOL)->AltShown());
+    EXPECT_TRUE(w.Players().Muted());
+    QTest::keyClick(&w, Qt::Key_M);
+    EXPECT_FALSE(w.Players().Muted());
+    bool mutedBefore = w.Players().Muted();
+    // With the configuration dialog open the same keys go to the dialog, not to playback.
+    QTimer::singleShot(200, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClick(dialog, Qt::Key_Plus);
+        QTest::keyClick(dialog, Qt::Key_M);
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    });
+    w.OnCommand(IDC_CONF);
+    EXPECT_EQ(w.Players().RateIndex(), 8);
+    EXPECT_EQ(w.Players().Muted(), mutedBefore);
 }
