@@ -45,6 +45,7 @@ enum ControlId : int {
     IDC_ABOUT = 57670,
     IDCANCEL = 2,      // the dialog's cancel action
     IDM_ABOUTBOX = 16, // system-menu About entry
+    IDM_SAVE_GPX = 32, // "?" menu: the current track as a GPX file
 };
 
 } // namespace vemora

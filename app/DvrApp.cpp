@@ -3,12 +3,29 @@
 #include "app/DvrDlg.h"
 #include "platform/Diagnostics.h"
 #include "settings/SettingsFile.h"
+#include "widgets/GdiPlusBitmap.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include <unistd.h>
 
 namespace vemora {
+
+namespace {
+
+// The application icon drawn at the sizes task bars and window lists ask for.
+QIcon ApplicationIcon() {
+    QIcon icon;
+    CGdiPlusBitmapResource picture;
+    if (picture.Load(QStringLiteral("app_icon")))
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            icon.addPixmap(QPixmap::fromImage(picture.Render(QSize(side, side))));
+    return icon;
+}
+
+} // namespace
 
 void PrepareProcessEnvironment() {
     // Chromium's compositor and the native video panes share one window only with the RHI path.
@@ -23,6 +40,8 @@ int CDvrApp::InitInstance(int& argc, char** argv) {
     PrepareProcessEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemora Viewer"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vemora-viewer"));
+    QApplication::setWindowIcon(ApplicationIcon());
     Diag("----->> CDvrApp::InitInstance ********** 111 \n");
     // POSIX sockets need no start-up call; nothing can fail here.
     Diag("----->> CDvrApp::InitInstance ********** 222 \n");

@@ -20,6 +20,7 @@
 #include "widgets/SpeedLabel.h"
 #include "widgets/VideoSlider.h"
 #include "widgets/VideoStatic.h"
+#include "widgets/VwrToolTipCtrl.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -90,6 +91,48 @@ CDvrDlg::~CDvrDlg() {
 // ---------------------------------------------------------------------------------------------
 // Construction of the controls
 
+namespace {
+
+// The image buttons: caption (for accessibility), first size, pictures and whether a press
+// flips between the two pictures.
+struct ButtonSpec {
+    int id;
+    const char* caption;
+    int width, height;
+    const char* standard;
+    const char* alternate;
+    bool toggle;
+};
+
+const ButtonSpec kButtons[] = {
+    {IDC_OPEN, "OPEN", 48, 36, "folder", nullptr, false},
+    {IDC_SAVE, "SAVE", 48, 36, "floppy", nullptr, false},
+    {IDC_SNAP, "SNAP", 48, 36, "camera", nullptr, false},
+    {IDC_DEL, "DEL", 48, 36, "bin", nullptr, false},
+    {IDC_CONF, "Conf", 48, 36, nullptr, nullptr, false},
+    {IDC_PLAY, "PLAY", 48, 48, "play", "pause", true},
+    {IDC_STOP, "STOP", 40, 40, "stop", nullptr, false},
+    {IDC_FAST, "FAST", 40, 40, "fast", nullptr, false},
+    {IDC_SLOW, "SLOW", 40, 40, "slow", nullptr, false},
+    {IDC_LOOP, "Loop", 48, 48, "loop", "loop_off", true},
+    {IDC_FLIP, "FLIP", 48, 48, "mirror", "mirror_alt", true},
+    {IDC_KML, "KML", 48, 48, "kml", nullptr, false},
+    {IDC_MAP, "MAP", 48, 48, "map", nullptr, false},
+    {IDC_GSR, "GSR", 48, 48, "gsensor", nullptr, false},
+    {IDC_LOCK, "LOCK", 48, 48, "lock_open", "lock_closed", true},
+    {IDC_CLOSE, "X", 25, 25, "close", nullptr, false},
+    {IDC_MAXIMIZE, "[ ]", 25, 25, "frame", nullptr, false},
+    {IDC_MINIMIZE, "-", 25, 25, "minimise", nullptr, false},
+    {IDC_ABOUT, "?", 25, 25, "question", nullptr, false},
+    {IDC_VOL, "Vol", 12, 24, "speaker", "speaker_off",
+     false}, // the command flips it (also from the keyboard)
+    {IDC_SIZE_S, "S", 16, 16, "size_s", nullptr, false},
+    {IDC_SIZE_M, "M", 16, 16, "size_m", nullptr, false},
+    {IDC_SIZE_L, "L", 16, 16, "size_l", nullptr, false},
+};
+
+} // namespace
+
 CGdipButton* CDvrDlg::AddButton(int id, const char* caption, int w, int h) {
     auto* b = new CGdipButton(id, QString::fromUtf8(caption), this);
     b->resize(w, h);
@@ -99,29 +142,12 @@ CGdipButton* CDvrDlg::AddButton(int id, const char* caption, int w, int h) {
 }
 
 void CDvrDlg::CreateControls() {
-    AddButton(IDC_OPEN, "OPEN", 48, 36);
-    AddButton(IDC_SAVE, "SAVE", 48, 36);
-    AddButton(IDC_SNAP, "SNAP", 48, 36);
-    AddButton(IDC_DEL, "DEL", 48, 36);
-    AddButton(IDC_CONF, "Conf", 48, 36);
-    AddButton(IDC_PLAY, "PLAY", 48, 48);
-    AddButton(IDC_STOP, "STOP", 40, 40);
-    AddButton(IDC_FAST, "FAST", 40, 40);
-    AddButton(IDC_SLOW, "SLOW", 40, 40);
-    AddButton(IDC_LOOP, "Loop", 48, 48);
-    AddButton(IDC_FLIP, "FLIP", 48, 48);
-    AddButton(IDC_KML, "KML", 48, 48);
-    AddButton(IDC_MAP, "MAP", 48, 48);
-    AddButton(IDC_GSR, "GSR", 48, 48);
-    AddButton(IDC_LOCK, "LOCK", 48, 48);
-    AddButton(IDC_CLOSE, "X", 25, 25);
-    AddButton(IDC_MAXIMIZE, "[ ]", 25, 25);
-    AddButton(IDC_MINIMIZE, "-", 25, 25);
-    AddButton(IDC_ABOUT, "?", 25, 25);
-    AddButton(IDC_VOL, "Vol", 12, 24);
-    AddButton(IDC_SIZE_S, "S", 16, 16);
-    AddButton(IDC_SIZE_M, "M", 16, 16);
-    AddButton(IDC_SIZE_L, "L", 16, 16);
+    for (const ButtonSpec& spec : kButtons) {
+        CGdipButton* b = AddButton(spec.id, spec.caption, spec.width, spec.height);
+        if (spec.standard)
+            b->LoadPictures(QString::fromLatin1(spec.standard),
+                            spec.alternate ? QString::fromLatin1(spec.alternate) : QString(), spec.toggle);
+    }
 
     m_pSeek = new CVideoSlider(this);
     m_controls[IDC_SEEK] = m_pSeek;
@@ -141,15 +167,21 @@ void CDvrDlg::CreateControls() {
     for (CVideoStatic* pane : {m_pFrontVideo, m_pRearVideo})
         connect(pane, &CVideoStatic::fullScreenRequested, this,
                 [this] { PostUserMessage(this, UM_TOGGLE_FULLSCREEN, 0); });
+    for (CVideoStaticBg* background : {m_pFrontBg, m_pRearBg})
+        connect(background, &CVideoStaticBg::fullScreenRequested, this,
+                [this] { PostUserMessage(this, UM_TOGGLE_FULLSCREEN, 0); });
     m_pGSensor = new CGSensorCtrl(this);
     m_controls[IDC_GSENSOR] = m_pGSensor;
-    m_pGps = new CPngStatic(IDC_GPS, CPngStatic::Kind::GpsIndicator, this);
-    m_pGps->setGeometry(8, 0, 36, 36); // template place, moved below the logo by the layout
+    m_pGps = new CPngStatic(IDC_GPS, this);
+    m_pGps->LoadPicture(QStringLiteral("gps"));
+    m_pGps->setGeometry(layout::kGpsRect);
     m_controls[IDC_GPS] = m_pGps;
-    m_pLogo = new CPngStatic(IDC_LOGO, CPngStatic::Kind::Logo, this);
-    m_pLogo->setGeometry(8, 4, 40, 40);
+    m_pLogo = new CPngStatic(IDC_LOGO, this);
+    m_pLogo->LoadPicture(QStringLiteral("logo"));
+    m_pLogo->SetColour(true);
+    m_pLogo->setGeometry(layout::kLogoRect);
     m_controls[IDC_LOGO] = m_pLogo;
-    m_pBanner = new CPngStatic(IDC_BANNER, CPngStatic::Kind::Banner, this);
+    m_pBanner = new CPngStatic(IDC_BANNER, this);
     m_pBanner->setEnabled(false);
     m_pBanner->hide();
     m_controls[IDC_BANNER] = m_pBanner;
@@ -225,13 +257,12 @@ void CDvrDlg::OnInitDialog() {
         Control(id)->hide();
         Control(id)->setEnabled(false);
     }
-    Control(IDC_ABOUT)->hide();
     m_pRateLabel->SetLabel(QString());
     m_pRateLabel->hide();
 
     setWindowTitle(m_strTitle);
     RestoreWindowPosition();
-    SetTooltipTexts();
+    CreateTooltips();
     m_pGroupList->InitList();
     m_pFileList->InitList();
 
@@ -253,18 +284,26 @@ void CDvrDlg::OnInitDialog() {
     m_hevcProbeResult = std::async(std::launch::async, probe);
 }
 
-void CDvrDlg::SetTooltipTexts() {
+// The 25 tools: every image button, the volume slider and the speed label, each with its text's
+// string id and the check mark beside it.
+void CDvrDlg::CreateTooltips() {
     static const std::pair<int, int> kTooltips[] = {
-        {IDC_OPEN, 179},   {IDC_SAVE, 181},     {IDC_SNAP, 180},     {IDC_DEL, 182},    {IDC_CONF, 183},
-        {IDC_PLAY, 134},   {IDC_STOP, 185},     {IDC_FAST, 186},     {IDC_SLOW, 184},   {IDC_LOOP, 189},
-        {IDC_FLIP, 190},   {IDC_KML, 191},      {IDC_MAP, 192},      {IDC_GSR, 193},    {IDC_LOCK, 194},
-        {IDC_CLOSE, 195},  {IDC_MAXIMIZE, 196}, {IDC_MINIMIZE, 197}, {IDC_ABOUT, 198},  {IDC_VOL, 188},
-        {IDC_SIZE_S, 137}, {IDC_SIZE_M, 138},   {IDC_SIZE_L, 139},   {IDC_VOLUME, 187}, {IDC_SPEED, 199},
+        {IDC_PLAY, 134},   {IDC_STOP, 185},     {IDC_FAST, 186},     {IDC_SLOW, 184},   {IDC_OPEN, 179},
+        {IDC_SNAP, 180},   {IDC_SAVE, 181},     {IDC_DEL, 182},      {IDC_LOOP, 189},   {IDC_FLIP, 190},
+        {IDC_KML, 191},    {IDC_MAP, 192},      {IDC_GSR, 193},      {IDC_LOCK, 194},   {IDC_VOL, 188},
+        {IDC_CLOSE, 195},  {IDC_MAXIMIZE, 196}, {IDC_MINIMIZE, 197}, {IDC_ABOUT, 198},  {IDC_SIZE_S, 137},
+        {IDC_SIZE_M, 138}, {IDC_SIZE_L, 139},   {IDC_CONF, 183},     {IDC_VOLUME, 187}, {IDC_SPEED, 199},
     };
-    auto& settings = SettingsFile::Instance();
+    m_pToolTip = new CVwrToolTipCtrl(this);
+    m_pToolTip->SetLookup([](int id) { return SettingsFile::Instance().LoadUiString(id); });
     for (auto [id, stringId] : kTooltips)
         if (QWidget* w = Control(id))
-            w->setToolTip(settings.LoadUiString(stringId));
+            m_pToolTip->AddTool(w, stringId, QStringLiteral("check"));
+}
+
+void CDvrDlg::SetTooltipTexts() {
+    if (m_pToolTip)
+        m_pToolTip->Retext();
 }
 
 void CDvrDlg::UpdateRateLabel() {
@@ -278,20 +317,20 @@ void CDvrDlg::UpdateRateLabel() {
 
 const std::map<int, CDvrDlg::CommandHandler>& CDvrDlg::CommandTable() {
     static const std::map<int, CommandHandler> table = {
-        {IDC_OPEN, &CDvrDlg::OnOpen},          {IDC_SAVE, &CDvrDlg::OnSave},
-        {IDC_SNAP, &CDvrDlg::OnSnap},          {IDC_DEL, &CDvrDlg::OnDelete},
-        {IDC_CONF, &CDvrDlg::OnConfig},        {IDC_PLAY, &CDvrDlg::OnPlay},
-        {IDC_STOP, &CDvrDlg::OnStopCommand},   {IDC_FAST, &CDvrDlg::OnFaster},
-        {IDC_SLOW, &CDvrDlg::OnSlower},        {IDC_LOOP, &CDvrDlg::OnLoop},
-        {IDC_FLIP, &CDvrDlg::OnFlip},          {IDC_KML, &CDvrDlg::OnKml},
-        {IDC_MAP, &CDvrDlg::OnMapToggle},      {IDC_GSR, &CDvrDlg::OnGSensorToggle},
-        {IDC_LOCK, &CDvrDlg::OnLock},          {IDC_CLOSE, &CDvrDlg::OnCloseButton},
-        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},  {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
-        {IDC_ABOUT, &CDvrDlg::OnAbout},        {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
-        {IDC_VOL, &CDvrDlg::OnVolumeButton},   {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},
-        {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},  {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},
-        {IDCANCEL, &CDvrDlg::OnCancel},        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored},
-        {IDC_REAR_VIDEO, &CDvrDlg::OnIgnored},
+        {IDC_OPEN, &CDvrDlg::OnOpen},           {IDC_SAVE, &CDvrDlg::OnSave},
+        {IDC_SNAP, &CDvrDlg::OnSnap},           {IDC_DEL, &CDvrDlg::OnDelete},
+        {IDC_CONF, &CDvrDlg::OnConfig},         {IDC_PLAY, &CDvrDlg::OnPlay},
+        {IDC_STOP, &CDvrDlg::OnStopCommand},    {IDC_FAST, &CDvrDlg::OnFaster},
+        {IDC_SLOW, &CDvrDlg::OnSlower},         {IDC_LOOP, &CDvrDlg::OnLoop},
+        {IDC_FLIP, &CDvrDlg::OnFlip},           {IDC_KML, &CDvrDlg::OnKml},
+        {IDC_MAP, &CDvrDlg::OnMapToggle},       {IDC_GSR, &CDvrDlg::OnGSensorToggle},
+        {IDC_LOCK, &CDvrDlg::OnLock},           {IDC_CLOSE, &CDvrDlg::OnCloseButton},
+        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},   {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
+        {IDC_ABOUT, &CDvrDlg::OnHelpButton},    {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
+        {IDM_SAVE_GPX, &CDvrDlg::OnSaveGpx},    {IDC_VOL, &CDvrDlg::OnVolumeButton},
+        {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},    {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},
+        {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},    {IDCANCEL, &CDvrDlg::OnCancel},
+        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored}, {IDC_REAR_VIDEO, &CDvrDlg::OnIgnored},
     };
     return table;
 }
@@ -357,6 +396,8 @@ void CDvrDlg::OnGSensorToggle() {
     SettingsFile::Instance().WriteInt("UI", "GSNR_ENABLE", m_bGSensorEnabled ? 1 : 0);
 }
 
+// Muted while the button shows the crossed-out speaker. The command flips the button itself, so
+// that the mute key and a click do the same.
 void CDvrDlg::OnVolumeButton() {
     auto* vol = Button(IDC_VOL);
     vol->SetAltShown(!vol->AltShown());
@@ -365,6 +406,22 @@ void CDvrDlg::OnVolumeButton() {
 
 void CDvrDlg::OnAbout() {
     m_pDialogs->About(this);
+}
+
+void CDvrDlg::FillHelpMenu(QMenu& menu) {
+    auto add = [&menu](const QString& text, int command) { menu.addAction(text)->setData(command); };
+    add(SettingsFile::Instance().LoadUiString(101), IDM_ABOUTBOX);
+    add(SaveGpxEntryText(), IDM_SAVE_GPX);
+}
+
+// The "?" button opens its menu below itself; the chosen entry runs as a command.
+void CDvrDlg::OnHelpButton() {
+    QMenu menu(this);
+    FillHelpMenu(menu);
+    QWidget* button = Control(IDC_ABOUT);
+    QAction* chosen = m_pDialogs->ChooseMenuEntry(menu, button->mapToGlobal(QPoint(0, button->height())));
+    if (chosen)
+        OnCommand(chosen->data().toInt());
 }
 
 // Cancel (IDCANCEL) leaves the window open: it only stops the front player and saves the position.

@@ -2,11 +2,14 @@
 // The main window: a frameless top-level window that owns the players, the recording lists, the
 // instruments and the map panel, and turns button commands and posted messages into calls on them.
 
+#include "app/WindowLayout.h"
 #include "library/RecordingLibrary.h"
+#include "map/KmlWriter.h"
 #include "map/browser/HtmlMapDlg.h"
 #include "playback/BusyFlag.h"
 #include "playback/DualPlayerController.h"
 #include "playback/PlayerHost.h"
+#include "telemetry/TelemetryModel.h"
 
 #include <QElapsedTimer>
 #include <QRect>
@@ -14,11 +17,14 @@
 #include <QTimer>
 #include <QWidget>
 
+class QMenu;
+
 #include <atomic>
 #include <functional>
 #include <future>
 #include <map>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace vemora {
@@ -41,6 +47,7 @@ class CTrackFeeder;
 class InstrumentPanel;
 class GuiThreadMapSink;
 class CRejectedFilesNote;
+class CVwrToolTipCtrl;
 
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
@@ -68,6 +75,9 @@ public:
     void FitVideoPanes();
     void ShowControls(bool show);
     void SetTooltipTexts();
+    // The entries of the "?" button's menu, each carrying its command id as data.
+    void FillHelpMenu(QMenu& menu);
+    static QString SaveGpxEntryText();
     void UpdateRateLabel();
 
     // Read-only views for the tests and the layout.
@@ -95,6 +105,7 @@ public:
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
     CRejectedFilesNote* RejectedNote() const { return m_pRejectedNote; }
+    CVwrToolTipCtrl* ToolTip() const { return m_pToolTip; }
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
 
@@ -111,6 +122,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     using CommandHandler = void (CDvrDlg::*)();
@@ -119,6 +131,7 @@ private:
     static const std::map<int, MessageHandler>& MessageTable();
 
     void CreateControls();
+    void CreateTooltips();
     void CreateMapWindow();
     void StartMapCover();
     void ShowMapCover();
@@ -169,6 +182,10 @@ private:
     void OnLoop();
     void OnFlip();
     void OnKml();
+    void OnSaveGpx();
+    void OnHelpButton();
+    std::optional<std::pair<ExportRecording, TelemetryTrack>> CurrentTrackForExport() const;
+    void ReportExport(const ExportResult& result, int okText, int failedText, int caption);
     void OnMapToggle();
     void OnGSensorToggle();
     void OnLock();
@@ -203,6 +220,12 @@ private:
     void CloseWindow(bool fromCloseMessage);
     void SetFixedWindowRect(const QRect& r);
     QRect MonitorRect() const;
+    void EnterFullScreen();
+    void LeaveFullScreen();
+    void ShowPanesAfterMinimise();
+    layout::WindowState LayoutState(int W, int H) const;
+    QSize CurrentVideoSize() const;
+    QRect GripRect() const;
 
     UserDialogs* m_pDialogs;
     std::unique_ptr<UserDialogs> m_ownDialogs;
@@ -260,6 +283,7 @@ private:
     CDvrGroupListCtrl* m_pGroupList = nullptr;
     CDvrFileListCtrl* m_pFileList = nullptr;
     CRejectedFilesNote* m_pRejectedNote = nullptr;
+    CVwrToolTipCtrl* m_pToolTip = nullptr;
     CRecordingLibrary m_library;
     // After the library: the players hold a reference to it.
     std::unique_ptr<DualPlayerController> m_pPlayers;

@@ -3,6 +3,7 @@
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
+#include "app/WindowLayout.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "library/views/RejectedFilesNote.h"
@@ -32,22 +33,14 @@ QRect CDvrDlg::MonitorRect() const {
 
 void CDvrDlg::RestoreWindowPosition() {
     QScreen* screen = QGuiApplication::primaryScreen();
-    QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    auto& settings = SettingsFile::Instance();
-    WindowPlacement p = RestoreWindowRect(settings.ReadWindowRect(), avail.width(), avail.height());
-    setGeometry(avail.left() + p.x, avail.top() + p.y, p.width, p.height);
+    QRect workArea = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    setGeometry(layout::RestoredWindowRect(SettingsFile::Instance().ReadWindowRect(), workArea));
     raise();
-    LayoutControls(p.width, p.height);
+    LayoutControls(width(), height());
 }
 
 void CDvrDlg::SaveWindowPosition() {
-    QRect g = geometry();
-    SavedWindowRect r;
-    r.left = g.left();
-    r.top = g.top();
-    r.right = g.left() + g.width();
-    r.bottom = g.top() + g.height();
-    SettingsFile::Instance().SaveWindowRect(r);
+    SettingsFile::Instance().SaveWindowRect(layout::SavedRectOf(geometry()));
 }
 
 void CDvrDlg::SetFixedWindowRect(const QRect& r) {
@@ -78,21 +71,19 @@ void CDvrDlg::OnMinimize() {
 }
 
 void CDvrDlg::OnSizeSmall() {
-    QRect m = MonitorRect();
-    SetFixedWindowRect(QRect(m.left() + (m.width() - 800) / 2, m.top() + (m.height() - 560) / 2, 800, 560));
+    SetFixedWindowRect(layout::FixedWindowRect(layout::FixedSize::Small, MonitorRect()));
 }
 
 void CDvrDlg::OnSizeMedium() {
-    QRect m = MonitorRect();
-    SetFixedWindowRect(QRect(m.left() + m.width() / 8, m.top() + m.height() / 8,
-                             std::max(m.width() * 4 / 5, 800), std::max(m.height() * 4 / 5, 560)));
+    SetFixedWindowRect(layout::FixedWindowRect(layout::FixedSize::Medium, MonitorRect()));
 }
 
 void CDvrDlg::OnSizeLarge() {
-    SetFixedWindowRect(MonitorRect());
+    SetFixedWindowRect(layout::FixedWindowRect(layout::FixedSize::Large, MonitorRect()));
 }
 
-// One video pane fills its monitor, or the window returns to where it was.
+// One video pane fills its monitor, or the window returns to where it was. The players that
+// were playing pause for the change and play on afterwards.
 void CDvrDlg::OnToggleFullScreen(qint64 wParam) {
     m_ptCursor = QCursor::pos();
     auto paneHit = [this](QWidget* pane) {
@@ -107,35 +98,39 @@ void CDvrDlg::OnToggleFullScreen(qint64 wParam) {
     if (m_library.Records().empty() || LibraryBusy())
         return;
     DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
-    CVideoStaticBg* paneBg = m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg;
-    if (m_bFullScreen) {
-        m_bFullScreen = 0;
-        paneBg->SetClientEdge(true);
-        ShowControls(true);
-        setGeometry(m_rcRestore);
-        raise();
-        show();
-        m_pFrontVideo->show();
-        m_pRearVideo->show();
-        UpdateWindowShape(width(), height());
-        LayoutControls(width(), height());
-    } else {
-        m_rcRestore = QRect(geometry().topLeft(), QSize(m_nClientCx, m_nClientCy));
-        QRect monitor = MonitorRect();
-        m_bFullScreen = 1;
-        m_bMaximized = 0;
-        ShowControls(false);
-        paneBg->SetClientEdge(false);
-        int h = (monitor.width() == m_nClientCx || monitor.height() == m_nClientCy) ? monitor.height() - 1
-                                                                                    : monitor.height();
-        setGeometry(monitor.left(), monitor.top(), monitor.width(), h);
-        UpdateWindowShape(width(), height());
-        LayoutControls(width(), height());
-        Button(IDC_PLAY)->setFocus();
-        (m_nFullScreenPane == 2 ? m_pFrontVideo : m_pRearVideo)->hide();
-        (m_nFullScreenPane == 2 ? m_pRearVideo : m_pFrontVideo)->update();
-    }
+    if (m_bFullScreen)
+        LeaveFullScreen();
+    else
+        EnterFullScreen();
     m_pPlayers->Resume(paused);
+}
+
+void CDvrDlg::LeaveFullScreen() {
+    m_bFullScreen = 0;
+    (m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg)->SetClientEdge(true);
+    ShowControls(true);
+    setGeometry(m_rcRestore);
+    raise();
+    show();
+    ShowPane(PlayerSide::Front, !m_pPlayers->PaneHidden(PlayerSide::Front));
+    ShowPane(PlayerSide::Rear, !m_pPlayers->PaneHidden(PlayerSide::Rear));
+    UpdateWindowShape(width(), height());
+    LayoutControls(width(), height());
+}
+
+void CDvrDlg::EnterFullScreen() {
+    m_rcRestore = QRect(geometry().topLeft(), QSize(m_nClientCx, m_nClientCy));
+    const QRect monitor = MonitorRect();
+    m_bFullScreen = 1;
+    m_bMaximized = 0;
+    ShowControls(false);
+    (m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg)->SetClientEdge(false);
+    setGeometry(layout::FullScreenWindowRect(monitor, QSize(m_nClientCx, m_nClientCy)));
+    UpdateWindowShape(width(), height());
+    LayoutControls(width(), height());
+    Button(IDC_PLAY)->setFocus();
+    (m_nFullScreenPane == 2 ? m_pFrontVideo : m_pRearVideo)->hide();
+    (m_nFullScreenPane == 2 ? m_pRearVideo : m_pFrontVideo)->update();
 }
 
 void CDvrDlg::resizeEvent(QResizeEvent* e) {
@@ -150,16 +145,27 @@ void CDvrDlg::resizeEvent(QResizeEvent* e) {
         LayoutControls(cx, cy);
         m_lastLayoutSize = QSize(cx, cy);
     }
-    if (m_bMinimized) {
-        m_bMinimized = 0;
-        m_pFrontVideo->show();
-        m_pRearVideo->show();
-    }
+    if (m_bMinimized)
+        ShowPanesAfterMinimise();
     if (m_pPlayers && !m_controls.empty()) {
         m_pPlayers->RefreshSeekBarSoon();
         m_layoutRerun.start();
     }
     update();
+}
+
+// Back from the task bar the panes show again (those that have something to show).
+void CDvrDlg::ShowPanesAfterMinimise() {
+    m_bMinimized = 0;
+    ShowPane(PlayerSide::Front, !m_pPlayers->PaneHidden(PlayerSide::Front));
+    ShowPane(PlayerSide::Rear, !m_pPlayers->PaneHidden(PlayerSide::Rear));
+}
+
+// A window restored from the task bar keeps its size, so no resize says it is back.
+void CDvrDlg::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange && m_bMinimized && !isMinimized() && !m_controls.empty())
+        ShowPanesAfterMinimise();
 }
 
 // The embedded browser settles its own size a little after the window; a second layout and a
@@ -189,118 +195,59 @@ void CDvrDlg::UpdateWindowShape(int cx, int cy) {
     setMask(a ^ corner);
 }
 
+layout::WindowState CDvrDlg::LayoutState(int W, int H) const {
+    layout::WindowState state;
+    state.client = QSize(W, H);
+    state.fullScreen = m_bFullScreen != 0;
+    if (m_bFullScreen) {
+        const QRect monitor = MonitorRect();
+        state.monitorInClient = QRect(mapFromGlobal(monitor.topLeft()), monitor.size());
+    }
+    state.mapEnabled = m_bMapEnabled != 0;
+    state.gSensorEnabled = m_bGSensorEnabled != 0;
+    state.gSensorHeight = m_pGSensor->height();
+    state.panelWidth = m_nPanelWidth;
+    state.mapHeight = m_nMapHeight;
+    state.groupListHeight = m_nGroupListHeight;
+    return state;
+}
+
 void CDvrDlg::LayoutControls(int W, int H) {
     if (m_controls.empty() || W <= 0 || H <= 0)
         return;
-    if (m_bFullScreen) {
-        QRect monitor = MonitorRect();
-        QRect local(mapFromGlobal(monitor.topLeft()), monitor.size());
-        m_pFrontBg->setGeometry(local);
-        m_pRearBg->setGeometry(local);
-        FitVideoPanes();
-        return;
+    const layout::WindowGeometry g = layout::LayoutWindow(LayoutState(W, H));
+    for (const auto& [id, rect] : g.controls)
+        if (QWidget* c = id == IDC_MAP_PLACEHOLDER ? m_pMapDlg : Control(id))
+            c->setGeometry(rect);
+    if (!m_bFullScreen) {
+        m_pRejectedNote->setGeometry(g.rejectedNote);
+        m_rcMapSplitter = g.mapSplitter;
+        m_rcListSplitter = g.listSplitter;
+        m_rcColumnSplitter = g.columnSplitter;
+        Control(IDC_LOCK)->hide();
+        Control(IDC_DEL)->hide();
     }
-    auto place = [this](int id, int x, int y, int w, int h) {
-        if (QWidget* c = Control(id))
-            c->setGeometry(x, y, w, h);
-    };
-    auto placeRect = [](QWidget* c, int l, int t, int r, int b) {
-        c->setGeometry(l, t, std::max(0, r - l), std::max(0, b - t));
-    };
-
-    place(IDC_CLOSE, W - 32, 2, 25, 25);
-    place(IDC_MAXIMIZE, W - 59, 2, 25, 25);
-    place(IDC_MINIMIZE, W - 86, 2, 25, 25);
-    place(IDC_ABOUT, W - 113, 2, 25, 25);
-    place(IDC_SIZE_L, W - 159, 11, 16, 16);
-    place(IDC_SIZE_M, W - 179, 11, 16, 16);
-    place(IDC_SIZE_S, W - 199, 11, 16, 16);
-
-    int c = std::max(20, std::min(m_nPanelWidth, W - 20));
-    int left = W - 5 - c;
-    if (m_bMapEnabled) {
-        int m = std::max(20, std::min(m_nMapHeight, H - 127));
-        placeRect(m_pMapDlg, left, 48, W - 5, 48 + m);
-        placeRect(m_pFileList, left, 53 + m, W - 5, H - 64);
-        m_rcMapSplitter = QRect(QPoint(left, 48), QPoint(W - 5, H - 64));
-    } else {
-        placeRect(m_pMapDlg, left, 0, W - 5, 0);
-        placeRect(m_pFileList, left, 48, W - 5, H - 64);
-    }
-    m_rcColumnSplitter = QRect(QPoint(left - 5, 48), QPoint(left, H - 64));
-    placeRect(m_pRejectedNote, left, H - 62, W - 5, H - 46); // in the gap below the recording list
-
-    int g = m_bGSensorEnabled ? m_pGSensor->height() : 0;
-    int l = std::max(20, std::min(m_nGroupListHeight, H - 152 - g));
-    int half = left / 2;
-    int s = H - 99 - g - l;
-    place(IDC_SEEK, 5, s, 2 * (half - 5), 20);
-    int t = s + 25;
-    if (m_bGSensorEnabled) {
-        placeRect(m_pGSensor, 5, s + 25, 2 * half - 5, s + 25 + g);
-        t = s + 30 + g;
-    }
-    placeRect(m_pGroupList, 5, t, 2 * half - 5, H - 64);
-    m_rcListSplitter = QRect(QPoint(5, t - 5), QPoint(2 * half - 5, t));
-
-    const int bottomLeft[] = {IDC_OPEN, IDC_SNAP, IDC_SAVE, IDC_DEL};
-    for (int k = 0; k < 4; ++k)
-        place(bottomLeft[k], 8 + 48 * k, H - 44, 48, 36);
-
-    struct Transport {
-        int id, w, h, dy;
-    };
-    const Transport transport[] = {
-        {IDC_SLOW, 40, 40, 48}, {IDC_STOP, 40, 40, 48}, {IDC_PLAY, 48, 48, 56}, {IDC_FAST, 40, 40, 48}};
-    int x = 220;
-    for (const auto& b : transport) {
-        place(b.id, x, H - b.dy, b.w, b.h);
-        x += b.w + 1;
-    }
-    place(IDC_VOL, 402, H - 40, 12, 24);
-    place(IDC_VOLUME, 416, H - 36, 80, 20);
-    const int right[] = {IDC_FLIP, IDC_LOOP, IDC_KML, IDC_MAP, IDC_GSR};
-    for (int k = 0; k < 5; ++k)
-        place(right[k], W - 195 + 34 * k, H - 40, 32, 32);
-    Control(IDC_LOCK)->hide();
-    Control(IDC_DEL)->hide();
-
-    // The instruments keep their template places beside the title.
-    place(IDC_GPS, 222, 8, 32, 32);
-    place(IDC_SPEED, 262, 8, 130, 32);
-    place(IDC_RATE_LABEL, 400, 8, 80, 32);
-
-    placeRect(m_pFrontBg, 5, 48, half - 5, s);
-    placeRect(m_pRearBg, half - 5, 48, 2 * half - 5, s);
     FitVideoPanes();
 }
 
+// The picture size of the current recording (the last one when the index lies past the end);
+// empty while none is current.
+QSize CDvrDlg::CurrentVideoSize() const {
+    const auto& records = m_library.Records();
+    const int row = m_library.CurrentRow();
+    if (records.empty() || row < 0)
+        return {};
+    const auto& summary = records[std::min<std::size_t>(row, records.size() - 1)].summary;
+    return QSize(summary.width, summary.height);
+}
+
 void CDvrDlg::FitVideoPanes() {
-    QRect F = m_pFrontBg->geometry();
-    QRect R = m_pRearBg->geometry();
-    if (!m_bFullScreen) {
-        F.adjust(2, 2, -2, -2);
-        R.adjust(2, 2, -2, -2);
-    }
-    qint64 w = 1280, h = 720;
-    qint64 fw = F.width(), fh = F.height();
-    if (fw > 0 && fh > 0) {
-        if (h * fw < w * fh) {
-            int d = static_cast<int>(h * fw / w);
-            int o = static_cast<int>((fh - d) / 2);
-            F = QRect(F.left(), F.top() + o, F.width(), d);
-            R = QRect(R.left(), R.top() + o, R.width(), d);
-        } else if (w * fh < h * fw) {
-            int b = static_cast<int>(w * fh / h);
-            int o = static_cast<int>((fw - b) / 2);
-            F = QRect(F.left() + o, F.top(), b, F.height());
-            R = QRect(R.left() + o, R.top(), b, R.height());
-        }
-    }
+    const layout::PaneRects panes = layout::FitVideoPanes(m_pFrontBg->geometry(), m_pRearBg->geometry(),
+                                                          CurrentVideoSize(), m_bFullScreen);
     if (!m_bFullScreen || m_nFullScreenPane == 1)
-        m_pFrontVideo->setGeometry(F);
+        m_pFrontVideo->setGeometry(panes.front);
     if (!m_bFullScreen || m_nFullScreenPane == 2)
-        m_pRearVideo->setGeometry(R);
+        m_pRearVideo->setGeometry(panes.rear);
     m_pFrontVideo->raise();
     m_pRearVideo->raise();
 }
@@ -316,18 +263,18 @@ void CDvrDlg::ShowControls(bool show) {
     for (int id : kIds)
         if (QWidget* w = Control(id))
             w->setVisible(show);
+    // The rate label shows only away from normal speed.
+    m_pRateLabel->setVisible(show && !m_pPlayers->RateLabel().isEmpty());
     m_pRejectedNote->setVisible(show && !m_pRejectedNote->Files().empty());
     if (!m_bMapEnabled || !show)
         m_pMapDlg->setGeometry(0, 0, 1, 1);
     else
         m_pMapDlg->show();
-    if (m_nFullScreenPane == 1) {
-        m_pRearVideo->setVisible(show);
-        m_pRearBg->setVisible(show);
-    } else if (m_nFullScreenPane == 2) {
-        m_pFrontVideo->setVisible(show);
-        m_pFrontBg->setVisible(show);
-    }
+    if (m_nFullScreenPane == 0)
+        return;
+    const PlayerSide other = m_nFullScreenPane == 1 ? PlayerSide::Rear : PlayerSide::Front;
+    (other == PlayerSide::Rear ? m_pRearBg : m_pFrontBg)->setVisible(show);
+    ShowPane(other, show && !m_pPlayers->PaneHidden(other));
 }
 
 void CDvrDlg::paintEvent(QPaintEvent*) {
@@ -341,12 +288,16 @@ void CDvrDlg::paintEvent(QPaintEvent*) {
         DrawOutlinedText(p, m_strTitle, QPointF(50, 10), m_nTitleSize, OutlinedTextStyle::Title);
 }
 
+QRect CDvrDlg::GripRect() const {
+    return QRect(width() - layout::kGripSize, height() - layout::kGripSize, layout::kGripSize,
+                 layout::kGripSize);
+}
+
 void CDvrDlg::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(e);
     QPoint pt = e->position().toPoint();
-    QRect grip(width() - kGripSize, height() - kGripSize, kGripSize, kGripSize);
-    if (grip.contains(pt)) {
+    if (GripRect().contains(pt)) {
         m_bGripDrag = true;
     } else if (m_rcMapSplitter.contains(pt)) {
         m_bMapSplitterDrag = true;
@@ -363,24 +314,24 @@ void CDvrDlg::mouseMoveEvent(QMouseEvent* e) {
     QPoint pt = e->position().toPoint();
     int W = width(), H = height();
     if (m_bGripDrag && !m_bMaximized && !m_bFullScreen) {
-        resize(std::max(pt.x(), 800), std::max(pt.y(), 560));
+        resize(layout::GripSize(pt));
         setCursor(Qt::SizeFDiagCursor);
         m_bMaximized = 0;
     } else if (m_bMapSplitterDrag) {
         setCursor(Qt::SizeVerCursor);
-        m_nMapHeight = pt.y() - 48;
+        m_nMapHeight = pt.y() - layout::kContentTop;
         LayoutControls(W, H);
     } else if (m_bListSplitterDrag) {
         setCursor(Qt::SizeVerCursor);
-        m_nGroupListHeight = H - pt.y() - 74;
+        m_nGroupListHeight = H - pt.y() - layout::kGroupListDragOffset;
         LayoutControls(W, H);
         m_pGSensor->update();
     } else if (m_bColumnSplitterDrag) {
         setCursor(Qt::SizeHorCursor);
-        m_nPanelWidth = W - pt.x() - 10;
+        m_nPanelWidth = W - pt.x() - layout::kColumnDragOffset;
         LayoutControls(W, H);
         m_pGSensor->update();
-    } else if (QRect(W - kGripSize, H - kGripSize, kGripSize, kGripSize).contains(pt)) {
+    } else if (GripRect().contains(pt)) {
         setCursor(Qt::SizeFDiagCursor);
     } else if (m_rcMapSplitter.contains(pt) || m_rcListSplitter.contains(pt)) {
         setCursor(Qt::SizeVerCursor);
@@ -396,8 +347,7 @@ void CDvrDlg::mouseReleaseEvent(QMouseEvent* e) {
     if (!dragged)
         return QWidget::mouseReleaseEvent(e);
     if (m_bGripDrag) {
-        QPoint pt = e->position().toPoint();
-        resize(std::max(pt.x(), 800), std::max(pt.y(), 560));
+        resize(layout::GripSize(e->position().toPoint()));
     }
     m_bGripDrag = m_bMapSplitterDrag = m_bListSplitterDrag = m_bColumnSplitterDrag = false;
     LayoutControls(width(), height());

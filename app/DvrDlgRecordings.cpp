@@ -92,27 +92,72 @@ QString CDvrDlg::ExportFolder() const {
     return QString::fromStdString(vemora::ExportFolder(documents.toStdString()));
 }
 
-// Writes the current recording's track as KML and, beside it, as GPX.
+namespace {
+
+// Texts of the GPX export.
+constexpr int kStrSaveGpxEntry = 220; // "Save GPS data as GPX…"
+constexpr int kStrGpxSaved = 221;     // "Save GPX file: %s OK."
+constexpr int kStrGpxFailed = 222;    // "Save GPX file:%s Failed."
+constexpr int kStrGpxCaption = 223;   // "Save GPX"
+
+} // namespace
+
+// The current recording and its track, for an export; nothing when no recording is listed.
+std::optional<std::pair<ExportRecording, TelemetryTrack>> CDvrDlg::CurrentTrackForExport() const {
+    auto row = ExportRowOf(m_library.CurrentRow(), m_library.Records().size());
+    if (!row)
+        return std::nullopt;
+    const RecordingInfo& info = m_library.Records()[*row];
+    TelemetryTrack track;
+    LoadTelemetryTrack(info.GetFullPath(), info.summary, track);
+    return std::make_pair(ExportRecordingOf(info), std::move(track));
+}
+
+void CDvrDlg::ReportExport(const ExportResult& result, int okText, int failedText, int caption) {
+    auto& s = SettingsFile::Instance();
+    QString text = s.LoadUiString(result.ok ? okText : failedText);
+    text.replace(QStringLiteral("%s"), QString::fromStdString(result.path));
+    m_pDialogs->MessageBox(this, text, s.LoadUiString(caption), UserDialogs::Ok);
+}
+
+// Writes the current recording's track as KML into the export folder.
 void CDvrDlg::OnKml() {
     if (LibraryBusy() || m_library.Records().empty())
         return ShowStringBox(136, 145);
-    auto& s = SettingsFile::Instance();
-    auto row = ExportRowOf(m_library.CurrentRow(), m_library.Records().size());
     std::string folder = ExportFolder().toStdString();
     std::string error;
     ExportResult result;
-    if (row && CreateExportFolder(folder, &error)) {
-        const RecordingInfo& info = m_library.Records()[*row];
-        TelemetryTrack track;
-        LoadTelemetryTrack(info.GetFullPath(), info.summary, track);
-        ExportRecording recording = ExportRecordingOf(info);
-        result = SaveKml(folder, recording, track);
-        if (result.ok)
-            SaveGpx(folder, recording, track);
-    }
-    QString text = s.LoadUiString(result.ok ? 125 : 126);
-    text.replace(QStringLiteral("%s"), QString::fromStdString(result.path));
-    m_pDialogs->MessageBox(this, text, s.LoadUiString(127), UserDialogs::Ok);
+    if (CreateExportFolder(folder, &error))
+        if (auto current = CurrentTrackForExport())
+            result = SaveKml(folder, current->first, current->second);
+    ReportExport(result, 125, 126, 127);
+}
+
+QString CDvrDlg::SaveGpxEntryText() {
+    return SettingsFile::Instance().LoadUiString(kStrSaveGpxEntry);
+}
+
+// Writes the current recording's track as GPX where the user chooses; the export folder and
+// the KML file's name are proposed.
+void CDvrDlg::OnSaveGpx() {
+    if (LibraryBusy() || m_library.Records().empty())
+        return ShowStringBox(136, 145);
+    auto current = CurrentTrackForExport();
+    if (!current)
+        return;
+    const ExportRecording& recording = current->first;
+    QString suggested = ExportFolder();
+    if (auto name = ExportFileName(recording.fileName, recording.startTime, ".GPX"))
+        suggested += QString::fromStdString(*name);
+    DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
+    const QString path =
+        m_pDialogs->ChooseSavePath(this, SettingsFile::Instance().LoadUiString(kStrGpxCaption), suggested,
+                                   QStringLiteral("GPX (*.gpx *.GPX)"));
+    m_pPlayers->Resume(paused);
+    if (path.isEmpty())
+        return;
+    ReportExport(WriteGpxFile(path.toStdString(), recording, current->second), kStrGpxSaved, kStrGpxFailed,
+                 kStrGpxCaption);
 }
 
 } // namespace vemora

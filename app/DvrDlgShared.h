@@ -9,9 +9,6 @@ namespace vemora {
 // Dialog background and the colour every instrument paints on.
 inline constexpr QColor kBackground(5, 5, 5);
 
-// Side of the resize grip square in the bottom-right corner.
-inline constexpr int kGripSize = 20;
-
 // wParam of UM_TOGGLE_FULLSCREEN from the keyboard: the front pane, wherever the mouse is.
 inline constexpr qint64 kFullScreenFrontPane = 1;
 

@@ -4,6 +4,7 @@
 #include "library/views/MediaOpenDialog.h"
 
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 
 namespace vemora {
@@ -73,6 +74,15 @@ QString QtUserDialogs::ChooseSnapshotPath(QWidget* parent) {
 void QtUserDialogs::About(QWidget* parent) {
     CAboutDlg dlg(parent);
     dlg.exec();
+}
+
+QString QtUserDialogs::ChooseSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                                      const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
+}
+
+QAction* QtUserDialogs::ChooseMenuEntry(QMenu& menu, QPoint at) {
+    return menu.exec(at);
 }
 
 } // namespace vemora

@@ -2,8 +2,11 @@
 // Message boxes and modal dialogs of the main window, behind one small interface so that tests
 // can answer them.
 
+#include <QPoint>
 #include <QString>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace vemora {
@@ -34,6 +37,13 @@ public:
     }
     // The file a snapshot is saved to (.jpg or .png); empty when cancelled.
     virtual QString ChooseSnapshotPath(QWidget*) { return {}; }
+    // A file to save to, proposed as `suggested`; empty when cancelled.
+    virtual QString ChooseSavePath(QWidget*, const QString& /*title*/, const QString& /*suggested*/,
+                                   const QString& /*filter*/) {
+        return {};
+    }
+    // Pops a menu up at a screen position; the chosen entry, or null.
+    virtual QAction* ChooseMenuEntry(QMenu&, QPoint) { return nullptr; }
 };
 
 // The real dialogs: QMessageBox and CAboutDlg.
@@ -44,6 +54,9 @@ public:
     QString ChooseFolder(QWidget* parent, const QString& title) override;
     SourceChoice ChooseSource(QWidget* parent, const QString& folderTitle) override;
     QString ChooseSnapshotPath(QWidget* parent) override;
+    QString ChooseSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                           const QString& filter) override;
+    QAction* ChooseMenuEntry(QMenu& menu, QPoint at) override;
 };
 
 } // namespace vemora

@@ -121,8 +121,12 @@ ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording
         result.error = "start time cannot be shown as a local time";
         return result;
     }
-    const std::string path = JoinFolder(folder, *name);
+    return WriteGpxFile(JoinFolder(folder, *name), recording, track);
+}
 
+ExportResult WriteGpxFile(const std::string& path, const ExportRecording& recording,
+                          const TelemetryTrack& track) {
+    ExportResult result;
     ExportFile file;
     if (!file.Open(path)) {
         result.error = "cannot create " + path + ": " + std::strerror(errno);

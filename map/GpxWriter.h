@@ -29,4 +29,8 @@ std::string IsoUtcText(int64_t utcSeconds);
 ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording,
                      const TelemetryTrack& track);
 
+// Writes the GPX file of `recording` at `path` (a name the user chose).
+ExportResult WriteGpxFile(const std::string& path, const ExportRecording& recording,
+                          const TelemetryTrack& track);
+
 } // namespace vemora

@@ -1,17 +1,53 @@
 #include "widgets/GdipButton.h"
 
+#include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace vemora {
+namespace {
+
+// The background with the picture drawn over it at offset.
+QImage Compose(const QImage& background, const QImage& picture, QPoint offset) {
+    QImage image = background;
+    QPainter p(&image);
+    p.drawImage(offset, picture);
+    return image;
+}
+
+} // namespace
 
 CGdipButton::CGdipButton(int id, const QString& caption, QWidget* parent)
     : QAbstractButton(parent), m_nId(id) {
-    setText(caption);
+    setText(caption); // names the button for accessibility; never drawn
     setObjectName(QStringLiteral("button%1").arg(id));
     setFocusPolicy(Qt::NoFocus);
-    setCursor(Qt::PointingHandCursor);
+    // A toggle button flips once per press (also a programmatic click), before its command
+    // runs, so the command sees the new state; how often the pressed button is redrawn does
+    // not matter.
+    connect(this, &QAbstractButton::pressed, this, [this] {
+        if (m_bToggle)
+            m_bAltShown = !m_bAltShown;
+    });
     connect(this, &QAbstractButton::clicked, this, [this] { emit command(m_nId); });
+}
+
+CGdipButton::~CGdipButton() = default;
+
+bool CGdipButton::LoadPictures(const QString& standard, const QString& alternate, bool toggle) {
+    m_pStdImage = std::make_unique<CGdiPlusBitmapResource>();
+    if (!m_pStdImage->Load(standard))
+        m_pStdImage.reset();
+    m_pAltImage.reset();
+    if (!alternate.isEmpty()) {
+        m_pAltImage = std::make_unique<CGdiPlusBitmapResource>();
+        if (!m_pAltImage->Load(alternate))
+            m_pAltImage.reset();
+    }
+    m_bHasAlt = m_pAltImage != nullptr;
+    m_bToggle = toggle;
+    m_preparedSize = QSize();
+    update();
+    return m_pStdImage != nullptr;
 }
 
 void CGdipButton::SetAltShown(bool shown) {
@@ -25,6 +61,55 @@ void CGdipButton::SetGrey(bool grey) {
     update();
 }
 
+// The main window paints nothing but its dark background under a button, so the pictures are
+// drawn on a transparent background and keep their own transparency.
+void CGdipButton::PreparePictures() {
+    if (m_preparedSize == size())
+        return;
+    m_preparedSize = size();
+    m_pictures.fill(QImage());
+    if (!m_pStdImage || size().isEmpty())
+        return;
+    QImage background(size(), QImage::Format_ARGB32_Premultiplied);
+    background.fill(Qt::transparent);
+    m_pictures[PictureBackground] = background;
+    auto prepare = [&](const CGdiPlusBitmapResource& image, Picture plain, Picture pressed, Picture hot) {
+        const QImage picture = image.Render(size());
+        m_pictures[plain] = Compose(background, picture, QPoint(0, 0));
+        m_pictures[pressed] = Compose(background, picture, QPoint(1, 1));
+        m_pictures[hot] = Compose(background, ApplyColourMatrix(picture, kHotMatrix), QPoint(0, 0));
+    };
+    prepare(*m_pStdImage, PictureStandard, PictureStandardPressed, PictureStandardHot);
+    m_pictures[PictureGrey] =
+        Compose(background, ApplyColourMatrix(m_pStdImage->Render(size()), kGreyMatrix), QPoint(0, 0));
+    if (m_bHasAlt)
+        prepare(*m_pAltImage, PictureAlt, PictureAltPressed, PictureAltHot);
+}
+
+const QImage& CGdipButton::PreparedPicture(Picture which) {
+    PreparePictures();
+    return m_pictures[which];
+}
+
+CGdipButton::Picture CGdipButton::CurrentPicture() const {
+    const bool alt = m_bAltShown && m_bHasAlt;
+    if (m_bGrey)
+        return PictureGrey;
+    if (isDown())
+        return alt ? PictureAltPressed : PictureStandardPressed;
+    if (m_bHover)
+        return alt ? PictureAltHot : PictureStandardHot;
+    return alt ? PictureAlt : PictureStandard;
+}
+
+void CGdipButton::paintEvent(QPaintEvent*) {
+    const QImage& picture = PreparedPicture(CurrentPicture());
+    if (picture.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(0, 0, picture);
+}
+
 void CGdipButton::enterEvent(QEnterEvent*) {
     m_bHover = true;
     update();
@@ -35,47 +120,14 @@ void CGdipButton::leaveEvent(QEvent*) {
     update();
 }
 
-// Narrow buttons (the mute toggle) show a speaker instead of a caption; crossed out while muted.
-void CGdipButton::PaintSpeaker(QPainter& p, const QColor& ink) {
-    qreal w = width(), h = height();
-    QPolygonF cone;
-    cone << QPointF(w * 0.2, h * 0.4) << QPointF(w * 0.45, h * 0.4) << QPointF(w * 0.8, h * 0.22)
-         << QPointF(w * 0.8, h * 0.78) << QPointF(w * 0.45, h * 0.6) << QPointF(w * 0.2, h * 0.6);
-    p.setBrush(ink);
-    p.setPen(Qt::NoPen);
-    p.drawPolygon(cone);
-    if (m_bAltShown) {
-        p.setPen(QPen(QColor(220, 60, 60), 1.5));
-        p.drawLine(QPointF(1, h * 0.25), QPointF(w - 1, h * 0.75));
-    }
+// A fast second click is a click of its own.
+void CGdipButton::mouseDoubleClickEvent(QMouseEvent* e) {
+    QAbstractButton::mousePressEvent(e);
 }
 
-void CGdipButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), QColor(5, 5, 5));
-    QRectF face = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QColor fill = m_bAltShown ? QColor(40, 90, 150) : QColor(45, 45, 48);
-    if (m_bHover)
-        fill = fill.lighter(140);
-    if (isDown())
-        fill = fill.darker(130);
-    QPainterPath path;
-    path.addRoundedRect(face, 4, 4);
-    p.fillPath(path, fill);
-    p.setPen(QPen(QColor(90, 90, 95), 1));
-    p.drawPath(path);
-    QColor ink = (m_bGrey || !isEnabled()) ? QColor(110, 110, 110) : QColor(230, 230, 230);
-    p.setPen(ink);
-    if (width() < 3 * height() / 4) {
-        PaintSpeaker(p, ink);
-        return;
-    }
-    QFont f = font();
-    f.setPixelSize(qMax(8, qMin(height() / 2, 12)));
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(rect(), Qt::AlignCenter, text());
+void CGdipButton::resizeEvent(QResizeEvent* e) {
+    QAbstractButton::resizeEvent(e);
+    update();
 }
 
 } // namespace vemora

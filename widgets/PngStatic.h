@@ -1,27 +1,33 @@
 #pragma once
-// Picture controls: the logo, the banner and the GPS-fix indicator. The GPS indicator has three
-// states (0 no signal, 1 no fix, 2 fix).
+// Picture controls: the logo, the banner and the GPS-fix indicator. The picture is stretched to
+// the control, in colour or through the grey matrix; a control without a picture paints nothing.
+
+#include "widgets/GdiPlusBitmap.h"
 
 #include <QWidget>
+
+#include <memory>
 
 namespace vemora {
 
 class CPngStatic : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Logo, Banner, GpsIndicator };
-    CPngStatic(int id, Kind kind, QWidget* parent);
-    void SetState(int state);
-    int State() const { return m_nState; }
+    CPngStatic(int id, QWidget* parent);
+    ~CPngStatic() override;
+    // False (and no picture) when the picture is missing.
+    bool LoadPicture(const QString& name);
+    void SetColour(bool colour);
+    bool Colour() const { return m_bColour; }
+    // The GPS indicator's feed state: in colour while it is not 0.
+    void SetState(int state) { SetColour(state != 0); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    void PaintLogo(QPainter& p);
-    void PaintGps(QPainter& p);
-    Kind m_kind;
-    int m_nState = 0;
+    std::unique_ptr<CGdiPlusBitmapResource> m_pImage;
+    bool m_bColour = false;
 };
 
 } // namespace vemora

@@ -1,10 +1,16 @@
 #include "widgets/VideoStatic.h"
 
+#include "widgets/OutlinedText.h"
 #include <QPainter>
-#include <QPainterPath>
+
+#include <QMouseEvent>
 #include <QWindow>
 
 namespace vemora {
+
+namespace {
+constexpr qreal kPaneTextSize = 36;
+}
 
 CVideoStatic::CVideoStatic(int id, QWidget* parent) : QWidget(parent), m_nId(id) {
     setObjectName(QStringLiteral("video%1").arg(id));
@@ -30,22 +36,22 @@ void CVideoStatic::SetLoadingText(const QString& text) {
     update();
 }
 
-// White letters with a dark outline, centred, so they read on any picture.
+// The pane's text in the outlined pane lettering, at its fixed place near the top left.
 void CVideoStatic::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    if (m_strText.isEmpty())
-        return;
-    QFont font = p.font();
-    font.setPixelSize(std::max(14, height() / 12));
-    font.setBold(true);
-    QPainterPath path;
-    path.addText(0, 0, font, m_strText);
-    QRectF box = path.boundingRect();
-    path.translate(rect().center() - box.center());
-    p.setRenderHint(QPainter::Antialiasing);
-    p.strokePath(path, QPen(QColor(20, 20, 20), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.fillPath(path, Qt::white);
+    p.fillRect(rect(), QColor(5, 5, 5));
+    if (!m_strText.isEmpty())
+        DrawOutlinedText(p, m_strText, QPointF(), kPaneTextSize, OutlinedTextStyle::Pane);
+}
+
+// A double-click on the background asks for full screen as one on the pane does.
+void CVideoStaticBg::mouseDoubleClickEvent(QMouseEvent*) {
+    emit fullScreenRequested(m_nId);
+}
+
+// A press on a pane goes nowhere: it must not start a window drag from under the video.
+void CVideoStatic::mousePressEvent(QMouseEvent* e) {
+    e->accept();
 }
 
 CVideoStaticBg::CVideoStaticBg(int id, QWidget* parent) : QWidget(parent), m_nId(id) {

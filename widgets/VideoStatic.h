@@ -19,6 +19,7 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
     void paintEvent(QPaintEvent*) override;
 
 signals:
@@ -37,8 +38,12 @@ public:
     void SetClientEdge(bool on);
     bool ClientEdge() const { return m_bClientEdge; }
 
+signals:
+    void fullScreenRequested(int id);
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
     int m_nId;

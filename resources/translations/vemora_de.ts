@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>Die Markierung des Rekorders fehlt</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>GPS-Daten als GPX-Datei speichern…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX-Datei %s wurde gespeichert.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX-Datei %s konnte nicht gespeichert werden.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>GPX speichern</translation>
+    </message>
 </context>
 </TS>

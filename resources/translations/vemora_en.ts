@@ -418,5 +418,25 @@
         <extracomment>reason</extracomment>
         <translation>The recorder&apos;s mark is missing</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Save GPS data as GPX…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Save GPX file: %s OK.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Save GPX file:%s Failed.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Save GPX</translation>
+    </message>
 </context>
 </TS>

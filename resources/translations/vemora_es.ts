@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>Falta la marca de la grabadora</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Guardar datos GPS en un archivo GPX…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Archivo GPX %s guardado correctamente.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>No se pudo guardar el archivo GPX %s.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Guardar GPX</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>La marque de l&apos;enregistreur est absente</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Enregistrer les données GPS dans un fichier GPX…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Fichier GPX %s enregistré.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Échec de l&apos;enregistrement du fichier GPX %s.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Enregistrer en GPX</translation>
+    </message>
 </context>
 </TS>

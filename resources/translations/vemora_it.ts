@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>Manca il contrassegno del registratore</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Salva i dati GPS in un file GPX…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>File GPX %s salvato correttamente.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Impossibile salvare il file GPX %s.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Salva GPX</translation>
+    </message>
 </context>
 </TS>

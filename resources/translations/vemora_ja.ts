@@ -418,5 +418,25 @@
         <extracomment>reason</extracomment>
         <translation>ドライブレコーダーのマークがありません</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>GPS データを GPX ファイルに保存…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX ファイル %s を保存しました。</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX ファイル %s の保存に失敗しました。</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>GPX の保存</translation>
+    </message>
 </context>
 </TS>

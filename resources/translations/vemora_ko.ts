@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>블랙박스 표시가 없습니다</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>GPS 데이터를 GPX 파일로 저장…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 파일 %s을(를) 저장했습니다.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 파일 %s을(를) 저장하지 못했습니다.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>GPX 저장</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>Trūkst reģistratora atzīmes</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Saglabāt GPS datus GPX failā…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX fails %s ir saglabāts.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Neizdevās saglabāt GPX failu %s.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Saglabāt GPX</translation>
+    </message>
 </context>
 </TS>

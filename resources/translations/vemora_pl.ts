@@ -413,5 +413,25 @@
         <extracomment>reason</extracomment>
         <translation>Brak znacznika rejestratora</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>Zapisz dane GPS do pliku GPX…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Zapisano plik GPX %s.</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>Nie udało się zapisać pliku GPX %s.</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>Zapisz GPX</translation>
+    </message>
 </context>
 </TS>

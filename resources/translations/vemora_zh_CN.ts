@@ -418,5 +418,25 @@
         <extracomment>reason</extracomment>
         <translation>缺少行车记录仪的标记</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>将 GPS 数据保存为 GPX 文件…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 文件 %s 保存成功。</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 文件 %s 保存失败。</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>保存 GPX</translation>
+    </message>
 </context>
 </TS>

@@ -418,5 +418,25 @@
         <extracomment>reason</extracomment>
         <translation>缺少行車記錄器的標記</translation>
     </message>
+    <message id="220">
+        <source>Save GPS data as GPX…</source>
+        <extracomment>menu entry of the help button: save the track as GPX</extracomment>
+        <translation>將 GPS 資料儲存為 GPX 檔案…</translation>
+    </message>
+    <message id="221">
+        <source>Save GPX file: %s OK.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 檔案 %s 儲存成功。</translation>
+    </message>
+    <message id="222">
+        <source>Save GPX file:%s Failed.</source>
+        <extracomment>GPX export result</extracomment>
+        <translation>GPX 檔案 %s 儲存失敗。</translation>
+    </message>
+    <message id="223">
+        <source>Save GPX</source>
+        <extracomment>GPX export: caption and save dialog title</extracomment>
+        <translation>儲存 GPX</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "settings/SettingsFile.h"
 #include "tools/fixture/FixtureWriter.h"
 #include "widgets/GdipButton.h"
+#include "widgets/VwrToolTipCtrl.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -48,9 +50,23 @@ public:
         folderTitles.push_back(title);
         return folderAnswer;
     }
+    QString ChooseSavePath(QWidget*, const QString&, const QString& suggested, const QString&) override {
+        suggestedPaths.push_back(suggested);
+        return saveAnswer;
+    }
+    QAction* ChooseMenuEntry(QMenu& menu, QPoint) override {
+        menuTexts.clear();
+        for (QAction* a : menu.actions())
+            menuTexts.push_back(a->text());
+        return menuAnswer >= 0 && menuAnswer < menu.actions().size() ? menu.actions()[menuAnswer] : nullptr;
+    }
     std::vector<RecordedBox> boxes;
     std::vector<QString> folderTitles;
     QString folderAnswer;
+    std::vector<QString> suggestedPaths;
+    QString saveAnswer;
+    QStringList menuTexts;
+    int menuAnswer = -1;
     int abouts = 0;
 };
 
@@ -125,7 +141,7 @@ TEST_F(MainWindowTest, EveryControlExistsAndTheHiddenOnesAreDisabled) {
         EXPECT_FALSE(w.Control(id)->isVisible()) << id;
         EXPECT_FALSE(w.Control(id)->isEnabled()) << id;
     }
-    EXPECT_FALSE(w.Control(IDC_ABOUT)->isVisible());
+    EXPECT_TRUE(w.Control(IDC_ABOUT)->isVisible()); // its menu holds the GPX export
     EXPECT_FALSE(w.Control(IDC_COMPASS)->isVisible());
     EXPECT_FALSE(w.Control(IDC_RATE_LABEL)->isVisible());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vemora Viewer"));
@@ -251,10 +267,18 @@ TEST_F(MainWindowTest, PostedMessagesReachTheirHandlers) {
 TEST_F(MainWindowTest, LanguageChangeRetitlesTooltips) {
     CDvrDlg& w = Open();
     ASSERT_EQ(w.Control(IDC_STOP)->toolTip(), QStringLiteral("Stop"));
+    EXPECT_EQ(w.ToolTip()->ToolCount(), 25);
+    w.ToolTip()->ShowTip(w.Control(IDC_SPEED), QPoint(100, 100));
+    ASSERT_NE(w.ToolTip()->Popup(), nullptr);
+    EXPECT_EQ(w.ToolTip()->Popup()->Text(), QStringLiteral("Change Speed Unit KPH/MPH."));
+    EXPECT_TRUE(w.ToolTip()->Popup()->HasIcon());
     ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7)); // Deutsch
     Post(UM_LANGUAGE_CHANGED, 7);
     EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), SettingsFile::Instance().LoadUiString(179));
     EXPECT_NE(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
+    w.ToolTip()->ShowTip(w.Control(IDC_OPEN), QPoint(100, 100));
+    EXPECT_EQ(w.ToolTip()->Popup()->Text(), SettingsFile::Instance().LoadUiString(179));
+    w.ToolTip()->HideTip();
 }
 
 TEST_F(MainWindowTest, RateStepsShowTheLabelOnlyAwayFromNormalSpeed) {
@@ -268,11 +292,16 @@ TEST_F(MainWindowTest, RateStepsShowTheLabelOnlyAwayFromNormalSpeed) {
     EXPECT_TRUE(w.Control(IDC_RATE_LABEL)->isVisible());
 }
 
-TEST_F(MainWindowTest, LoopTogglesAutoPlayAndAboutRunsTheDialog) {
+TEST_F(MainWindowTest, LoopTogglesAutoPlayAndTheHelpMenuRunsAbout) {
     CDvrDlg& w = Open();
     EXPECT_TRUE(w.AutoPlayNext());
     w.OnCommand(IDC_LOOP);
     EXPECT_FALSE(w.AutoPlayNext());
+    w.OnCommand(IDC_ABOUT); // menu closed without a choice
+    EXPECT_EQ(dialogs.abouts, 0);
+    EXPECT_EQ(dialogs.menuTexts, QStringList({QStringLiteral("&About Vemora Viewer..."),
+                                              QStringLiteral("Save GPS data as GPX…")}));
+    dialogs.menuAnswer = 0;
     w.OnCommand(IDC_ABOUT);
     w.OnCommand(IDM_ABOUTBOX);
     EXPECT_EQ(dialogs.abouts, 2);
@@ -334,7 +363,7 @@ TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
     EXPECT_EQ(g_bBusy.load(), 1);
 }
 
-TEST_F(MainWindowTest, KmlButtonWritesTheCurrentTrackBesideAGpxFile) {
+TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
     QTemporaryDir card, out;
     WriteTwoPairCard(card.path());
     CDvrDlg& w = Open();
@@ -351,7 +380,28 @@ TEST_F(MainWindowTest, KmlButtonWritesTheCurrentTrackBesideAGpxFile) {
         << dialogs.boxes[0].text.toStdString();
     QDir kml(out.path() + QStringLiteral("/KML"));
     EXPECT_EQ(kml.entryList({QStringLiteral("*.KML")}, QDir::Files).size(), 1);
-    EXPECT_EQ(kml.entryList({QStringLiteral("*.gpx"), QStringLiteral("*.GPX")}, QDir::Files).size(), 1);
+    EXPECT_EQ(kml.entryList({QStringLiteral("*.gpx"), QStringLiteral("*.GPX")}, QDir::Files).size(), 0);
+
+    // "Save GPS data as GPX…": the export folder and the recording's name are proposed; the file
+    // goes where the user says and the result is reported like the KML's.
+    dialogs.boxes.clear();
+    dialogs.menuAnswer = 1;
+    dialogs.saveAnswer = out.path() + QStringLiteral("/chosen.gpx");
+    w.OnCommand(IDC_ABOUT);
+    ASSERT_EQ(dialogs.suggestedPaths.size(), 1u);
+    EXPECT_TRUE(dialogs.suggestedPaths[0].startsWith(out.path() + QStringLiteral("/KML/")));
+    EXPECT_TRUE(dialogs.suggestedPaths[0].endsWith(QStringLiteral(".GPX")));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Save GPX"));
+    EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Save GPX file: %1 OK.").arg(dialogs.saveAnswer));
+    QFile gpx(dialogs.saveAnswer);
+    ASSERT_TRUE(gpx.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(gpx.readAll().contains("<trkpt"));
+
+    dialogs.boxes.clear();
+    dialogs.saveAnswer.clear(); // cancelled: nothing written, nothing said
+    w.OnCommand(IDM_SAVE_GPX);
+    EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
