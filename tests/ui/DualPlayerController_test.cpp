@@ -76,7 +76,7 @@ protected:
     }
     const VlcApi& Front() { return players->Front(); }
     const VlcApi& Rear() { return players->Rear(); }
-    static bool Wait(const std::function<bool()>& condition, int ms = 5000) {
+    static bool Wait(const std::function<bool()>& condition, int ms = 10000) {
         return QTest::qWaitFor(condition, ms);
     }
     bool BothRunPast(int64_t ms) {
