@@ -15,6 +15,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <chrono>
 #include <mutex>
 
 namespace vemora {
@@ -104,8 +105,6 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
     m_syncTimer.setInterval(100);
     connect(&m_syncTimer, &QTimer::timeout, this, &DualPlayerController::KeepRearInStep);
-    m_syncClock.start();
-    m_syncTimer.start();
 }
 
 DualPlayerController::~DualPlayerController() {
@@ -147,7 +146,28 @@ void DualPlayerController::SetLogFiles(FILE* front, FILE* rear) {
 // ---------------------------------------------------------------------------------------------
 // libVLC's threads: flags read, pending seek cleared, everything else posted.
 
+namespace {
+
+// After a seek, pause or new media no correction for this long, and only on reports made after.
+constexpr int64_t kSyncQuietMs = 400;
+
+int64_t SteadyMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+DualPlayerController::Sighting DualPlayerController::LastSighting(PlayerSide side) const {
+    std::lock_guard<std::mutex> lock(m_sightingMutex);
+    return m_sighting[side == PlayerSide::Front ? 0 : 1];
+}
+
 void DualPlayerController::OnPlayerEventThread(PlayerSide side, int type, int64_t newTime) {
+    if (type == libvlc_MediaPlayerTimeChanged) {
+        std::lock_guard<std::mutex> lock(m_sightingMutex);
+        m_sighting[side == PlayerSide::Front ? 0 : 1] = {newTime, SteadyMs()};
+    }
     if (type == libvlc_MediaPlayerPlaying)
         PostPlayerMessage(MsgStarted, side, 0);
     bool frontIsMaster = m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying();
@@ -608,7 +628,8 @@ void DualPlayerController::SetSyncEnabled(bool on) {
 
 void DualPlayerController::ShiftRearPlayer(int64_t deltaMs) {
     m_rearPlayer.SetTime(std::max<int64_t>(0, m_rearPlayer.Time() + deltaMs));
-    m_rearClock.Reset();
+    m_sync.Reset();
+    m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
 }
 
 void DualPlayerController::RestartSync() {
@@ -616,9 +637,8 @@ void DualPlayerController::RestartSync() {
         m_llStepFrame = -1;
         m_bStepAligned = false;
     }
-    m_frontClock.Reset();
-    m_rearClock.Reset();
-    m_syncQuietUntil = m_syncClock.elapsed() + 300;
+    m_sync.Reset();
+    m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
     if (m_rearPlayer.IsLoaded() && m_rearPlayer.Rate() != m_frontPlayer.Rate() && m_frontPlayer.IsLoaded())
         m_rearPlayer.SetRate(m_frontPlayer.Rate());
 }
@@ -628,12 +648,20 @@ void DualPlayerController::KeepRearInStep() {
     if (!m_bSync || !m_frontPlayer.IsLoaded() || !m_rearPlayer.IsLoaded() || !m_frontPlayer.IsPlaying() ||
         !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0)
         return;
-    int64_t now = m_syncClock.elapsed();
+    // Each time report is stamped by libVLC's thread the moment it is made, so a player's time
+    // now is its last report plus the time since, at its rate.
+    int64_t now = SteadyMs();
     double rate = m_frontPlayer.Rate();
-    int64_t front = m_frontClock.Estimate(m_frontPlayer.Time(), now, rate);
-    int64_t rear = m_rearClock.Estimate(m_rearPlayer.Time(), now, m_rearPlayer.Rate());
-    if (front < 0 || rear < 0 || now < m_syncQuietUntil)
+    Sighting f = LastSighting(PlayerSide::Front), r = LastSighting(PlayerSide::Rear);
+    if (now < m_syncQuietUntil || f.timeMs < 0 || r.timeMs < 0 ||
+        f.wallMs <= m_syncQuietUntil - kSyncQuietMs || r.wallMs <= m_syncQuietUntil - kSyncQuietMs)
         return;
+    auto at = [now](const Sighting& s, double playerRate) {
+        return s.timeMs +
+               static_cast<int64_t>(std::llround(static_cast<double>(now - s.wallMs) * playerRate));
+    };
+    int64_t front = at(f, rate);
+    int64_t rear = at(r, m_rearPlayer.Rate());
     int64_t length = m_rearPlayer.Length();
     if (length > 0 && front >= length)
         return; // the rear file is shorter: it simply ends first
@@ -644,8 +672,8 @@ void DualPlayerController::KeepRearInStep() {
         break;
     case SyncAction::Seek:
         m_rearPlayer.SetTime(action.seekMs);
-        m_rearClock.Reset();
-        m_syncQuietUntil = now + 1000;
+        m_sync.Reset();
+        m_syncQuietUntil = now + kSyncQuietMs;
         break;
     case SyncAction::None:
         return;

@@ -20,6 +20,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 namespace vemora {
 
@@ -45,7 +46,7 @@ public:
     void SetLogFiles(FILE* front, FILE* rear);
     // Result of the hardware-decoding probe: H.265 plays without a warning when set.
     void SetHevcDecode(bool on) { m_bHevcDecode = on; }
-    // Keeping the rear camera on the front camera's time (on unless switched off).
+    // Keeping the rear camera on the front camera's time (off unless switched on).
     void SetSyncEnabled(bool on);
     bool SyncEnabled() const { return m_bSync; }
     // Moves the rear player deltaMs away from where it is (checks of the correction).
@@ -230,13 +231,19 @@ private:
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
     QTimer m_syncTimer;           // compares the two players' times while both play
 
-    bool m_bSync = true;
+    bool m_bSync = false;
     CameraSync m_sync;
-    PlayerClock m_frontClock;
-    PlayerClock m_rearClock;
-    QElapsedTimer m_syncClock;
     int64_t m_syncQuietUntil = 0; // no correction before this (a seek settling)
-    int64_t m_llStepFrame = -1;   // the frame the last step went to; -1 after anything else
+    // The last time report of each player with the moment it was made (steady clock, ms), written
+    // by libVLC's threads.
+    struct Sighting {
+        int64_t timeMs = -1;
+        int64_t wallMs = 0;
+    };
+    mutable std::mutex m_sightingMutex;
+    Sighting m_sighting[2];
+    Sighting LastSighting(PlayerSide side) const;
+    int64_t m_llStepFrame = -1; // the frame the last step went to; -1 after anything else
     bool m_bStepping = false;
     bool m_bStepAligned = false; // both players show m_llStepFrame
 };

@@ -67,7 +67,8 @@ public:
     bool ReadMapEnabled() const;
     // "UI"/"GSNR_ENABLE": G-sensor curve shown (default on; any non-zero value is on).
     bool ReadGSensorEnabled() const;
-    // "UI"/"SYNC": the rear camera kept on the front camera's time (default on; 0 is off).
+    // "UI"/"SYNC": the rear camera kept on the front camera's time by the player controller
+    // (default off while that correction is being tuned; 1 is on).
     bool ReadSyncEnabled() const;
 
     // "UI"/"Folder" (at most 1023 characters), or empty when that folder no longer exists.
