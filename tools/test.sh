@@ -25,4 +25,13 @@ fi
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)"
+if [ "$sanitize" = ON ]; then
+  # The tests that run real libVLC players: libVLC unloads its plugins when a player is released,
+  # so what those plugins keep until then is reported from an unknown module and cannot be told
+  # apart from the project's own. They run with every check but the leak check.
+  ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)" -E 'DualPlayerControllerTest'
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+    ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)" -R 'DualPlayerControllerTest'
+else
+  ctest --test-dir "$builddir" --output-on-failure -j"$(nproc)"
+fi
