@@ -370,19 +370,17 @@ void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
     StartPlayer(m_rearPlayer);
 }
 
+// The file for the front player: the path itself for a front file, else its front partner; empty
+// for a rear file that has none.
+QString DualPlayerController::FrontFileOf(const QString& path) const {
+    std::string p = Utf8(path);
+    return IsRearFile(p) ? QString::fromStdString(GetFrontPartner(p)) : path;
+}
+
 void DualPlayerController::OpenRecording(const QString& path) {
     m_endSettleTimer.stop();
-    std::string p = Utf8(path);
-    Diag(" --->> DualPlayerController::OpenRecording %s \n", p.c_str());
-    if (!IsRearFile(p)) {
-        LoadIntoPlayer(PlayerSide::Front, path, false);
-        m_host.FitVideoPanes();
-        StartPlayer(m_frontPlayer);
-        StartRateLabelRefresh();
-        OpenRearPartner(m_strCurrentPath, true);
-        return;
-    }
-    QString front = QString::fromStdString(GetFrontPartner(p));
+    Diag(" --->> DualPlayerController::OpenRecording %s \n", Utf8(path).c_str());
+    QString front = FrontFileOf(path);
     if (front.isEmpty()) {
         // A rear file alone plays in the rear pane, with its sound.
         OpenRearPartner(m_strCurrentPath, false);
@@ -400,12 +398,7 @@ void DualPlayerController::OpenRecording(const QString& path) {
 
 void DualPlayerController::PlayRecordingAt(int index) {
     ShowPaneIfHidden(PlayerSide::Front);
-    m_library.SelectRecording(index);
-    if (m_pFeed)
-        m_pFeed->LoadTrack(index);
-    m_strCurrentPath = QString::fromStdString(m_library.GetRecordingPath(index));
-    emit currentRecordingChanged();
-    OpenRecording(m_strCurrentPath);
+    SelectAndPlay(index);
 }
 
 // The partner is looked for among the two entries on either side (a pair sorts next to each
@@ -595,14 +588,7 @@ void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
         m_pFeed->LoadTrack(current);
     m_strCurrentPath = QString::fromStdString(m_library.GetCurrentPath());
     m_host.FitVideoPanes();
-    std::string p = Utf8(m_strCurrentPath);
-    if (!IsRearFile(p)) {
-        LoadIntoPlayer(PlayerSide::Front, m_strCurrentPath, false);
-        m_host.FitVideoPanes();
-        OpenRearPartner(m_strCurrentPath, true);
-        return;
-    }
-    QString front = QString::fromStdString(GetFrontPartner(p));
+    QString front = FrontFileOf(m_strCurrentPath);
     if (!front.isEmpty()) {
         LoadIntoPlayer(PlayerSide::Front, front, false);
         m_host.FitVideoPanes();
@@ -804,6 +790,12 @@ void DualPlayerController::SeekTo(int64_t ms) {
     m_llPendingSeekMs = 0;
     m_frontPlayer.SetTime(ms);
     m_rearPlayer.SetTime(ms);
+    ShowMovedTo(ms, length);
+}
+
+// After the players were moved to ms by other means than playing: the driven path, the
+// instruments and the seek bar follow at once.
+void DualPlayerController::ShowMovedTo(int64_t ms, int64_t length) {
     RestartSync();
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(ms & 0xffffffff);
@@ -851,12 +843,8 @@ void DualPlayerController::StepFrame(int direction) {
         p->NextFrame();
     }
     m_bStepAligned = true;
-    RestartSync();
+    ShowMovedTo(frameTime, length);
     m_bStepping = false;
-    if (m_pFeed)
-        m_pFeed->ReplotDrivenPath(frameTime & 0xffffffff);
-    emit timeReported(frameTime);
-    emit seekBarPositionChanged(SeekBarPosition(frameTime, length, Scale()));
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {

@@ -184,6 +184,8 @@ private:
     void RefreshSeekBarFromPlayers();
     void PlayNextAfterSettling();
     void ReloadCurrentRecording(int64_t* restoreTime);
+    QString FrontFileOf(const QString& path) const;
+    void ShowMovedTo(int64_t ms, int64_t length);
     void SelectAndPlay(int index);
     void WriteSnapshot(VlcApi& player, const QString& path);
     bool IsPartnerOf(int candidate, int current) const;
