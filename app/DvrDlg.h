@@ -143,6 +143,8 @@ private:
     void CarryOut(int keyAction);
     void CreateTrackFeeder();
     void ShowGpsFix(int feedResult);
+    void ShowTelemetryAt(int64_t ms);
+    void ClampCurrentRow();
     // PlayerHost
     bool HasPane(PlayerSide side) override;
     unsigned long PaneWindow(PlayerSide side) override;

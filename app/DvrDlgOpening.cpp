@@ -148,12 +148,17 @@ void CDvrDlg::OnHevcWarning(qint64 wParam) {
     StartOpenThread();
 }
 
-// The players are stopped and given a moment before the recording is opened; the opening itself
-// runs on the GUI thread, which owns the lists and the panes.
-void CDvrDlg::StartOpenThread() {
+// A current row past the end of the list (after a delete) becomes the last one.
+void CDvrDlg::ClampCurrentRow() {
     int n = static_cast<int>(m_library.Records().size());
     if (n > 0 && m_library.CurrentRow() >= n)
         m_library.SelectRecording(n - 1);
+}
+
+// The players are stopped and given a moment before the recording is opened; the opening itself
+// runs on the GUI thread, which owns the lists and the panes.
+void CDvrDlg::StartOpenThread() {
+    ClampCurrentRow();
     int index = m_nOpenIndex;
     if (index == -1)
         return;
@@ -175,9 +180,7 @@ void CDvrDlg::OnOpenThreadDone(int index) {
 
 // A group row: its first recording plays.
 void CDvrDlg::OnOpenGroup(qint64 wParam) {
-    int n = static_cast<int>(m_library.Records().size());
-    if (n > 0 && m_library.CurrentRow() >= n)
-        m_library.SelectRecording(n - 1);
+    ClampCurrentRow();
     int r = static_cast<int>(wParam);
     if (g_bBusy || LibraryBusy() || r == -1)
         return;
@@ -201,9 +204,7 @@ void CDvrDlg::OnOpenGroup(qint64 wParam) {
 void CDvrDlg::OnOpenFile(qint64 wParam) {
     if (g_bBusy || LibraryBusy())
         return;
-    int n = static_cast<int>(m_library.Records().size());
-    if (n > 0 && m_library.CurrentRow() >= n)
-        m_library.SelectRecording(n - 1);
+    ClampCurrentRow();
     qint64 now = m_listOpenClock.elapsed();
     if (now - m_dwLastListOpen <= kListOpenDebounceMs)
         return;

@@ -162,6 +162,10 @@ void CDvrDlg::ShowGpsFix(int feedResult) {
 
 // The telemetry of that moment on the instruments and the map.
 void CDvrDlg::OnPlayerTime(qint64 ms) {
+    ShowTelemetryAt(ms);
+}
+
+void CDvrDlg::ShowTelemetryAt(int64_t ms) {
     if (!m_pFeeder)
         return;
     std::string label = m_pPlayers->RateLabel().toStdString();
@@ -173,10 +177,7 @@ void CDvrDlg::OnPlayerTime(qint64 ms) {
 void CDvrDlg::OnSeekDragged(qint64) {
     int64_t target = m_pPlayers->RequestSeekFromBar(m_pSeek->value());
     SeekThumbMoved = 1;
-    if (!m_pFeeder)
-        return;
-    std::string label = m_pPlayers->RateLabel().toStdString();
-    ShowGpsFix(m_pFeeder->UpdateAtTime(target, m_bGSensorEnabled, m_bMapEnabled, label));
+    ShowTelemetryAt(target);
 }
 
 } // namespace vemora
