@@ -10,13 +10,6 @@ namespace vemora {
 
 namespace {
 
-constexpr int8_t kGapCount = -128;
-
-bool IsGap(const GSensorSample& s) {
-    return GSensorSample::Count(s.x) == kGapCount || GSensorSample::Count(s.y) == kGapCount ||
-           GSensorSample::Count(s.z) == kGapCount;
-}
-
 double Median(std::vector<double>& values) {
     if (values.empty())
         return 0.0;
@@ -37,7 +30,7 @@ std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double
     std::array<std::vector<double>, 3> axes;
     for (size_t i = 0; i < samples.size(); ++i) {
         const GSensorSample& s = samples[i];
-        if (IsGap(s))
+        if (s.IsGap())
             continue;
         index.push_back(i);
         axes[0].push_back(GSensorSample::Count(s.x) * gPerCount);

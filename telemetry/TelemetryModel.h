@@ -92,6 +92,11 @@ struct GSensorSample {
     int16_t z = 0;
     static constexpr size_t kSize = 6;
     static constexpr int8_t Count(int16_t field) { return static_cast<int8_t>(field & 0xFF); }
+    // A count of -128 on any axis marks a gap in the recording's samples, not a value.
+    static constexpr int8_t kGapCount = -128;
+    constexpr bool IsGap() const {
+        return Count(x) == kGapCount || Count(y) == kGapCount || Count(z) == kGapCount;
+    }
     bool operator==(const GSensorSample&) const = default;
 };
 

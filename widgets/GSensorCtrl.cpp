@@ -27,10 +27,6 @@ int Count(int16_t field) {
     return GSensorSample::Count(field);
 }
 
-bool IsGap(const GSensorSample& s) {
-    return Count(s.x) == -128 || Count(s.y) == -128 || Count(s.z) == -128;
-}
-
 // Flat stretches clamped to these pixel rows are left out of the curves.
 bool IsClampRow(int y) {
     return y == 20 || y == 60;
@@ -274,7 +270,7 @@ void CGSensorCtrl::DrawCurves(QPainter& p) {
     auto row = [&rowOfByte](int16_t field) { return rowOfByte[static_cast<uint8_t>(field)]; };
     for (size_t i = 0; i < m_samples.size(); ++i) {
         const GSensorSample& s = m_samples[i];
-        if (IsGap(s))
+        if (s.IsGap())
             continue; // neither drawn nor joined to: the line goes on from the last valid point
         const int x = static_cast<int>(std::trunc(static_cast<float>(i) * step)) + m_nPlotX0;
         const int ys[3] = {row(s.x), row(s.y), row(s.z)};
