@@ -1,43 +1,11 @@
 #pragma once
-// Keeps the rear camera's player on the front one's time. libVLC reports a player's time four
-// times a second; PlayerClock turns those reports into a time for any moment. CameraSync decides
-// from the two clocks what to do: nothing, a slightly faster or slower rear player for a small
+// Keeps the rear camera's player on the front one's time. CameraSync decides from the two
+// players' times what to do: nothing, a slightly faster or slower rear player for a small
 // difference (invisible), or a seek for a large one.
 
 #include <cstdint>
 
 namespace vemora {
-
-class PlayerClock {
-public:
-    // Forget what was seen (after a seek, a pause, a rate change or a new media).
-    void Reset() { *this = PlayerClock(); }
-    // The playback time at wallMs from the player's reported times; -1 until a report has
-    // changed once (the first value seen may be stale by up to a report interval). A report is
-    // seen only some time after libVLC made it, never before, so of the recent reports the one
-    // that puts the player furthest ahead is the most accurate.
-    int64_t Estimate(int64_t reported, int64_t wallMs, double rate);
-    // A report seen when it was made (libVLC's own time-changed event): taken as it is.
-    void Sight(int64_t reported, int64_t wallMs, double rate);
-    // The playback time at wallMs from the sightings so far; -1 without one.
-    int64_t EstimateAt(int64_t wallMs) const;
-    // Estimates rest on this many reports since the last reset (or rate change).
-    int Sightings() const { return m_count; }
-
-private:
-    static constexpr int kHistory = 8;
-    static constexpr int64_t kHistoryMs = 2500;
-    int64_t m_last = -1;
-    bool m_seen = false;
-    double m_rate = 0;
-    struct Sighting {
-        int64_t wallMs;
-        double offset; // reported time - wallMs x rate
-    };
-    Sighting m_history[kHistory] = {};
-    int m_count = 0;
-    int m_next = 0;
-};
 
 struct SyncAction {
     enum Kind { None, SetRate, Seek } kind = None;

@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -48,6 +49,78 @@ bool ShowsPicture(QWidget* pane) {
         for (int x = 0; x < image.width(); x += 4, ++total)
             lit += qGray(image.pixel(x, y)) > 40;
     return total > 0 && lit * 10 > total;
+}
+
+// libVLC reports a player's time about four times a second; this turns the reports, polled here,
+// into a time for any moment.
+class PlayerClock {
+public:
+    // Forget what was seen (after a seek, a pause, a rate change or a new media).
+    void Reset() { *this = PlayerClock(); }
+    // The playback time at wallMs from the player's reported times; -1 until a report has
+    // changed once (the first value seen may be stale by up to a report interval). A report is
+    // seen only some time after libVLC made it, never before, so of the recent reports the one
+    // that puts the player furthest ahead is the most accurate.
+    int64_t Estimate(int64_t reported, int64_t wallMs, double rate);
+    // A report seen when it was made (libVLC's own time-changed event): taken as it is.
+    void Sight(int64_t reported, int64_t wallMs, double rate);
+    // The playback time at wallMs from the sightings so far; -1 without one.
+    int64_t EstimateAt(int64_t wallMs) const;
+    // Estimates rest on this many reports since the last reset (or rate change).
+    int Sightings() const { return m_count; }
+
+private:
+    static constexpr int kHistory = 8;
+    static constexpr int64_t kHistoryMs = 2500;
+    int64_t m_last = -1;
+    bool m_seen = false;
+    double m_rate = 0;
+    struct Sighting {
+        int64_t wallMs;
+        double offset; // reported time - wallMs x rate
+    };
+    Sighting m_history[kHistory] = {};
+    int m_count = 0;
+    int m_next = 0;
+};
+
+int64_t PlayerClock::Estimate(int64_t reported, int64_t wallMs, double rate) {
+    if (reported < 0)
+        return -1;
+    if (m_last < 0 && rate == m_rate) {
+        m_last = reported; // the first value seen may be stale by up to a report interval
+        return -1;
+    }
+    Sight(reported, wallMs, rate);
+    return EstimateAt(wallMs);
+}
+
+void PlayerClock::Sight(int64_t reported, int64_t wallMs, double rate) {
+    if (reported < 0)
+        return;
+    if (rate != m_rate) {
+        // The line through the sightings has another slope now: start it again.
+        m_rate = rate;
+        m_count = 0;
+        m_next = 0;
+    }
+    if (reported == m_last && m_count > 0)
+        return;
+    m_last = reported;
+    m_seen = true;
+    m_history[m_next] = {wallMs, static_cast<double>(reported) - static_cast<double>(wallMs) * rate};
+    m_next = (m_next + 1) % kHistory;
+    m_count = std::min(m_count + 1, kHistory);
+}
+
+int64_t PlayerClock::EstimateAt(int64_t wallMs) const {
+    if (!m_seen || m_count == 0)
+        return -1;
+    double best = -1e300;
+    for (int i = 0; i < m_count; ++i)
+        if (wallMs - m_history[i].wallMs <= kHistoryMs || best == -1e300)
+            best = std::max(best, m_history[i].offset);
+    return static_cast<int64_t>(std::llround(best + static_cast<double>(wallMs) * m_rate));
 }
 
 bool WaitFor(const std::function<bool()>& condition, int ms) {
