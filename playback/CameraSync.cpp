@@ -5,36 +5,30 @@
 
 namespace vemora {
 
-// The rate correction closes the difference in about two seconds and fades as it closes, so the
-// rear picture never jumps; it returns to the front rate once the two have settled.
-SyncAction CameraSync::Decide(int64_t front, int64_t rear, double rate, double rearRate) {
-    m_behind[m_count % kEvidence] = front - rear; // > 0: the rear player is late
+// A correction changes the rear player's rate for a time worked out in advance and then returns
+// it to the front rate: libVLC's time reports lag and jump while a rate changes, so the
+// difference is only measured again once the rear player has run at the front rate for a while.
+SyncAction CameraSync::Decide(int64_t behindMs, double rate) {
+    m_behind[m_count % kEvidence] = behindMs;
     ++m_count;
-    if (m_count < kLeastEvidence)
+    if (m_count < kEvidence || rate <= 0)
         return {};
-    int n = std::min(m_count, kEvidence);
     int64_t sorted[kEvidence];
-    std::copy(m_behind, m_behind + n, sorted);
-    std::nth_element(sorted, sorted + n / 2, sorted + n);
-    int64_t behind = sorted[n / 2];
-
-    SyncAction action;
-    bool correcting = rearRate != rate;
-    if (std::llabs(behind) > kSeekBeyondMs) {
-        action = {SyncAction::Seek, rate, front};
-    } else if (std::llabs(behind) <= (correcting ? kSettledMs : kToleranceMs)) {
-        if (correcting)
-            action = {SyncAction::SetRate, rate, 0};
-    } else {
-        double change = std::clamp(static_cast<double>(behind) / 2000.0, -kMaxRateChange, kMaxRateChange);
-        double wanted = rate * (1.0 + change);
-        // Small steps are not worth a call into the player.
-        if (std::fabs(wanted - rearRate) >= 0.01 * rate)
-            action = {SyncAction::SetRate, wanted, 0};
-    }
-    if (action.kind != SyncAction::None)
-        m_count = 0; // the next decision waits for fresh evidence
-    return action;
+    std::copy(m_behind, m_behind + kEvidence, sorted);
+    std::nth_element(sorted, sorted + kEvidence / 2, sorted + kEvidence);
+    int64_t behind = sorted[kEvidence / 2];
+    int64_t distance = std::llabs(behind);
+    if (distance <= kToleranceMs)
+        return {};
+    m_count = 0; // the next decision waits for fresh evidence
+    if (distance > kSeekBeyondMs)
+        return {SyncAction::Seek, rate, 0, behind};
+    // The rear player gains (or loses) change x rate milliseconds per millisecond.
+    double change = std::min(kMaxRateChange, static_cast<double>(distance) /
+                                                 (rate * static_cast<double>(kLeastCorrectionMs)));
+    int64_t forMs = std::llround(static_cast<double>(distance) / (rate * change));
+    double wanted = rate * (behind > 0 ? 1.0 + change : 1.0 - change);
+    return {SyncAction::SetRate, wanted, forMs, 0};
 }
 
 } // namespace vemora

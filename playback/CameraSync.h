@@ -1,7 +1,7 @@
 #pragma once
-// Keeps the rear camera's player on the front one's time. CameraSync decides from the two
-// players' times what to do: nothing, a slightly faster or slower rear player for a small
-// difference (invisible), or a seek for a large one.
+// Keeps the rear camera's player on the front one's time. CameraSync decides from how far the
+// rear player is behind what to do: nothing, a slightly faster or slower rear player for a
+// measured while (invisible), or a seek for a large difference.
 
 #include <cstdint>
 
@@ -9,30 +9,29 @@ namespace vemora {
 
 struct SyncAction {
     enum Kind { None, SetRate, Seek } kind = None;
-    double rate = 1.0;  // SetRate: the rear player's rate
-    int64_t seekMs = 0; // Seek: the rear player's new time
+    double rate = 1.0; // SetRate: the rear player's rate for forMs, after which it returns to the front rate
+    int64_t forMs = 0; // SetRate: wall-clock time the rate holds
+    int64_t byMs = 0;  // Seek: how far to move the rear player (> 0: forward)
 };
 
 class CameraSync {
 public:
-    // Two players started together stay within a few milliseconds of each other; a difference is
-    // corrected once it exceeds a frame at 25 fps, and the correction runs until the two are
-    // within kSettledMs (a gap between the two bounds keeps it from hunting).
-    static constexpr int64_t kToleranceMs = 40;
-    static constexpr int64_t kSettledMs = 10;
+    // Beyond this difference (between two frames at 25 fps) the rear player is corrected.
+    static constexpr int64_t kToleranceMs = 20;
     // Beyond this a seek is quicker than running faster or slower.
     static constexpr int64_t kSeekBeyondMs = 1500;
-    // The rear player runs at most this much faster or slower than the front one.
+    // The rear player runs at most this much faster or slower than the front one, and a
+    // correction lasts at least kLeastCorrectionMs, so that its pictures never hurry visibly.
     static constexpr double kMaxRateChange = 0.15;
-    // Each decision rests on the median of this many comparisons since the last action, so that
-    // one late sighting of a player's time does not move the other.
-    static constexpr int kEvidence = 5;
-    static constexpr int kLeastEvidence = 3;
+    static constexpr int64_t kLeastCorrectionMs = 1000;
+    // Each decision rests on the median of this many comparisons since the last action: a
+    // player reports its time four times a second, each report a little early or late.
+    static constexpr int kEvidence = 9;
 
     void Reset() { m_count = 0; }
-    // front and rear: estimated times (ms); rate: the front player's rate; rearRate: the rate
-    // the rear player runs at now.
-    SyncAction Decide(int64_t front, int64_t rear, double rate, double rearRate);
+    // behindMs: how far the rear player's time is behind the front one's now (negative: ahead);
+    // rate: the front player's rate.
+    SyncAction Decide(int64_t behindMs, double rate);
 
 private:
     int64_t m_behind[kEvidence] = {};

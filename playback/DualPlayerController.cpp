@@ -105,6 +105,9 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
     m_syncTimer.setInterval(100);
     connect(&m_syncTimer, &QTimer::timeout, this, &DualPlayerController::KeepRearInStep);
+    m_syncCorrectionTimer.setSingleShot(true);
+    m_syncCorrectionTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_syncCorrectionTimer, &QTimer::timeout, this, &DualPlayerController::EndRateCorrection);
 }
 
 DualPlayerController::~DualPlayerController() {
@@ -612,10 +615,19 @@ void DualPlayerController::SetSyncEnabled(bool on) {
         m_syncTimer.stop();
 }
 
-void DualPlayerController::ShiftRearPlayer(int64_t deltaMs) {
-    m_rearPlayer.SetTime(std::max<int64_t>(0, m_rearPlayer.Time() + deltaMs));
-    m_sync.Reset();
-    m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
+void DualPlayerController::HoldPlayer(PlayerSide side, int ms) {
+    VlcApi& player = Player(side);
+    if (!player.IsLoaded() || !player.IsPlaying())
+        return;
+    player.MarkPaused();
+    player.Pause();
+    QTimer::singleShot(ms, this, [this, side] {
+        VlcApi& held = Player(side);
+        if (held.IsLoaded() && held.IsPaused()) {
+            held.Play();
+            held.MarkPlaying();
+        }
+    });
 }
 
 void DualPlayerController::RestartSync() {
@@ -625,46 +637,63 @@ void DualPlayerController::RestartSync() {
     }
     m_sync.Reset();
     m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
+    m_syncCorrectionTimer.stop();
     if (m_rearPlayer.IsLoaded() && m_rearPlayer.Rate() != m_frontPlayer.Rate() && m_frontPlayer.IsLoaded())
         m_rearPlayer.SetRate(m_frontPlayer.Rate());
+}
+
+std::optional<int64_t> DualPlayerController::RearBehindMs() const {
+    // Each time report is stamped by libVLC's thread the moment it is made, so a player's time
+    // now is its last report plus the time since, at its rate.
+    int64_t now = SteadyMs();
+    Sighting f = LastSighting(PlayerSide::Front), r = LastSighting(PlayerSide::Rear);
+    if (f.timeMs < 0 || r.timeMs < 0)
+        return std::nullopt;
+    auto at = [now](const Sighting& s, double playerRate) {
+        return s.timeMs +
+               static_cast<int64_t>(std::llround(static_cast<double>(now - s.wallMs) * playerRate));
+    };
+    return at(f, m_frontPlayer.Rate()) - at(r, m_rearPlayer.Rate());
 }
 
 // The front player carries the sound and leads; only the rear one is ever corrected.
 void DualPlayerController::KeepRearInStep() {
     if (!m_bSync || !m_frontPlayer.IsLoaded() || !m_rearPlayer.IsLoaded() || !m_frontPlayer.IsPlaying() ||
-        !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0)
+        !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0 || m_syncCorrectionTimer.isActive())
         return;
-    // Each time report is stamped by libVLC's thread the moment it is made, so a player's time
-    // now is its last report plus the time since, at its rate.
     int64_t now = SteadyMs();
-    double rate = m_frontPlayer.Rate();
-    Sighting f = LastSighting(PlayerSide::Front), r = LastSighting(PlayerSide::Rear);
-    if (now < m_syncQuietUntil || f.timeMs < 0 || r.timeMs < 0 ||
-        f.wallMs <= m_syncQuietUntil - kSyncQuietMs || r.wallMs <= m_syncQuietUntil - kSyncQuietMs)
+    // Only reports made after the last restart or correction count.
+    int64_t since = m_syncQuietUntil - kSyncQuietMs;
+    if (now < m_syncQuietUntil || LastSighting(PlayerSide::Front).wallMs <= since ||
+        LastSighting(PlayerSide::Rear).wallMs <= since)
         return;
-    auto at = [now](const Sighting& s, double playerRate) {
-        return s.timeMs +
-               static_cast<int64_t>(std::llround(static_cast<double>(now - s.wallMs) * playerRate));
-    };
-    int64_t front = at(f, rate);
-    int64_t rear = at(r, m_rearPlayer.Rate());
+    std::optional<int64_t> behind = RearBehindMs();
     int64_t length = m_rearPlayer.Length();
-    if (length > 0 && front >= length)
+    if (!behind || (length > 0 && m_frontPlayer.Time() >= length))
         return; // the rear file is shorter: it simply ends first
-    SyncAction action = m_sync.Decide(front, rear, rate, m_rearPlayer.Rate());
+    SyncAction action = m_sync.Decide(*behind, m_frontPlayer.Rate());
     switch (action.kind) {
     case SyncAction::SetRate:
         m_rearPlayer.SetRate(static_cast<float>(action.rate));
+        m_syncCorrectionTimer.start(static_cast<int>(action.forMs));
         break;
     case SyncAction::Seek:
-        m_rearPlayer.SetTime(action.seekMs);
+        m_rearPlayer.SetTime(std::max<int64_t>(0, m_rearPlayer.Time() + action.byMs));
         m_sync.Reset();
         m_syncQuietUntil = now + kSyncQuietMs;
         break;
     case SyncAction::None:
         return;
     }
-    emit rearCorrected(action.kind, action.rate, action.seekMs);
+    emit rearCorrected(action.kind, action.rate,
+                       action.kind == SyncAction::Seek ? action.byMs : action.forMs);
+}
+
+void DualPlayerController::EndRateCorrection() {
+    if (m_rearPlayer.IsLoaded() && m_frontPlayer.IsLoaded())
+        m_rearPlayer.SetRate(m_frontPlayer.Rate());
+    m_sync.Reset();
+    m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
 }
 
 // ---------------------------------------------------------------------------------------------

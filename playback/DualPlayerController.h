@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace vemora {
 
@@ -49,8 +50,12 @@ public:
     // Keeping the rear camera on the front camera's time (off unless switched on).
     void SetSyncEnabled(bool on);
     bool SyncEnabled() const { return m_bSync; }
-    // Moves the rear player deltaMs away from where it is (checks of the correction).
-    void ShiftRearPlayer(int64_t deltaMs);
+    // Holds one player for ms while the other plays on, as if it had been started that much
+    // later (checks of the correction).
+    void HoldPlayer(PlayerSide side, int ms);
+    // How far the rear player's time is behind the front one's now (negative: ahead), from the
+    // players' last time reports; nothing before both have reported.
+    std::optional<int64_t> RearBehindMs() const;
 
     // --- Opening -------------------------------------------------------------------------------
     void LoadIntoPlayer(PlayerSide side, const QString& path, bool noAudio);
@@ -191,6 +196,7 @@ private:
     bool IsPartnerOf(int candidate, int current) const;
     SeekScale Scale() const { return m_seekScale ? m_seekScale() : SeekScale{}; }
     void KeepRearInStep();
+    void EndRateCorrection();
     // Clocks start again and the rear player returns to the front rate (after anything that moves
     // or restarts a player).
     void RestartSync();
@@ -232,6 +238,7 @@ private:
     QTimer m_muteTimer;           // one-shot: the mute again once the audio output runs
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
     QTimer m_syncTimer;           // compares the two players' times while both play
+    QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
 
     bool m_bSync = false;
     CameraSync m_sync;

@@ -99,7 +99,7 @@ bool SettingsFile::ReadGSensorEnabled() const {
 }
 
 bool SettingsFile::ReadSyncEnabled() const {
-    return m_file.ReadInt(kSectionUi, "SYNC", 0) != 0;
+    return m_file.ReadInt(kSectionUi, "SYNC", 1) != 0;
 }
 
 QString SettingsFile::GetFolder() const {

@@ -68,7 +68,7 @@ public:
     // "UI"/"GSNR_ENABLE": G-sensor curve shown (default on; any non-zero value is on).
     bool ReadGSensorEnabled() const;
     // "UI"/"SYNC": the rear camera kept on the front camera's time by the player controller
-    // (default off while that correction is being tuned; 1 is on).
+    // (default on; 0 leaves the two players uncorrected).
     bool ReadSyncEnabled() const;
 
     // "UI"/"Folder" (at most 1023 characters), or empty when that folder no longer exists.

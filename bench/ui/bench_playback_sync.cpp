@@ -1,8 +1,11 @@
 // Plays a generated front/rear pair in the viewer's main window (under X, e.g. xvfb-run) and
 // reports the time from a group activation to a picture in both panes, and how far the two
-// players' times part while they play.
+// cameras' pictures part while they play: the card's videos show their frame numbers
+// (make_demo_card --frame-counter), read from the screen in both panes at the same instant.
 //   bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] [--pause-cycles N] [--no-sync]
-// The card's recordings must run at least SECONDS x rate.
+//                       [--fps F] [--hold-rear MS]
+// The card's recordings must run at least SECONDS x rate; F is their frame rate (25). MS holds the
+// rear player that long before the measuring starts, as if it had been started so much later.
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrApp.h"
@@ -10,6 +13,7 @@
 #include "app/UserDialogs.h"
 #include "playback/CameraSync.h"
 #include "playback/PlaybackRates.h"
+#include "tools/fixture/FixtureWriter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -51,76 +55,38 @@ bool ShowsPicture(QWidget* pane) {
     return total > 0 && lit * 10 > total;
 }
 
-// libVLC reports a player's time about four times a second; this turns the reports, polled here,
-// into a time for any moment.
-class PlayerClock {
-public:
-    // Forget what was seen (after a seek, a pause, a rate change or a new media).
-    void Reset() { *this = PlayerClock(); }
-    // The playback time at wallMs from the player's reported times; -1 until a report has
-    // changed once (the first value seen may be stale by up to a report interval). A report is
-    // seen only some time after libVLC made it, never before, so of the recent reports the one
-    // that puts the player furthest ahead is the most accurate.
-    int64_t Estimate(int64_t reported, int64_t wallMs, double rate);
-    // A report seen when it was made (libVLC's own time-changed event): taken as it is.
-    void Sight(int64_t reported, int64_t wallMs, double rate);
-    // The playback time at wallMs from the sightings so far; -1 without one.
-    int64_t EstimateAt(int64_t wallMs) const;
-    // Estimates rest on this many reports since the last reset (or rate change).
-    int Sightings() const { return m_count; }
-
-private:
-    static constexpr int kHistory = 8;
-    static constexpr int64_t kHistoryMs = 2500;
-    int64_t m_last = -1;
-    bool m_seen = false;
-    double m_rate = 0;
-    struct Sighting {
-        int64_t wallMs;
-        double offset; // reported time - wallMs x rate
-    };
-    Sighting m_history[kHistory] = {};
-    int m_count = 0;
-    int m_next = 0;
+// The frame numbers the two panes show, read from one grab of the screen across both: the X
+// server answers a grab as a whole, so both are seen at the same instant. -1 where a pane shows
+// no counter frame.
+struct ShownFrames {
+    int front = -1, rear = -1;
 };
 
-int64_t PlayerClock::Estimate(int64_t reported, int64_t wallMs, double rate) {
-    if (reported < 0)
-        return -1;
-    if (m_last < 0 && rate == m_rate) {
-        m_last = reported; // the first value seen may be stale by up to a report interval
-        return -1;
-    }
-    Sight(reported, wallMs, rate);
-    return EstimateAt(wallMs);
+ShownFrames ReadShownFrames(QWidget* front, QWidget* rear) {
+    QRect f(front->mapToGlobal(QPoint(0, 0)), front->size()),
+        r(rear->mapToGlobal(QPoint(0, 0)), rear->size());
+    QRect both = f.united(r);
+    int top = std::min(f.center().y(), r.center().y());
+    int bottom = std::max(f.center().y(), r.center().y());
+    QImage strip = QGuiApplication::primaryScreen()
+                       ->grabWindow(0, both.left(), top, both.width(), bottom - top + 1)
+                       .toImage();
+    auto frameIn = [&](const QRect& pane) {
+        std::vector<int> gray;
+        for (int x = pane.left(); x <= pane.right(); ++x)
+            gray.push_back(qGray(strip.pixel(x - both.left(), pane.center().y() - top)));
+        return fixture::FrameOfCounterRow(gray);
+    };
+    if (strip.isNull())
+        return {};
+    return {frameIn(f), frameIn(r)};
 }
 
-void PlayerClock::Sight(int64_t reported, int64_t wallMs, double rate) {
-    if (reported < 0)
-        return;
-    if (rate != m_rate) {
-        // The line through the sightings has another slope now: start it again.
-        m_rate = rate;
-        m_count = 0;
-        m_next = 0;
-    }
-    if (reported == m_last && m_count > 0)
-        return;
-    m_last = reported;
-    m_seen = true;
-    m_history[m_next] = {wallMs, static_cast<double>(reported) - static_cast<double>(wallMs) * rate};
-    m_next = (m_next + 1) % kHistory;
-    m_count = std::min(m_count + 1, kHistory);
-}
-
-int64_t PlayerClock::EstimateAt(int64_t wallMs) const {
-    if (!m_seen || m_count == 0)
-        return -1;
-    double best = -1e300;
-    for (int i = 0; i < m_count; ++i)
-        if (wallMs - m_history[i].wallMs <= kHistoryMs || best == -1e300)
-            best = std::max(best, m_history[i].offset);
-    return static_cast<int64_t>(std::llround(best + static_cast<double>(wallMs) * m_rate));
+// Frames the rear picture is behind the front one (negative: ahead), the counters wrapping.
+int FramesBehind(const ShownFrames& shown) {
+    const int period = 1 << fixture::kCounterBits;
+    int d = ((shown.front - shown.rear) % period + period) % period;
+    return d >= period / 2 ? d - period : d;
 }
 
 bool WaitFor(const std::function<bool()>& condition, int ms) {
@@ -132,10 +98,10 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] "
-                             "[--pause-cycles N] [--no-sync]\n");
+                             "[--pause-cycles N] [--no-sync] [--fps F] [--hold-rear MS]\n");
         return 2;
     }
-    int seconds = 30, rateIndex = 7, pauseCycles = 0;
+    int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0;
     bool sync = true;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
@@ -143,6 +109,10 @@ int main(int argc, char** argv) {
             rateIndex = std::atoi(argv[++i]);
         else if (arg == "--pause-cycles" && i + 1 < argc)
             pauseCycles = std::atoi(argv[++i]);
+        else if (arg == "--hold-rear" && i + 1 < argc)
+            holdRearMs = std::atoi(argv[++i]);
+        else if (arg == "--fps" && i + 1 < argc)
+            fps = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--no-sync")
             sync = false;
         else
@@ -184,11 +154,9 @@ int main(int argc, char** argv) {
         &dlg.Players(), &DualPlayerController::rearCorrected, [&](int kind, double rate, qint64 ms) {
             ++corrections;
             if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
-                std::fprintf(stderr, "correction %s %.3f %lld at %lld ms: front %lld rear %lld\n",
-                             kind == SyncAction::Seek ? "seek" : "rate", rate, static_cast<long long>(ms),
+                std::fprintf(stderr, "correction at %lld ms: %s %.3f %lld ms\n",
                              static_cast<long long>(clock.elapsed()),
-                             static_cast<long long>(dlg.FrontPlayer().Time()),
-                             static_cast<long long>(dlg.RearPlayer().Time()));
+                             kind == SyncAction::Seek ? "seek by" : "rate", rate, static_cast<long long>(ms));
         });
     while (dlg.Players().RateIndex() < rateIndex)
         dlg.OnCommand(IDC_FAST);
@@ -196,10 +164,17 @@ int main(int argc, char** argv) {
         dlg.OnCommand(IDC_SLOW);
     const int64_t pauseEvery = pauseCycles > 0 ? seconds * 1000LL / (pauseCycles + 1) : 0;
     int pausesDone = 0;
-    int64_t settledAt = 0; // samples right after a resume are left out: the clocks start again
 
-    int64_t largest = 0, sum = 0, samples = 0;
-    PlayerClock frontClock, rearClock;
+    // A picture pair one frame apart is seen whenever the grab falls between the two players'
+    // frame changes, so the mean of the differences, in frames, estimates how far apart the two
+    // players are; the largest says whether they ever showed pictures more than a frame apart.
+    int largest = 0;
+    int64_t sum = 0, signedSum = 0, samples = 0, unreadable = 0, reportedSum = 0, reportedSamples = 0;
+    if (holdRearMs > 0) {
+        QTest::qWait(1000);
+        dlg.Players().HoldPlayer(PlayerSide::Rear, holdRearMs);
+        QTest::qWait(holdRearMs);
+    }
     clock.restart();
     while (clock.elapsed() < seconds * 1000LL) {
         QTest::qWait(5);
@@ -208,35 +183,56 @@ int main(int argc, char** argv) {
             QTest::qWait(1000);
             dlg.OnCommand(IDC_PLAY);
             ++pausesDone;
-            settledAt = clock.elapsed() + 1000;
-            frontClock.Reset();
-            rearClock.Reset();
             continue;
         }
-        if (clock.elapsed() < settledAt)
+        if (!dlg.FrontPlayer().IsPlaying() || !dlg.RearPlayer().IsPlaying())
             continue;
-        const VlcApi& f = dlg.FrontPlayer();
-        const VlcApi& r = dlg.RearPlayer();
-        if (!f.IsPlaying() || !r.IsPlaying())
+        ShownFrames shown = ReadShownFrames(front, rear);
+        if (shown.front < 0 || shown.rear < 0) {
+            ++unreadable;
             continue;
-        int64_t now = clock.elapsed();
-        int64_t tf = frontClock.Estimate(f.Time(), now, f.Rate()),
-                tr = rearClock.Estimate(r.Time(), now, r.Rate());
-        if (tf < 0 || tr < 0)
-            continue;
-        int64_t d = std::llabs(tf - tr);
+        }
+        if (auto reported = dlg.Players().RearBehindMs()) {
+            reportedSum += *reported;
+            ++reportedSamples;
+        }
+        int behind = FramesBehind(shown);
+        signedSum += behind;
+        if (qEnvironmentVariableIsSet("BENCH_VERBOSE")) {
+            // One line a second: where the pictures and the reports put the rear player.
+            static int64_t secondSum = 0, secondCount = 0, second = 0;
+            secondSum += behind;
+            ++secondCount;
+            if (clock.elapsed() / 1000 != second) {
+                auto reported = dlg.Players().RearBehindMs();
+                std::fprintf(stderr, "%3lld s: pictures %+.0f ms, reports %+lld ms\n",
+                             static_cast<long long>(second),
+                             double(secondSum) / double(secondCount) * 1000.0 / fps,
+                             static_cast<long long>(reported ? *reported : 0));
+                second = clock.elapsed() / 1000;
+                secondSum = secondCount = 0;
+            }
+        }
+        int d = std::abs(behind);
+        if (d > largest && qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+            std::fprintf(stderr, "%d frames apart at %lld ms\n", d, static_cast<long long>(clock.elapsed()));
         largest = std::max(largest, d);
         sum += d;
         ++samples;
     }
+    const double frameMs = 1000.0 / fps;
     std::printf("first picture in both panes after a group activation: %lld ms\n",
                 static_cast<long long>(firstPictureMs));
     std::printf("rate %s, %d pause/resume cycles, correction %s (%d corrections)\n",
                 PlaybackRates[static_cast<size_t>(rateIndex)].label, pauseCycles, sync ? "on" : "off",
                 corrections);
-    std::printf("front/rear time difference over %d s: largest %lld ms, mean %.1f ms (%lld samples)\n",
-                seconds, static_cast<long long>(largest), samples ? double(sum) / double(samples) : 0.0,
-                static_cast<long long>(samples));
+    auto meanMs = [&](int64_t total) { return samples ? double(total) / double(samples) * frameMs : 0.0; };
+    std::printf("front/rear pictures over %d s: largest difference %d frames (%.0f ms), mean %.1f ms, "
+                "rear behind by %.1f ms on average (%lld samples, %lld unreadable)\n",
+                seconds, largest, largest * frameMs, meanMs(sum), meanMs(signedSum),
+                static_cast<long long>(samples), static_cast<long long>(unreadable));
+    std::printf("by the players' time reports the rear was behind by %.1f ms on average\n",
+                reportedSamples ? double(reportedSum) / double(reportedSamples) : 0.0);
     dlg.OnCommand(IDC_STOP);
     return samples > 0 ? 0 : 1;
 }

@@ -236,20 +236,39 @@ TEST_F(DualPlayerControllerTest, SnapshotWritesBothCamerasInTheFormatTheNameAsks
     }
 }
 
-// With the correction switched off the rear player set back stays where it was: nothing at all
-// is sent to it.
-TEST_F(DualPlayerControllerTest, WithoutTheCorrectionTheRearCameraIsLeftAlone) {
-    Load(1, false, 12);
-    players->SetSyncEnabled(false);
-    players->PlayRecordingAt(0);
-    ASSERT_TRUE(BothRunPast(1500));
-    players->ShiftRearPlayer(-300);
-    int corrections = 0;
-    QObject::connect(players.get(), &DualPlayerController::rearCorrected, [&] { ++corrections; });
-    QTest::qWait(3000);
-    EXPECT_EQ(corrections, 0);
-    EXPECT_EQ(Rear().Rate(), Front().Rate());
-    EXPECT_GT(Front().Time() - Rear().Time(), 150);
+// A rear player held back (as if started late) is brought back within a frame of the front one:
+// a small difference by running it a little faster for a while, a large one by a seek. With the
+// correction off nothing at all is sent to it.
+TEST_F(DualPlayerControllerTest, TheRearCameraIsBroughtBackIntoStep) {
+    struct Case {
+        int holdMs;
+        bool sync;
+        bool seeks;
+    };
+    for (Case c : {Case{300, true, false}, Case{3000, true, true}, Case{300, false, false}}) {
+        SCOPED_TRACE(c.holdMs);
+        players.reset();
+        Load(1, false, 20);
+        players->SetSyncEnabled(c.sync);
+        players->PlayRecordingAt(0);
+        ASSERT_TRUE(BothRunPast(1500));
+        std::vector<int> kinds;
+        QObject::connect(players.get(), &DualPlayerController::rearCorrected,
+                         [&](int kind, double, qint64) { kinds.push_back(kind); });
+        players->HoldPlayer(PlayerSide::Rear, c.holdMs);
+        QTest::qWait(c.holdMs + 6000);
+        auto behind = players->RearBehindMs();
+        ASSERT_TRUE(behind.has_value());
+        if (!c.sync) {
+            EXPECT_TRUE(kinds.empty());
+            EXPECT_EQ(Rear().Rate(), Front().Rate());
+            EXPECT_GT(*behind, c.holdMs / 2);
+            continue;
+        }
+        ASSERT_FALSE(kinds.empty());
+        EXPECT_EQ(kinds.front() == SyncAction::Seek, c.seeks);
+        EXPECT_LE(std::llabs(*behind), 40);
+    }
 }
 
 } // namespace
