@@ -43,9 +43,10 @@ enum ControlId : int {
     IDC_BANNER = 1064,
     IDC_RATE_LABEL = 1067,
     IDC_ABOUT = 57670,
-    IDCANCEL = 2,      // the dialog's cancel action
-    IDM_ABOUTBOX = 16, // system-menu About entry
-    IDM_SAVE_GPX = 32, // "?" menu: the current track as a GPX file
+    IDCANCEL = 2,           // the dialog's cancel action
+    IDM_ABOUTBOX = 16,      // system-menu About entry
+    IDM_SAVE_GPX = 32,      // "?" menu: the current track as a GPX file
+    IDM_KEYBOARD_HELP = 48, // "?" menu: the list of the window's keys
 };
 
 } // namespace vemora

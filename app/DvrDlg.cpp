@@ -4,6 +4,7 @@
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/FileOpDialogs.h"
+#include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
@@ -317,20 +318,21 @@ void CDvrDlg::UpdateRateLabel() {
 
 const std::map<int, CDvrDlg::CommandHandler>& CDvrDlg::CommandTable() {
     static const std::map<int, CommandHandler> table = {
-        {IDC_OPEN, &CDvrDlg::OnOpen},           {IDC_SAVE, &CDvrDlg::OnSave},
-        {IDC_SNAP, &CDvrDlg::OnSnap},           {IDC_DEL, &CDvrDlg::OnDelete},
-        {IDC_CONF, &CDvrDlg::OnConfig},         {IDC_PLAY, &CDvrDlg::OnPlay},
-        {IDC_STOP, &CDvrDlg::OnStopCommand},    {IDC_FAST, &CDvrDlg::OnFaster},
-        {IDC_SLOW, &CDvrDlg::OnSlower},         {IDC_LOOP, &CDvrDlg::OnLoop},
-        {IDC_FLIP, &CDvrDlg::OnFlip},           {IDC_KML, &CDvrDlg::OnKml},
-        {IDC_MAP, &CDvrDlg::OnMapToggle},       {IDC_GSR, &CDvrDlg::OnGSensorToggle},
-        {IDC_LOCK, &CDvrDlg::OnLock},           {IDC_CLOSE, &CDvrDlg::OnCloseButton},
-        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},   {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
-        {IDC_ABOUT, &CDvrDlg::OnHelpButton},    {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
-        {IDM_SAVE_GPX, &CDvrDlg::OnSaveGpx},    {IDC_VOL, &CDvrDlg::OnVolumeButton},
-        {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},    {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},
-        {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},    {IDCANCEL, &CDvrDlg::OnCancel},
-        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored}, {IDC_REAR_VIDEO, &CDvrDlg::OnIgnored},
+        {IDC_OPEN, &CDvrDlg::OnOpen},          {IDC_SAVE, &CDvrDlg::OnSave},
+        {IDC_SNAP, &CDvrDlg::OnSnap},          {IDC_DEL, &CDvrDlg::OnDelete},
+        {IDC_CONF, &CDvrDlg::OnConfig},        {IDC_PLAY, &CDvrDlg::OnPlay},
+        {IDC_STOP, &CDvrDlg::OnStopCommand},   {IDC_FAST, &CDvrDlg::OnFaster},
+        {IDC_SLOW, &CDvrDlg::OnSlower},        {IDC_LOOP, &CDvrDlg::OnLoop},
+        {IDC_FLIP, &CDvrDlg::OnFlip},          {IDC_KML, &CDvrDlg::OnKml},
+        {IDC_MAP, &CDvrDlg::OnMapToggle},      {IDC_GSR, &CDvrDlg::OnGSensorToggle},
+        {IDC_LOCK, &CDvrDlg::OnLock},          {IDC_CLOSE, &CDvrDlg::OnCloseButton},
+        {IDC_MAXIMIZE, &CDvrDlg::OnMaximize},  {IDC_MINIMIZE, &CDvrDlg::OnMinimize},
+        {IDC_ABOUT, &CDvrDlg::OnHelpButton},   {IDM_ABOUTBOX, &CDvrDlg::OnAbout},
+        {IDM_SAVE_GPX, &CDvrDlg::OnSaveGpx},   {IDM_KEYBOARD_HELP, &CDvrDlg::OnKeyboardHelp},
+        {IDC_VOL, &CDvrDlg::OnVolumeButton},   {IDC_SIZE_S, &CDvrDlg::OnSizeSmall},
+        {IDC_SIZE_M, &CDvrDlg::OnSizeMedium},  {IDC_SIZE_L, &CDvrDlg::OnSizeLarge},
+        {IDCANCEL, &CDvrDlg::OnCancel},        {IDC_FRONT_VIDEO, &CDvrDlg::OnIgnored},
+        {IDC_REAR_VIDEO, &CDvrDlg::OnIgnored},
     };
     return table;
 }
@@ -408,10 +410,24 @@ void CDvrDlg::OnAbout() {
     m_pDialogs->About(this);
 }
 
+namespace {
+
+constexpr int kStrKeyListEntry = 224;   // "Keyboard shortcuts…"
+constexpr int kStrKeyListCaption = 225; // "Keyboard shortcuts"
+
+} // namespace
+
+// The keys and what they do, in the current language.
+void CDvrDlg::OnKeyboardHelp() {
+    auto uiString = [](int id) { return SettingsFile::Instance().LoadUiString(id); };
+    m_pDialogs->ShowKeyList(this, uiString(kStrKeyListCaption), KeyboardHelpRows(uiString));
+}
+
 void CDvrDlg::FillHelpMenu(QMenu& menu) {
     auto add = [&menu](const QString& text, int command) { menu.addAction(text)->setData(command); };
     add(SettingsFile::Instance().LoadUiString(101), IDM_ABOUTBOX);
     add(SaveGpxEntryText(), IDM_SAVE_GPX);
+    add(SettingsFile::Instance().LoadUiString(kStrKeyListEntry), IDM_KEYBOARD_HELP);
 }
 
 // The "?" button opens its menu below itself; the chosen entry runs as a command.

@@ -195,6 +195,7 @@ private:
     void OnMaximize();
     void OnMinimize();
     void OnAbout();
+    void OnKeyboardHelp();
     void OnVolumeButton();
     void OnSizeSmall();
     void OnSizeMedium();

@@ -4,20 +4,21 @@ namespace vemora {
 
 namespace {
 
+// Play/pause, faster, slower and sound share their texts with the tooltips of the buttons.
 const KeyBinding kBindings[] = {
-    {Qt::Key_Space, Qt::NoModifier, KeyAction::PlayPause, "Play / pause"},
-    {Qt::Key_Left, Qt::NoModifier, KeyAction::SkipBack5, "5 seconds back"},
-    {Qt::Key_Right, Qt::NoModifier, KeyAction::SkipForward5, "5 seconds forward"},
-    {Qt::Key_Left, Qt::ShiftModifier, KeyAction::SkipBack30, "30 seconds back"},
-    {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30, "30 seconds forward"},
-    {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack, "One frame back (paused)"},
-    {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward, "One frame forward (paused)"},
-    {Qt::Key_Plus, Qt::NoModifier, KeyAction::Faster, "Faster"},
-    {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower, "Slower"},
-    {Qt::Key_M, Qt::NoModifier, KeyAction::Mute, "Sound on / off"},
-    {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront, "Front camera full screen (again to leave)"},
-    {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt, "To the next jolt of the G-sensor"},
-    {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt, "To the previous jolt of the G-sensor"},
+    {Qt::Key_Space, Qt::NoModifier, KeyAction::PlayPause, 134},        // "Play/Pause video"
+    {Qt::Key_Left, Qt::NoModifier, KeyAction::SkipBack5, 226},         // "5 seconds back"
+    {Qt::Key_Right, Qt::NoModifier, KeyAction::SkipForward5, 227},     // "5 seconds forward"
+    {Qt::Key_Left, Qt::ShiftModifier, KeyAction::SkipBack30, 228},     // "30 seconds back"
+    {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30, 229}, // "30 seconds forward"
+    {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack, 230},        // "Pause and step one frame back"
+    {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward, 231},    // "... one frame forward"
+    {Qt::Key_Plus, Qt::NoModifier, KeyAction::Faster, 186},            // "Faster speed"
+    {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower, 184},           // "Slower speed"
+    {Qt::Key_M, Qt::NoModifier, KeyAction::Mute, 188},                 // "Volume On/Off"
+    {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront, 232},      // "Front camera full screen ..."
+    {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt, 233},             // "To the next jolt ..."
+    {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt, 234},      // "To the previous jolt ..."
 };
 
 // Shift matters only for the keys bound both ways; "+" needs Shift on many keyboards, and the
@@ -27,6 +28,20 @@ bool ShiftMatters(int key) {
         if (b.key == key && b.modifiers == Qt::ShiftModifier)
             return true;
     return false;
+}
+
+// The arrows as drawn on the keys; the other names as the platform writes them.
+QString KeyName(const KeyBinding& b) {
+    QString key;
+    if (b.key == Qt::Key_Left)
+        key = QStringLiteral("←");
+    else if (b.key == Qt::Key_Right)
+        key = QStringLiteral("→");
+    else
+        key = QKeySequence(b.key).toString(QKeySequence::NativeText);
+    if (b.modifiers & Qt::ShiftModifier)
+        key = QKeySequence(Qt::Key_Shift).toString(QKeySequence::NativeText) + QLatin1Char('+') + key;
+    return key;
 }
 
 } // namespace
@@ -47,13 +62,11 @@ KeyAction ActionForKey(int key, Qt::KeyboardModifiers modifiers) {
     return KeyAction::None;
 }
 
-QString KeyboardHelpText() {
-    QString text;
-    for (const KeyBinding& b : kBindings) {
-        QString keys = QKeySequence(b.key | static_cast<int>(b.modifiers)).toString(QKeySequence::NativeText);
-        text += keys.leftJustified(14) + QString::fromLatin1(b.help) + QLatin1Char('\n');
-    }
-    return text.trimmed();
+std::vector<KeyHelpRow> KeyboardHelpRows(const std::function<QString(int)>& uiString) {
+    std::vector<KeyHelpRow> rows;
+    for (const KeyBinding& b : kBindings)
+        rows.push_back({KeyName(b), uiString(b.helpText)});
+    return rows;
 }
 
 } // namespace vemora

@@ -7,7 +7,9 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
 #include <span>
+#include <vector>
 
 namespace vemora {
 
@@ -32,13 +34,19 @@ struct KeyBinding {
     int key;
     Qt::KeyboardModifiers modifiers;
     KeyAction action;
-    const char* help; // what the "?" menu says of it
+    int helpText; // string-table id of what the key list says of it
+};
+
+// One row of the key list: the key as printed on the keyboard and what it does.
+struct KeyHelpRow {
+    QString keys;
+    QString action;
 };
 
 std::span<const KeyBinding> KeyBindings();
 // The action of a key press; keypad and shift variants of the same character count alike.
 KeyAction ActionForKey(int key, Qt::KeyboardModifiers modifiers);
-// One line per binding: "Space    Play / pause".
-QString KeyboardHelpText();
+// One row per binding, its action in the language of uiString (a string-table lookup).
+std::vector<KeyHelpRow> KeyboardHelpRows(const std::function<QString(int)>& uiString);
 
 } // namespace vemora

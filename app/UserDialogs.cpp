@@ -1,7 +1,9 @@
 #include "app/UserDialogs.h"
 
 #include "app/AboutDlg.h"
+#include "app/KeyListDlg.h"
 #include "library/views/MediaOpenDialog.h"
+#include "settings/SettingsFile.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -83,6 +85,13 @@ QString QtUserDialogs::ChooseSavePath(QWidget* parent, const QString& title, con
 
 QAction* QtUserDialogs::ChooseMenuEntry(QMenu& menu, QPoint at) {
     return menu.exec(at);
+}
+
+void QtUserDialogs::ShowKeyList(QWidget* parent, const QString& caption,
+                                const std::vector<KeyHelpRow>& rows) {
+    constexpr int kStrClose = 206; // "Close", shared with the list of unreadable files
+    CKeyListDlg dlg(caption, rows, SettingsFile::Instance().LoadUiString(kStrClose), parent);
+    dlg.exec();
 }
 
 } // namespace vemora

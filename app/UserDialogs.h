@@ -2,8 +2,12 @@
 // Message boxes and modal dialogs of the main window, behind one small interface so that tests
 // can answer them.
 
+#include "app/KeyboardControl.h"
+
 #include <QPoint>
 #include <QString>
+
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -44,9 +48,11 @@ public:
     }
     // Pops a menu up at a screen position; the chosen entry, or null.
     virtual QAction* ChooseMenuEntry(QMenu&, QPoint) { return nullptr; }
+    // Shows the list of the window's keys modally until the user closes it.
+    virtual void ShowKeyList(QWidget*, const QString& /*caption*/, const std::vector<KeyHelpRow>& /*rows*/) {}
 };
 
-// The real dialogs: QMessageBox and CAboutDlg.
+// The real dialogs: QMessageBox, CAboutDlg, CKeyListDlg and the file dialogs.
 class QtUserDialogs : public UserDialogs {
 public:
     Answer MessageBox(QWidget* parent, const QString& text, const QString& caption, Buttons buttons) override;
@@ -57,6 +63,7 @@ public:
     QString ChooseSavePath(QWidget* parent, const QString& title, const QString& suggested,
                            const QString& filter) override;
     QAction* ChooseMenuEntry(QMenu& menu, QPoint at) override;
+    void ShowKeyList(QWidget* parent, const QString& caption, const std::vector<KeyHelpRow>& rows) override;
 };
 
 } // namespace vemora

@@ -365,7 +365,7 @@
     </message>
     <message id="206">
         <source>Close</source>
-        <extracomment>button of the list of unreadable files</extracomment>
+        <extracomment>button of the list of unreadable files and of the list of keys</extracomment>
         <translation>Chiudi</translation>
     </message>
     <message id="207">
@@ -432,6 +432,61 @@
         <source>Save GPX</source>
         <extracomment>GPX export: caption and save dialog title</extracomment>
         <translation>Salva GPX</translation>
+    </message>
+    <message id="224">
+        <source>Keyboard shortcuts…</source>
+        <extracomment>menu entry of the help button: the list of the window's keys</extracomment>
+        <translation>Scorciatoie da tastiera…</translation>
+    </message>
+    <message id="225">
+        <source>Keyboard shortcuts</source>
+        <extracomment>title of the list of keys</extracomment>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message id="226">
+        <source>5 seconds back</source>
+        <extracomment>list of keys: what the left arrow does</extracomment>
+        <translation>Indietro di 5 secondi</translation>
+    </message>
+    <message id="227">
+        <source>5 seconds forward</source>
+        <extracomment>list of keys: what the right arrow does</extracomment>
+        <translation>Avanti di 5 secondi</translation>
+    </message>
+    <message id="228">
+        <source>30 seconds back</source>
+        <extracomment>list of keys: what Shift+left arrow does</extracomment>
+        <translation>Indietro di 30 secondi</translation>
+    </message>
+    <message id="229">
+        <source>30 seconds forward</source>
+        <extracomment>list of keys: what Shift+right arrow does</extracomment>
+        <translation>Avanti di 30 secondi</translation>
+    </message>
+    <message id="230">
+        <source>Pause and step one frame back</source>
+        <extracomment>list of keys: what the comma key does</extracomment>
+        <translation>Pausa e un fotogramma indietro</translation>
+    </message>
+    <message id="231">
+        <source>Pause and step one frame forward</source>
+        <extracomment>list of keys: what the full stop key does</extracomment>
+        <translation>Pausa e un fotogramma avanti</translation>
+    </message>
+    <message id="232">
+        <source>Front camera full screen (again to leave)</source>
+        <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
+        <translation>Telecamera anteriore a schermo intero (premere di nuovo per uscire)</translation>
+    </message>
+    <message id="233">
+        <source>To the next jolt of the G-sensor</source>
+        <extracomment>list of keys: J jumps to the next shock the G-sensor recorded</extracomment>
+        <translation>Vai al prossimo urto del sensore G</translation>
+    </message>
+    <message id="234">
+        <source>To the previous jolt of the G-sensor</source>
+        <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
+        <translation>Vai all'urto precedente del sensore G</translation>
     </message>
 </context>
 </TS>

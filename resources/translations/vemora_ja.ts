@@ -370,7 +370,7 @@
     </message>
     <message id="206">
         <source>Close</source>
-        <extracomment>button of the list of unreadable files</extracomment>
+        <extracomment>button of the list of unreadable files and of the list of keys</extracomment>
         <translation>閉じる</translation>
     </message>
     <message id="207">
@@ -437,6 +437,61 @@
         <source>Save GPX</source>
         <extracomment>GPX export: caption and save dialog title</extracomment>
         <translation>GPX の保存</translation>
+    </message>
+    <message id="224">
+        <source>Keyboard shortcuts…</source>
+        <extracomment>menu entry of the help button: the list of the window's keys</extracomment>
+        <translation>キーボード ショートカット…</translation>
+    </message>
+    <message id="225">
+        <source>Keyboard shortcuts</source>
+        <extracomment>title of the list of keys</extracomment>
+        <translation>キーボード ショートカット</translation>
+    </message>
+    <message id="226">
+        <source>5 seconds back</source>
+        <extracomment>list of keys: what the left arrow does</extracomment>
+        <translation>5 秒戻る</translation>
+    </message>
+    <message id="227">
+        <source>5 seconds forward</source>
+        <extracomment>list of keys: what the right arrow does</extracomment>
+        <translation>5 秒進む</translation>
+    </message>
+    <message id="228">
+        <source>30 seconds back</source>
+        <extracomment>list of keys: what Shift+left arrow does</extracomment>
+        <translation>30 秒戻る</translation>
+    </message>
+    <message id="229">
+        <source>30 seconds forward</source>
+        <extracomment>list of keys: what Shift+right arrow does</extracomment>
+        <translation>30 秒進む</translation>
+    </message>
+    <message id="230">
+        <source>Pause and step one frame back</source>
+        <extracomment>list of keys: what the comma key does</extracomment>
+        <translation>一時停止して 1 コマ戻る</translation>
+    </message>
+    <message id="231">
+        <source>Pause and step one frame forward</source>
+        <extracomment>list of keys: what the full stop key does</extracomment>
+        <translation>一時停止して 1 コマ進む</translation>
+    </message>
+    <message id="232">
+        <source>Front camera full screen (again to leave)</source>
+        <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
+        <translation>フロントカメラを全画面表示（もう一度押すと元に戻る）</translation>
+    </message>
+    <message id="233">
+        <source>To the next jolt of the G-sensor</source>
+        <extracomment>list of keys: J jumps to the next shock the G-sensor recorded</extracomment>
+        <translation>次の G センサーの衝撃へ</translation>
+    </message>
+    <message id="234">
+        <source>To the previous jolt of the G-sensor</source>
+        <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
+        <translation>前の G センサーの衝撃へ</translation>
     </message>
 </context>
 </TS>

@@ -365,7 +365,7 @@
     </message>
     <message id="206">
         <source>Close</source>
-        <extracomment>button of the list of unreadable files</extracomment>
+        <extracomment>button of the list of unreadable files and of the list of keys</extracomment>
         <translation>Închide</translation>
     </message>
     <message id="207">
@@ -432,6 +432,61 @@
         <source>Save GPX</source>
         <extracomment>GPX export: caption and save dialog title</extracomment>
         <translation>Salvare GPX</translation>
+    </message>
+    <message id="224">
+        <source>Keyboard shortcuts…</source>
+        <extracomment>menu entry of the help button: the list of the window's keys</extracomment>
+        <translation>Comenzi rapide de la tastatură…</translation>
+    </message>
+    <message id="225">
+        <source>Keyboard shortcuts</source>
+        <extracomment>title of the list of keys</extracomment>
+        <translation>Comenzi rapide de la tastatură</translation>
+    </message>
+    <message id="226">
+        <source>5 seconds back</source>
+        <extracomment>list of keys: what the left arrow does</extracomment>
+        <translation>5 secunde înapoi</translation>
+    </message>
+    <message id="227">
+        <source>5 seconds forward</source>
+        <extracomment>list of keys: what the right arrow does</extracomment>
+        <translation>5 secunde înainte</translation>
+    </message>
+    <message id="228">
+        <source>30 seconds back</source>
+        <extracomment>list of keys: what Shift+left arrow does</extracomment>
+        <translation>30 de secunde înapoi</translation>
+    </message>
+    <message id="229">
+        <source>30 seconds forward</source>
+        <extracomment>list of keys: what Shift+right arrow does</extracomment>
+        <translation>30 de secunde înainte</translation>
+    </message>
+    <message id="230">
+        <source>Pause and step one frame back</source>
+        <extracomment>list of keys: what the comma key does</extracomment>
+        <translation>Pauză și un cadru înapoi</translation>
+    </message>
+    <message id="231">
+        <source>Pause and step one frame forward</source>
+        <extracomment>list of keys: what the full stop key does</extracomment>
+        <translation>Pauză și un cadru înainte</translation>
+    </message>
+    <message id="232">
+        <source>Front camera full screen (again to leave)</source>
+        <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
+        <translation>Camera frontală pe tot ecranul (apăsați din nou pentru a ieși)</translation>
+    </message>
+    <message id="233">
+        <source>To the next jolt of the G-sensor</source>
+        <extracomment>list of keys: J jumps to the next shock the G-sensor recorded</extracomment>
+        <translation>La următorul șoc al senzorului G</translation>
+    </message>
+    <message id="234">
+        <source>To the previous jolt of the G-sensor</source>
+        <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
+        <translation>La șocul anterior al senzorului G</translation>
     </message>
 </context>
 </TS>

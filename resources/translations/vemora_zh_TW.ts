@@ -370,7 +370,7 @@
     </message>
     <message id="206">
         <source>Close</source>
-        <extracomment>button of the list of unreadable files</extracomment>
+        <extracomment>button of the list of unreadable files and of the list of keys</extracomment>
         <translation>關閉</translation>
     </message>
     <message id="207">
@@ -437,6 +437,61 @@
         <source>Save GPX</source>
         <extracomment>GPX export: caption and save dialog title</extracomment>
         <translation>儲存 GPX</translation>
+    </message>
+    <message id="224">
+        <source>Keyboard shortcuts…</source>
+        <extracomment>menu entry of the help button: the list of the window's keys</extracomment>
+        <translation>鍵盤快速鍵…</translation>
+    </message>
+    <message id="225">
+        <source>Keyboard shortcuts</source>
+        <extracomment>title of the list of keys</extracomment>
+        <translation>鍵盤快速鍵</translation>
+    </message>
+    <message id="226">
+        <source>5 seconds back</source>
+        <extracomment>list of keys: what the left arrow does</extracomment>
+        <translation>倒退 5 秒</translation>
+    </message>
+    <message id="227">
+        <source>5 seconds forward</source>
+        <extracomment>list of keys: what the right arrow does</extracomment>
+        <translation>前進 5 秒</translation>
+    </message>
+    <message id="228">
+        <source>30 seconds back</source>
+        <extracomment>list of keys: what Shift+left arrow does</extracomment>
+        <translation>倒退 30 秒</translation>
+    </message>
+    <message id="229">
+        <source>30 seconds forward</source>
+        <extracomment>list of keys: what Shift+right arrow does</extracomment>
+        <translation>前進 30 秒</translation>
+    </message>
+    <message id="230">
+        <source>Pause and step one frame back</source>
+        <extracomment>list of keys: what the comma key does</extracomment>
+        <translation>暫停並倒退一格</translation>
+    </message>
+    <message id="231">
+        <source>Pause and step one frame forward</source>
+        <extracomment>list of keys: what the full stop key does</extracomment>
+        <translation>暫停並前進一格</translation>
+    </message>
+    <message id="232">
+        <source>Front camera full screen (again to leave)</source>
+        <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
+        <translation>前鏡頭全螢幕（再按一次離開）</translation>
+    </message>
+    <message id="233">
+        <source>To the next jolt of the G-sensor</source>
+        <extracomment>list of keys: J jumps to the next shock the G-sensor recorded</extracomment>
+        <translation>跳到下一次重力感應衝擊</translation>
+    </message>
+    <message id="234">
+        <source>To the previous jolt of the G-sensor</source>
+        <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
+        <translation>跳到上一次重力感應衝擊</translation>
     </message>
 </context>
 </TS>

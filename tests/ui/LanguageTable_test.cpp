@@ -22,7 +22,9 @@ std::vector<int> AllIds() {
     std::vector<int> ids;
     for (int id = 101; id <= 146; ++id)
         ids.push_back(id);
-    for (int id = 179; id <= 199; ++id)
+    for (int id = 179; id <= 215; ++id)
+        ids.push_back(id);
+    for (int id = 220; id <= 234; ++id)
         ids.push_back(id);
     return ids;
 }
@@ -139,7 +141,7 @@ bool MayEqualEnglish(int index, int id) {
     if (code == u"FRA")
         return id == 183 || id == 187; // "Configuration", "Volume"
     if (code == u"ITA")
-        return id == 113 || id == 187; // "File", "Volume"
+        return id == 113 || id == 204 || id == 187; // "File", "Volume"
     if (code == u"POR")
         return id == 187; // "Volume"
     if (code == u"POL")

@@ -9,6 +9,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "settings/LanguageTable.h"
 #include "settings/SettingsFile.h"
 #include "tools/fixture/FixtureWriter.h"
 #include "widgets/GdipButton.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSet>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -60,7 +62,15 @@ public:
             menuTexts.push_back(a->text());
         return menuAnswer >= 0 && menuAnswer < menu.actions().size() ? menu.actions()[menuAnswer] : nullptr;
     }
+    void ShowKeyList(QWidget*, const QString& caption, const std::vector<KeyHelpRow>& rows) override {
+        keyLists.push_back({caption, rows});
+    }
     std::vector<RecordedBox> boxes;
+    struct KeyList {
+        QString caption;
+        std::vector<KeyHelpRow> rows;
+    };
+    std::vector<KeyList> keyLists;
     std::vector<QString> folderTitles;
     QString folderAnswer;
     std::vector<QString> suggestedPaths;
@@ -299,12 +309,50 @@ TEST_F(MainWindowTest, LoopTogglesAutoPlayAndTheHelpMenuRunsAbout) {
     EXPECT_FALSE(w.AutoPlayNext());
     w.OnCommand(IDC_ABOUT); // menu closed without a choice
     EXPECT_EQ(dialogs.abouts, 0);
-    EXPECT_EQ(dialogs.menuTexts, QStringList({QStringLiteral("&About Vemora Viewer..."),
-                                              QStringLiteral("Save GPS data as GPX…")}));
+    EXPECT_EQ(dialogs.menuTexts,
+              QStringList({QStringLiteral("&About Vemora Viewer..."), QStringLiteral("Save GPS data as GPX…"),
+                           QStringLiteral("Keyboard shortcuts…")}));
     dialogs.menuAnswer = 0;
     w.OnCommand(IDC_ABOUT);
     w.OnCommand(IDM_ABOUTBOX);
     EXPECT_EQ(dialogs.abouts, 2);
+}
+
+// "Keyboard shortcuts…" lists one row per key binding, in the language chosen at the time.
+TEST_F(MainWindowTest, HelpMenuListsTheKeysInTheCurrentLanguage) {
+    CDvrDlg& w = Open();
+    dialogs.menuAnswer = 2;
+    w.OnCommand(IDC_ABOUT);
+    ASSERT_EQ(dialogs.keyLists.size(), 1u);
+    const RecordingDialogs::KeyList english = dialogs.keyLists[0];
+    EXPECT_EQ(english.caption, QStringLiteral("Keyboard shortcuts"));
+    const std::span<const KeyBinding> bindings = KeyBindings();
+    ASSERT_EQ(english.rows.size(), bindings.size());
+    QSet<QString> actions;
+    for (size_t i = 0; i < bindings.size(); ++i) {
+        const KeyHelpRow& row = english.rows[i];
+        EXPECT_FALSE(row.keys.isEmpty()) << i;
+        EXPECT_EQ(row.keys.startsWith(QStringLiteral("Shift+")), bindings[i].modifiers == Qt::ShiftModifier)
+            << i;
+        EXPECT_FALSE(row.action.isEmpty()) << i;
+        actions.insert(row.action);
+    }
+    EXPECT_EQ(actions.size(), static_cast<qsizetype>(bindings.size())); // no two keys described alike
+    EXPECT_EQ(english.rows[0].keys, QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText));
+    EXPECT_EQ(english.rows[0].action, w.Control(IDC_PLAY)->toolTip());
+
+    ASSERT_TRUE(SettingsFile::Instance().SetLanguage(kJapaneseIndex));
+    Post(UM_LANGUAGE_CHANGED, kJapaneseIndex);
+    w.OnCommand(IDC_ABOUT);
+    EXPECT_NE(dialogs.menuTexts.value(2), QStringLiteral("Keyboard shortcuts…"));
+    ASSERT_EQ(dialogs.keyLists.size(), 2u);
+    const RecordingDialogs::KeyList& japanese = dialogs.keyLists[1];
+    EXPECT_NE(japanese.caption, english.caption);
+    ASSERT_EQ(japanese.rows.size(), english.rows.size());
+    for (size_t i = 0; i < english.rows.size(); ++i) {
+        EXPECT_EQ(japanese.rows[i].keys, english.rows[i].keys) << i;
+        EXPECT_NE(japanese.rows[i].action, english.rows[i].action) << i;
+    }
 }
 
 // A card of two consecutive front/rear pairs: one drive, four recordings.
