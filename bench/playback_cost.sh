@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Playback cost: CPU seconds per second of the viewer (all its processes) while it plays a
 # generated 1280 x 720, 25 fps front/rear pair, beside two bare libVLC players in two plain
-# windows on the same files, in the same run, under one virtual X server. Then the front/rear
-# time difference and the time to the first picture (bench_playback_sync).
+# windows on the same files, in the same run, under one virtual X server. (The two cameras'
+# step has bench/camera_sync.sh.)
 #   bench/playback_cost.sh [BUILD_DIR]     (default build/)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(realpath "${1:-$root/build}")"
-for f in vemora-viewer make_demo_card bench/bench_bare_players bench/bench_playback_sync; do
+for f in vemora-viewer make_demo_card bench/bench_bare_players; do
   [ -x "$build/$f" ] || { echo "missing $build/$f: build first" >&2; exit 1; }
 done
 
@@ -58,7 +58,6 @@ read -r bare bare_procs < <("$work/measure.sh" 3 20 "$build/bench/bench_bare_pla
 echo "viewer:      \$viewer CPU s/s (\$viewer_procs processes)"
 echo "bare pair:   \$bare CPU s/s (\$bare_procs processes)"
 echo "ratio:       \$(awk -v v="\$viewer" -v b="\$bare" 'BEGIN { printf "%.2f", v / b }') (goal: at most 1.5)"
-"$build/bench/bench_playback_sync" "$work/card" 30 2>/dev/null | grep -E "first picture|difference"
 INNER
 chmod +x "$work/run.sh"
 xvfb-run -a -s "-screen 0 1920x1080x24" "$work/run.sh"

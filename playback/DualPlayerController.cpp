@@ -105,6 +105,9 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
     m_syncTimer.setInterval(100);
     connect(&m_syncTimer, &QTimer::timeout, this, &DualPlayerController::KeepRearInStep);
+    m_stepSettleTimer.setSingleShot(true);
+    m_stepSettleTimer.setInterval(kStepSettleMs);
+    connect(&m_stepSettleTimer, &QTimer::timeout, this, &DualPlayerController::ShowSoughtFrame);
     m_syncCorrectionTimer.setSingleShot(true);
     m_syncCorrectionTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_syncCorrectionTimer, &QTimer::timeout, this, &DualPlayerController::EndRateCorrection);
@@ -633,7 +636,6 @@ void DualPlayerController::HoldPlayer(PlayerSide side, int ms) {
 void DualPlayerController::RestartSync() {
     if (!m_bStepping) {
         m_llStepFrame = -1;
-        m_bStepAligned = false;
     }
     m_sync.Reset();
     m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
@@ -838,11 +840,10 @@ void DualPlayerController::SkipBy(int64_t deltaMs) {
         SeekTo(now + deltaMs);
 }
 
-// The first step puts both players on the same frame (a seek, then libVLC's one-frame step, which
-// shows a frame while paused: a seek alone shows nothing until playback resumes); further steps
-// forward are libVLC's exact one-frame steps on both. libVLC cannot step back: a back step seeks
-// both players to the frame before and steps onto it, which lands on the same frame on both but
-// not always on exactly the one before.
+// Steps forward are libVLC's exact one-frame steps on both players. libVLC cannot step back: a
+// back step seeks both players to the frame before and, once the seek has settled, shows the
+// first frame decoded there with a one-frame step (a seek alone shows nothing while paused).
+// libVLC lands such a seek a few frames early, by a different amount on each player now and then.
 void DualPlayerController::StepFrame(int direction) {
     VlcApi* source = MasterPlayer(true);
     if (!source)
@@ -852,7 +853,6 @@ void DualPlayerController::StepFrame(int direction) {
     emit playButtonShowsPause(false);
     float fps = source->Fps();
     double frameMs = fps > 0 ? 1000.0 / fps : 40.0;
-    bool aligned = m_llStepFrame >= 0 && m_bStepAligned;
     if (m_llStepFrame < 0)
         m_llStepFrame = std::llround(static_cast<double>(std::max<int64_t>(0, source->Time())) / frameMs);
     m_llStepFrame = std::max<int64_t>(0, m_llStepFrame + (direction > 0 ? 1 : -1));
@@ -863,17 +863,26 @@ void DualPlayerController::StepFrame(int direction) {
         m_bStepping = false;
         return;
     }
-    int64_t seekTo = std::max<int64_t>(0, frameTime + std::llround(frameMs / 2));
-    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer}) {
-        if (!p->IsLoaded() || !p->HasMedia())
-            continue;
-        if (direction < 0 || !aligned)
-            p->SetTime(seekTo);
-        p->NextFrame();
+    if (direction > 0) {
+        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+            if (p->IsLoaded() && p->HasMedia())
+                p->NextFrame();
+    } else {
+        // A quarter frame before the frame's time: the seek drops the frames before it.
+        int64_t seekTo = std::max<int64_t>(0, frameTime - std::llround(frameMs / 4));
+        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+            if (p->IsLoaded() && p->HasMedia())
+                p->SetTime(seekTo);
+        m_stepSettleTimer.start();
     }
-    m_bStepAligned = true;
     ShowMovedTo(frameTime, length);
     m_bStepping = false;
+}
+
+void DualPlayerController::ShowSoughtFrame() {
+    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+        if (p->IsLoaded() && p->HasMedia() && p->IsPaused())
+            p->NextFrame();
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {

@@ -197,6 +197,8 @@ private:
     SeekScale Scale() const { return m_seekScale ? m_seekScale() : SeekScale{}; }
     void KeepRearInStep();
     void EndRateCorrection();
+    // After a frame step's seek has settled: libVLC's one-frame step shows the frame sought to.
+    void ShowSoughtFrame();
     // Clocks start again and the rear player returns to the front rate (after anything that moves
     // or restarts a player).
     void RestartSync();
@@ -239,6 +241,8 @@ private:
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
     QTimer m_syncTimer;           // compares the two players' times while both play
     QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
+    QTimer m_stepSettleTimer;     // a frame step's seek settling
+    static constexpr int kStepSettleMs = 600;
 
     bool m_bSync = false;
     CameraSync m_sync;
@@ -254,7 +258,6 @@ private:
     Sighting LastSighting(PlayerSide side) const;
     int64_t m_llStepFrame = -1; // the frame the last step went to; -1 after anything else
     bool m_bStepping = false;
-    bool m_bStepAligned = false; // both players show m_llStepFrame
 };
 
 } // namespace vemora

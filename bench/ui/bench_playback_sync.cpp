@@ -149,6 +149,20 @@ int main(int argc, char** argv) {
     }
     qint64 firstPictureMs = clock.elapsed();
     dlg.Players().SetSyncEnabled(sync);
+    if (qEnvironmentVariableIsSet("BENCH_FRAME_STEPS")) {
+        QTest::qWait(3000);
+        dlg.OnCommand(IDC_PLAY);
+        QTest::qWait(800);
+        ShownFrames s0 = ReadShownFrames(front, rear);
+        std::fprintf(stderr, "paused: %d %d\n", s0.front, s0.rear);
+        for (int step : {1, 1, 1, 1, 1, -1, -1, -1, 1}) {
+            dlg.Players().StepFrame(step);
+            QTest::qWait(800);
+            ShownFrames s1 = ReadShownFrames(front, rear);
+            std::fprintf(stderr, "step %+d: %d %d\n", step, s1.front, s1.rear);
+        }
+        return 0;
+    }
     int corrections = 0;
     QObject::connect(
         &dlg.Players(), &DualPlayerController::rearCorrected, [&](int kind, double rate, qint64 ms) {
@@ -170,6 +184,7 @@ int main(int argc, char** argv) {
     // players are; the largest says whether they ever showed pictures more than a frame apart.
     int largest = 0;
     int64_t sum = 0, signedSum = 0, samples = 0, unreadable = 0, reportedSum = 0, reportedSamples = 0;
+    int64_t apart = 0, largestAt = 0; // samples more than a frame apart; when the largest was seen
     if (holdRearMs > 0) {
         QTest::qWait(1000);
         dlg.Players().HoldPlayer(PlayerSide::Rear, holdRearMs);
@@ -216,7 +231,10 @@ int main(int argc, char** argv) {
         int d = std::abs(behind);
         if (d > largest && qEnvironmentVariableIsSet("BENCH_VERBOSE"))
             std::fprintf(stderr, "%d frames apart at %lld ms\n", d, static_cast<long long>(clock.elapsed()));
+        if (d > largest)
+            largestAt = clock.elapsed();
         largest = std::max(largest, d);
+        apart += d > 1;
         sum += d;
         ++samples;
     }
@@ -227,9 +245,11 @@ int main(int argc, char** argv) {
                 PlaybackRates[static_cast<size_t>(rateIndex)].label, pauseCycles, sync ? "on" : "off",
                 corrections);
     auto meanMs = [&](int64_t total) { return samples ? double(total) / double(samples) * frameMs : 0.0; };
-    std::printf("front/rear pictures over %d s: largest difference %d frames (%.0f ms), mean %.1f ms, "
-                "rear behind by %.1f ms on average (%lld samples, %lld unreadable)\n",
-                seconds, largest, largest * frameMs, meanMs(sum), meanMs(signedSum),
+    std::printf("front/rear pictures over %d s: largest difference %d frames (%.0f ms, at %.1f s), more than "
+                "a frame apart in %.2f %% of samples, mean %.1f ms, rear behind by %.1f ms on average (%lld "
+                "samples, %lld unreadable)\n",
+                seconds, largest, largest * frameMs, double(largestAt) / 1000.0,
+                samples ? 100.0 * double(apart) / double(samples) : 0.0, meanMs(sum), meanMs(signedSum),
                 static_cast<long long>(samples), static_cast<long long>(unreadable));
     std::printf("by the players' time reports the rear was behind by %.1f ms on average\n",
                 reportedSamples ? double(reportedSum) / double(reportedSamples) : 0.0);

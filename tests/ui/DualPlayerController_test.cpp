@@ -8,6 +8,7 @@
 #include "tools/fixture/FixtureWriter.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -269,6 +270,52 @@ TEST_F(DualPlayerControllerTest, TheRearCameraIsBroughtBackIntoStep) {
         EXPECT_EQ(kinds.front() == SyncAction::Seek, c.seeks);
         EXPECT_LE(std::llabs(*behind), 40);
     }
+}
+
+// Which frame each camera shows, from snapshots of recordings whose pictures count their frames.
+std::pair<int, int> ShownFrames(DualPlayerController& players, FakeHost& host, const QString& dir) {
+    host.snapshotPath = dir + QStringLiteral("/frame.png");
+    QFile::remove(dir + QStringLiteral("/frame_F.png"));
+    QFile::remove(dir + QStringLiteral("/frame_R.png"));
+    players.Snapshot();
+    auto frameIn = [&](const char* mark) {
+        QImage image(dir + QStringLiteral("/frame") + QLatin1String(mark) + QStringLiteral(".png"));
+        std::vector<int> gray;
+        for (int x = 0; x < image.width(); ++x)
+            gray.push_back(qGray(image.pixel(x, image.height() / 2)));
+        return fixture::FrameOfCounterRow(gray);
+    };
+    return {frameIn("_F"), frameIn("_R")};
+}
+
+// Frame steps forward are libVLC's exact one-frame steps on both cameras; a step back (a seek,
+// which libVLC lands a few frames early while paused) goes back on both.
+TEST_F(DualPlayerControllerTest, FrameStepsMoveBothCamerasFrameByFrame) {
+    QTemporaryDir base;
+    std::string error;
+    ASSERT_FALSE(
+        fixture::EnsureFrameCounterVideo(base.path().toStdString(), 320, 240, 20, 10, &error).empty())
+        << error;
+    Load(1, false, 20, base.path().toStdString());
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(1500));
+    players->TogglePlayPause();
+    QTest::qWait(500);
+    auto start = ShownFrames(*players, host, card.path());
+    ASSERT_GE(start.first, 0);
+    for (int i = 0; i < 5; ++i) {
+        players->StepFrame(1);
+        QTest::qWait(200);
+    }
+    auto forward = ShownFrames(*players, host, card.path());
+    EXPECT_EQ(forward.first, start.first + 5);
+    EXPECT_EQ(forward.second, start.second + 5);
+    players->StepFrame(-1);
+    QTest::qWait(800);
+    auto back = ShownFrames(*players, host, card.path());
+    EXPECT_LT(back.first, forward.first);
+    EXPECT_LT(back.second, forward.second);
+    EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
 }
 
 } // namespace
