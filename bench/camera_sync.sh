@@ -24,7 +24,7 @@ run() { # LABEL ARGS...
   local label="$1"; shift
   echo "== $label"
   xvfb-run -a -s "-screen 0 1280x800x24" "$build/bench/bench_playback_sync" "$work/card" "$seconds" \
-    --fps 25 "$@" 2>/dev/null | grep -E "correction|pictures over|reports"
+    --fps 25 "$@" 2>/dev/null | grep -E "correction|pictures over|after the first|reports"
 }
 for sync in on off; do
   flag=(); [ "$sync" = off ] && flag=(--no-sync)

@@ -644,18 +644,22 @@ void DualPlayerController::RestartSync() {
         m_rearPlayer.SetRate(m_frontPlayer.Rate());
 }
 
-std::optional<int64_t> DualPlayerController::RearBehindMs() const {
+std::optional<int64_t> DualPlayerController::TimeNow(PlayerSide side) const {
     // Each time report is stamped by libVLC's thread the moment it is made, so a player's time
     // now is its last report plus the time since, at its rate.
-    int64_t now = SteadyMs();
-    Sighting f = LastSighting(PlayerSide::Front), r = LastSighting(PlayerSide::Rear);
-    if (f.timeMs < 0 || r.timeMs < 0)
+    Sighting seen = LastSighting(side);
+    if (seen.timeMs < 0)
         return std::nullopt;
-    auto at = [now](const Sighting& s, double playerRate) {
-        return s.timeMs +
-               static_cast<int64_t>(std::llround(static_cast<double>(now - s.wallMs) * playerRate));
-    };
-    return at(f, m_frontPlayer.Rate()) - at(r, m_rearPlayer.Rate());
+    double rate = (side == PlayerSide::Front ? m_frontPlayer : m_rearPlayer).Rate();
+    return seen.timeMs +
+           static_cast<int64_t>(std::llround(static_cast<double>(SteadyMs() - seen.wallMs) * rate));
+}
+
+std::optional<int64_t> DualPlayerController::RearBehindMs() const {
+    std::optional<int64_t> front = TimeNow(PlayerSide::Front), rear = TimeNow(PlayerSide::Rear);
+    if (!front || !rear)
+        return std::nullopt;
+    return *front - *rear;
 }
 
 // The front player carries the sound and leads; only the rear one is ever corrected.
@@ -680,7 +684,7 @@ void DualPlayerController::KeepRearInStep() {
         m_syncCorrectionTimer.start(static_cast<int>(action.forMs));
         break;
     case SyncAction::Seek:
-        m_rearPlayer.SetTime(std::max<int64_t>(0, m_rearPlayer.Time() + action.byMs));
+        m_rearPlayer.SetTime(std::max<int64_t>(0, TimeNow(PlayerSide::Front).value_or(m_frontPlayer.Time())));
         m_sync.Reset();
         m_syncQuietUntil = now + kSyncQuietMs;
         break;

@@ -256,6 +256,8 @@ private:
     mutable std::mutex m_sightingMutex;
     Sighting m_sighting[2];
     Sighting LastSighting(PlayerSide side) const;
+    // A player's time now from its last report; nothing before it has reported.
+    std::optional<int64_t> TimeNow(PlayerSide side) const;
     int64_t m_llStepFrame = -1; // the frame the last step went to; -1 after anything else
     bool m_bStepping = false;
 };
