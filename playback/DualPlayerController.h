@@ -242,7 +242,7 @@ private:
     QTimer m_syncTimer;           // compares the two players' times while both play
     QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
     QTimer m_stepSettleTimer;     // a frame step's seek settling
-    static constexpr int kStepSettleMs = 600;
+    static constexpr int kStepSettleMs = 250;
 
     bool m_bSync = false;
     CameraSync m_sync;

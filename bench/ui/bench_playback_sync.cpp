@@ -6,6 +6,8 @@
 //                       [--fps F] [--hold-rear MS]
 // The card's recordings must run at least SECONDS x rate; F is their frame rate (25). MS holds the
 // rear player that long before the measuring starts, as if it had been started so much later.
+// BENCH_VERBOSE=1 prints each correction and a line a second; BENCH_FRAME_STEPS=1 instead pauses,
+// steps five frames forward, three back and one forward, and prints the frames both panes show.
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrApp.h"
@@ -149,6 +151,7 @@ int main(int argc, char** argv) {
     }
     qint64 firstPictureMs = clock.elapsed();
     dlg.Players().SetSyncEnabled(sync);
+    const bool verbose = qEnvironmentVariableIsSet("BENCH_VERBOSE");
     if (qEnvironmentVariableIsSet("BENCH_FRAME_STEPS")) {
         QTest::qWait(3000);
         dlg.OnCommand(IDC_PLAY);
@@ -167,7 +170,7 @@ int main(int argc, char** argv) {
     QObject::connect(
         &dlg.Players(), &DualPlayerController::rearCorrected, [&](int kind, double rate, qint64 ms) {
             ++corrections;
-            if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
+            if (verbose)
                 std::fprintf(stderr, "correction at %lld ms: %s %.3f %lld ms\n",
                              static_cast<long long>(clock.elapsed()),
                              kind == SyncAction::Seek ? "seek by" : "rate", rate, static_cast<long long>(ms));
@@ -189,6 +192,7 @@ int main(int argc, char** argv) {
     // own buffered pictures); what stays after the correction's first seconds is told apart.
     constexpr int64_t kSettlingMs = 5000;
     int largestSettled = 0;
+    int64_t secondSum = 0, secondCount = 0, second = 0;
     if (holdRearMs > 0) {
         QTest::qWait(1000);
         dlg.Players().HoldPlayer(PlayerSide::Rear, holdRearMs);
@@ -217,9 +221,8 @@ int main(int argc, char** argv) {
         }
         int behind = FramesBehind(shown);
         signedSum += behind;
-        if (qEnvironmentVariableIsSet("BENCH_VERBOSE")) {
+        if (verbose) {
             // One line a second: where the pictures and the reports put the rear player.
-            static int64_t secondSum = 0, secondCount = 0, second = 0;
             secondSum += behind;
             ++secondCount;
             if (clock.elapsed() / 1000 != second) {
@@ -233,11 +236,12 @@ int main(int argc, char** argv) {
             }
         }
         int d = std::abs(behind);
-        if (d > largest && qEnvironmentVariableIsSet("BENCH_VERBOSE"))
-            std::fprintf(stderr, "%d frames apart at %lld ms\n", d, static_cast<long long>(clock.elapsed()));
-        if (d > largest)
+        if (d > largest) {
+            largest = d;
             largestAt = clock.elapsed();
-        largest = std::max(largest, d);
+            if (verbose)
+                std::fprintf(stderr, "%d frames apart at %lld ms\n", d, static_cast<long long>(largestAt));
+        }
         apart += d > 1;
         if (clock.elapsed() >= kSettlingMs)
             largestSettled = std::max(largestSettled, d);
