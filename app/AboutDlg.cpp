@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 
+#include "platform/Version.h"
 #include "settings/SettingsFile.h"
 
 #include <QDialogButtonBox>
@@ -16,7 +17,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     grid->addWidget(new QLabel(QStringLiteral("Kalvo"), this), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("バージョン"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Vemora Viewer"), this), 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Ver. 1.00"), this), 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Ver. ") + QLatin1String(kVersion), this), 1, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     grid->addWidget(buttons, 2, 0, 1, 2);

@@ -40,7 +40,7 @@ int CDvrApp::InitInstance(int& argc, char** argv) {
     PrepareProcessEnvironment();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vemora Viewer"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vemora-viewer"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vemora.viewer"));
     QApplication::setWindowIcon(ApplicationIcon());
     Diag("----->> CDvrApp::InitInstance ********** 111 \n");
     // POSIX sockets need no start-up call; nothing can fail here.

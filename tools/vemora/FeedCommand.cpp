@@ -167,8 +167,9 @@ int RunFeed(const Args& args) {
     return ok ? kExitOk : kExitRejected;
 }
 
-const CommandRegistrar kRegisterFeed("feed", RunFeed,
-                                     "FILE [--no-map] STEP...   (u:MS time report, r:MS seek)");
+const CommandRegistrar
+    kRegisterFeed("feed", RunFeed,
+                  "FILE [--no-map] STEP...   the track feeder (u:MS time report, r:MS seek)");
 
 } // namespace
 } // namespace vemora::cli

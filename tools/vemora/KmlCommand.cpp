@@ -101,8 +101,12 @@ int RunGpx(const Args& args) {
     return RunExport("gpx", args, SaveGpx);
 }
 
-const CommandRegistrar kRegisterKml("kml", RunKml, "FILE [--out DIR]");
-const CommandRegistrar kRegisterGpx("gpx", RunGpx, "FILE [--out DIR]");
+const CommandRegistrar
+    kRegisterKml("kml", RunKml,
+                 "FILE [--out DIR]   the track as a KML file in DIR (default: Documents/Vemora Viewer/KML)");
+const CommandRegistrar
+    kRegisterGpx("gpx", RunGpx,
+                 "FILE [--out DIR]   the track as a GPX file in DIR (default: Documents/Vemora Viewer/KML)");
 
 } // namespace
 } // namespace vemora::cli

@@ -91,7 +91,8 @@ int RunScan(const Args& args) {
     return std::fflush(stdout) == 0 ? kExitOk : kExitRejected;
 }
 
-const CommandRegistrar kRegisterScan("scan", RunScan, "DIR");
+const CommandRegistrar kRegisterScan("scan", RunScan,
+                                     "DIR   group and recording lists of a folder, as the viewer shows them");
 
 } // namespace
 } // namespace vemora::cli

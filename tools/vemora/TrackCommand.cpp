@@ -86,7 +86,8 @@ int RunTrack(const Args& args) {
     return std::fflush(stdout) == 0 ? kExitOk : kExitRejected;
 }
 
-const CommandRegistrar kRegisterTrack("track", RunTrack, "FILE");
+const CommandRegistrar kRegisterTrack("track", RunTrack,
+                                      "FILE   GPS points and G-sensor samples the viewer loads");
 
 } // namespace
 } // namespace vemora::cli
