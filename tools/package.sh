@@ -13,7 +13,8 @@ builddir="$root/build-release"
 "$root/tools/install-deps.sh"
 
 # The flags Debian builds its own packages with, every hardening feature on (fortified functions,
-# stack protector, read-only relocations bound at start).
+# stack protector, read-only relocations bound at start); their optimisation level (-O2) stands,
+# as in Debian's packages: the release type only adds NDEBUG.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cppflags="$(dpkg-buildflags --get CPPFLAGS)"
 cflags="$(dpkg-buildflags --get CFLAGS) $cppflags"
@@ -21,6 +22,7 @@ cxxflags="$(dpkg-buildflags --get CXXFLAGS) $cppflags"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
 
 cmake -S "$root" -B "$builddir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_C_FLAGS_RELEASE=-DNDEBUG -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
   -DVEMORA_BUILD_TESTS=OFF -DVEMORA_BUILD_BENCH=OFF \
   -DCMAKE_C_FLAGS="$cflags" -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags"
 cmake --build "$builddir" -j"$(nproc)"
