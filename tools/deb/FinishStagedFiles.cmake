@@ -16,3 +16,7 @@ foreach(_program vemora vemora-viewer)
     execute_process(COMMAND ${_strip} --remove-section=.comment --remove-section=.note ${_usr}/bin/${_program}
                     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+
+# What lintian reports of the package by design; only the package has it, not `cmake --install`.
+file(MAKE_DIRECTORY ${_usr}/share/lintian/overrides)
+file(COPY_FILE ${CPACK_VEMORA_LINTIAN_OVERRIDES} ${_usr}/share/lintian/overrides/vemora-viewer)
