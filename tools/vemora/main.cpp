@@ -72,11 +72,11 @@ int main(int argc, char** argv) {
     const std::string_view first = argv[1];
     if (first == "--help" || first == "-h") {
         PrintHelp();
-        return vemora::cli::kExitOk;
+        return std::fflush(stdout) == 0 ? vemora::cli::kExitOk : vemora::cli::kExitRejected;
     }
     if (first == "--version") {
         std::printf("vemora %s\n", vemora::kVersion);
-        return vemora::cli::kExitOk;
+        return std::fflush(stdout) == 0 ? vemora::cli::kExitOk : vemora::cli::kExitRejected;
     }
     auto& table = vemora::cli::CommandTable();
     auto it = table.find(argv[1]);
