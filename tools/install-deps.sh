@@ -11,6 +11,8 @@ PACKAGES=(
   ffmpeg xvfb xauth imagemagick libgl1-mesa-dri fonts-dejavu-core fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
   libva2 libva-drm2 libjs-leaflet gpsbabel python3-gpxpy xdotool x11-utils
+  libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
+  libfreetype-dev
 )
 
 missing=()
