@@ -40,6 +40,10 @@ class CVideoSlider : public COwnerDrawnSlider {
 public:
     explicit CVideoSlider(QWidget* parent);
 
+    // The range marked for a clip, as bar positions; -1 for a mark not in this recording. With
+    // one mark only, the band runs from it to the end it points to (toEnd: the end of the bar).
+    void SetClipMarks(int inPosition, int outPosition, bool inBefore, bool outAfter);
+
 signals:
     // The thumb was dragged or released; the wanted position is value().
     void seekDragged();
@@ -54,6 +58,13 @@ private:
     // The clicked position, never below the lead-in.
     int SeekPositionAt(int x) const;
     void PublishCalibration();
+    void DrawClipMarks(QPainter& painter) const;
+    int XOfPosition(int position) const;
+
+    int m_nClipIn = -1;
+    int m_nClipOut = -1;
+    bool m_bClipInBefore = false; // the start mark lies in an earlier recording
+    bool m_bClipOutAfter = false; // the end mark lies in a later recording
 };
 
 class CMySliderControl : public COwnerDrawnSlider {
