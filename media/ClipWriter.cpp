@@ -10,9 +10,9 @@
 #include "telemetry/TrackLoader.h"
 
 #include <cmath>
-#include <mutex>
 #include <cstdio>
 #include <filesystem>
+#include <mutex>
 #include <unistd.h>
 
 namespace vemora::media {
@@ -225,12 +225,8 @@ bool ClipJob::Prepare(std::string* error) {
     m_output = ClipOutput::Create(m_partial, m_geometry.width, m_geometry.height, m_rate,
                                   withSound ? &sound : nullptr, m_options.quality, error);
     av_channel_layout_uninit(&sound.layout);
-    if (!m_output) {
-        // Name the file the user asked for, not the hidden one.
-        if (size_t at = error->find(m_partial); at != std::string::npos)
-            error->replace(at, m_partial.size(), m_options.outPath);
+    if (!m_output)
         return false;
-    }
     if (withSound)
         m_sound = std::make_unique<ClipSound>(*m_output);
     return true;
@@ -361,6 +357,10 @@ ClipResult ClipJob::Run() {
     if (!ok) {
         if (!m_partial.empty())
             fs::remove(m_partial, ec);
+        // Name the file the user asked for, not the hidden one.
+        if (size_t at = m_partial.empty() ? std::string::npos : error.find(m_partial);
+            at != std::string::npos)
+            error.replace(at, m_partial.size(), m_options.outPath);
         m_result.cancelled = m_cancelled;
         m_result.error = m_cancelled ? "cancelled" : error;
         m_result.files.clear();

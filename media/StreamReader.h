@@ -35,7 +35,6 @@ public:
 
 private:
     StreamReader() = default;
-    bool ReceiveFrame(std::string* error, bool& got);
     bool SendNextPacket(std::string* error);
     double TimeOf(const AVFrame& frame);
 

@@ -40,8 +40,9 @@ class CVideoSlider : public COwnerDrawnSlider {
 public:
     explicit CVideoSlider(QWidget* parent);
 
-    // The range marked for a clip, as bar positions; -1 for a mark not in this recording. With
-    // one mark only, the band runs from it to the end it points to (toEnd: the end of the bar).
+    // The range marked for a clip, as bar positions; -1 for a mark not in this recording.
+    // inBefore / outAfter: the range reaches in from an earlier or on into a later recording,
+    // so the band runs to that end of the bar.
     void SetClipMarks(int inPosition, int outPosition, bool inBefore, bool outAfter);
 
 signals:
