@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -147,6 +148,12 @@ std::string RejectedNote(const CRecordingLibrary& library) {
     return note;
 }
 
+// Ctrl+C and a polite kill cancel the export, which then removes its partial file.
+std::atomic<bool> g_interrupted{false};
+extern "C" void OnInterrupt(int) {
+    g_interrupted = true;
+}
+
 int Fail(const std::string& message) {
     std::fprintf(stderr, "vemora clip: %s\n", message.c_str());
     return kExitRejected;
@@ -186,7 +193,9 @@ int RunClip(const Args& args) {
     std::function<void(const media::ClipProgress&)> progress;
     if (::isatty(STDERR_FILENO))
         progress = [&terminal](const media::ClipProgress& p) { terminal(p); };
-    media::ClipResult result = media::WriteClip(plan, parsed->options, nullptr, progress);
+    std::signal(SIGINT, OnInterrupt);
+    std::signal(SIGTERM, OnInterrupt);
+    media::ClipResult result = media::WriteClip(plan, parsed->options, &g_interrupted, progress);
     if (!result.ok)
         return Fail(result.error);
     for (const std::string& note : result.notes)
