@@ -41,7 +41,7 @@ theirs() {
 timed() {
   local TIMEFORMAT='%R %U %S' t
   t=$( { time "$@" 2>>"$work/log" ; } 2>&1 )
-  awk -v t="$t" 'BEGIN { split(t, f, " "); printf "%.2f %.2f", f[1], f[2] + f[3] }'
+  awk -v t="$t" 'BEGIN { split(t, f, " "); printf "%.2f %.2f\n", f[1], f[2] + f[3] }'
 }
 best() { printf '%s\n' "$@" | sort -n | head -n1; }
 
