@@ -1,5 +1,6 @@
 #include "app/DvrDlg.h"
 
+#include "app/ClipTexts.h"
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
@@ -571,11 +572,14 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     QAction* action = menu.addAction(about);
     // The Conf button stays hidden; the configuration dialog is reached from this menu.
     QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
+    QAction* clip = menu.addAction(SettingsFile::Instance().LoadUiString(cliptext::kMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
     else if (chosen == config)
         OnConfig();
+    else if (chosen == clip)
+        OnExportClip();
 }
 
 } // namespace vemora

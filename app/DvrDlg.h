@@ -2,6 +2,7 @@
 // The main window: a frameless top-level window that owns the players, the recording lists, the
 // instruments and the map panel, and turns button commands and posted messages into calls on them.
 
+#include "app/ClipRange.h"
 #include "app/WindowLayout.h"
 #include "library/RecordingLibrary.h"
 #include "map/KmlWriter.h"
@@ -48,6 +49,7 @@ class InstrumentPanel;
 class GuiThreadMapSink;
 class CRejectedFilesNote;
 class CVwrToolTipCtrl;
+class CClipExportJob;
 
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
@@ -108,6 +110,9 @@ public:
     CVwrToolTipCtrl* ToolTip() const { return m_pToolTip; }
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
+    // The running or last clip export; null before the first.
+    CClipExportJob* ClipJob() const { return m_pClipJob; }
+    const ClipMarks& ClipRangeMarks() const { return m_clipMarks; }
 
 protected:
     bool event(QEvent* e) override;
@@ -202,6 +207,12 @@ private:
     void OnSizeLarge();
     void OnCancel();
     void OnIgnored();
+    // Clip export (DvrDlgClip.cpp): the I and O marks, the dialog and its worker.
+    void OnMarkClipIn();
+    void OnMarkClipOut();
+    void OnExportClip();
+    void ShowClipMarks();
+    bool ClipPathOnCard(const QString& path) const;
 
     // Posted messages.
     void OnPlayerError(qint64 wParam);
@@ -298,6 +309,8 @@ private:
     std::thread m_scanThread;
     std::thread m_openThread;
     QString m_strExportFolder;
+    ClipMarks m_clipMarks;
+    CClipExportJob* m_pClipJob = nullptr; // owned as a child; cancelled and joined with the window
 
     std::atomic<int> m_nOpenIndex{0};
     // Monotonic: a step of the wall clock must not swallow or repeat list activations.

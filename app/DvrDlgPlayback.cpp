@@ -72,6 +72,8 @@ void CDvrDlg::ConnectPlayers() {
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::OnPlayerTime);
     connect(players, &DualPlayerController::playerError, this, [this] { OnPlayerError(1); });
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
+    connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::ShowClipMarks);
+    connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::ShowClipMarks);
 }
 
 // Not while a dialog or a menu is open, another window is in front, or the map page has the
@@ -125,6 +127,12 @@ void CDvrDlg::CarryOut(int keyAction) {
     case KeyAction::PreviousJolt:
         m_pPlayers->JumpToJolt(-1);
         return;
+    case KeyAction::MarkClipIn:
+        return OnMarkClipIn();
+    case KeyAction::MarkClipOut:
+        return OnMarkClipOut();
+    case KeyAction::ExportClip:
+        return OnExportClip();
     case KeyAction::None:
         return;
     }

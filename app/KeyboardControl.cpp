@@ -19,6 +19,9 @@ const KeyBinding kBindings[] = {
     {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront, 232},      // "Front camera full screen ..."
     {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt, 233},             // "To the next jolt ..."
     {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt, 234},      // "To the previous jolt ..."
+    {Qt::Key_I, Qt::NoModifier, KeyAction::MarkClipIn, 301},           // "Mark the start of a clip"
+    {Qt::Key_O, Qt::NoModifier, KeyAction::MarkClipOut, 302},          // "Mark the end of a clip"
+    {Qt::Key_E, Qt::NoModifier, KeyAction::ExportClip, 303},           // "Export a clip of both cameras"
 };
 
 // Shift matters only for the keys bound both ways; "+" needs Shift on many keyboards, and the

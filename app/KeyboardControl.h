@@ -28,6 +28,9 @@ enum class KeyAction {
     FullScreenFront,
     NextJolt,
     PreviousJolt,
+    MarkClipIn,
+    MarkClipOut,
+    ExportClip,
 };
 
 struct KeyBinding {

@@ -12,6 +12,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
   libva2 libva-drm2 libjs-leaflet gpsbabel python3-gpxpy xdotool x11-utils
   dpkg-dev appstream
+  libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
+  libfreetype-dev
 )
 
 missing=()

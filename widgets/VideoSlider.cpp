@@ -72,7 +72,40 @@ void CVideoSlider::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::black);
     DrawSunkenEdge(p, rect());
     PublishCalibration();
+    DrawClipMarks(p);
     DrawThumb(p);
+}
+
+void CVideoSlider::SetClipMarks(int inPosition, int outPosition, bool inBefore, bool outAfter) {
+    if (inPosition == m_nClipIn && outPosition == m_nClipOut && inBefore == m_bClipInBefore &&
+        outAfter == m_bClipOutAfter)
+        return;
+    m_nClipIn = inPosition;
+    m_nClipOut = outPosition;
+    m_bClipInBefore = inBefore;
+    m_bClipOutAfter = outAfter;
+    update();
+}
+
+int CVideoSlider::XOfPosition(int position) const {
+    const QRect channel = ChannelRect();
+    return channel.left() + (channel.width() * (position - minimum())) / std::max(1, maximum() - minimum());
+}
+
+// The marked range as an amber band over the channel, each mark a tick across the bar.
+void CVideoSlider::DrawClipMarks(QPainter& painter) const {
+    const bool in = m_nClipIn >= 0, out = m_nClipOut >= 0;
+    if (!in && !out && !(m_bClipInBefore && m_bClipOutAfter))
+        return;
+    const QRect channel = ChannelRect();
+    const QColor amber(255, 176, 0);
+    int left = in ? XOfPosition(m_nClipIn) : (m_bClipInBefore ? channel.left() : -1);
+    int right = out ? XOfPosition(m_nClipOut) : (m_bClipOutAfter ? channel.right() : -1);
+    if (left >= 0 && right > left)
+        painter.fillRect(QRect(QPoint(left, channel.top() - 1), QPoint(right, channel.bottom() + 1)), amber);
+    for (int x : {in ? left : -1, out ? right : -1})
+        if (x >= 0)
+            painter.fillRect(QRect(x - 1, 2, 3, std::max(4, height() - 4)), amber);
 }
 
 int CVideoSlider::SeekPositionAt(int x) const {

@@ -40,6 +40,11 @@ class CVideoSlider : public COwnerDrawnSlider {
 public:
     explicit CVideoSlider(QWidget* parent);
 
+    // The range marked for a clip, as bar positions; -1 for a mark not in this recording.
+    // inBefore / outAfter: the range reaches in from an earlier or on into a later recording,
+    // so the band runs to that end of the bar.
+    void SetClipMarks(int inPosition, int outPosition, bool inBefore, bool outAfter);
+
 signals:
     // The thumb was dragged or released; the wanted position is value().
     void seekDragged();
@@ -54,6 +59,13 @@ private:
     // The clicked position, never below the lead-in.
     int SeekPositionAt(int x) const;
     void PublishCalibration();
+    void DrawClipMarks(QPainter& painter) const;
+    int XOfPosition(int position) const;
+
+    int m_nClipIn = -1;
+    int m_nClipOut = -1;
+    bool m_bClipInBefore = false; // the start mark lies in an earlier recording
+    bool m_bClipOutAfter = false; // the end mark lies in a later recording
 };
 
 class CMySliderControl : public COwnerDrawnSlider {

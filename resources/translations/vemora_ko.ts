@@ -488,5 +488,164 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>이전 G 센서 충격으로 이동</translation>
     </message>
+    <message id="300">
+        <source>Export clip…</source>
+        <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>
+        <translation>클립 내보내기…</translation>
+    </message>
+    <message id="301">
+        <source>Mark the start of a clip</source>
+        <extracomment>list of keys: I marks where an exported clip begins</extracomment>
+        <translation>클립 시작 지점 표시</translation>
+    </message>
+    <message id="302">
+        <source>Mark the end of a clip</source>
+        <extracomment>list of keys: O marks where an exported clip ends</extracomment>
+        <translation>클립 끝 지점 표시</translation>
+    </message>
+    <message id="303">
+        <source>Export a clip of both cameras</source>
+        <extracomment>list of keys: E opens the clip export</extracomment>
+        <translation>두 카메라의 클립 내보내기</translation>
+    </message>
+    <message id="304">
+        <source>Export clip</source>
+        <extracomment>title of the clip export dialog and its messages</extracomment>
+        <translation>클립 내보내기</translation>
+    </message>
+    <message id="305">
+        <source>Start (s)</source>
+        <extracomment>clip export: where the clip begins, seconds from the recording&apos;s start</extracomment>
+        <translation>시작 (초)</translation>
+    </message>
+    <message id="306">
+        <source>End (s)</source>
+        <extracomment>clip export: where the clip ends, seconds from the recording&apos;s start</extracomment>
+        <translation>끝 (초)</translation>
+    </message>
+    <message id="307">
+        <source>Layout</source>
+        <extracomment>clip export: how the two cameras are arranged</extracomment>
+        <translation>배치</translation>
+    </message>
+    <message id="308">
+        <source>Side by side</source>
+        <extracomment>clip layout: front left, rear right</extracomment>
+        <translation>나란히</translation>
+    </message>
+    <message id="309">
+        <source>Picture in picture</source>
+        <extracomment>clip layout: front full, rear small in a corner</extracomment>
+        <translation>화면 속 화면</translation>
+    </message>
+    <message id="310">
+        <source>Front camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>전방 카메라만</translation>
+    </message>
+    <message id="311">
+        <source>Rear camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>후방 카메라만</translation>
+    </message>
+    <message id="312">
+        <source>Telemetry band below the pictures</source>
+        <extracomment>clip export: time, speed, G-forces and position drawn under the video</extracomment>
+        <translation>영상 아래 텔레메트리 띠</translation>
+    </message>
+    <message id="313">
+        <source>Quality</source>
+        <extracomment>clip export: video quality</extracomment>
+        <translation>화질</translation>
+    </message>
+    <message id="314">
+        <source>Standard</source>
+        <extracomment>clip quality</extracomment>
+        <translation>표준</translation>
+    </message>
+    <message id="315">
+        <source>High</source>
+        <extracomment>clip quality: larger file</extracomment>
+        <translation>고화질</translation>
+    </message>
+    <message id="316">
+        <source>File</source>
+        <extracomment>clip export: the file to write</extracomment>
+        <translation>파일</translation>
+    </message>
+    <message id="317">
+        <source>Browse…</source>
+        <extracomment>clip export: choose the file with a file dialog</extracomment>
+        <translation>찾아보기…</translation>
+    </message>
+    <message id="318">
+        <source>Exporting the clip…</source>
+        <extracomment>progress dialog of the clip export</extracomment>
+        <translation>클립을 내보내는 중…</translation>
+    </message>
+    <message id="319">
+        <source>%1 s left</source>
+        <extracomment>progress dialog: %1 = seconds until the export is done</extracomment>
+        <translation>%1초 남음</translation>
+    </message>
+    <message id="320">
+        <source>The clip has been saved:
+%1</source>
+        <extracomment>%1 = the clip&apos;s file</extracomment>
+        <translation>클립을 저장했습니다:
+%1</translation>
+    </message>
+    <message id="321">
+        <source>Show in folder</source>
+        <extracomment>button: open the folder that holds the clip</extracomment>
+        <translation>폴더에서 보기</translation>
+    </message>
+    <message id="322">
+        <source>The clip could not be exported.
+%1</source>
+        <extracomment>%1 = the reason, with the file it concerns</extracomment>
+        <translation>클립을 내보낼 수 없습니다.
+%1</translation>
+    </message>
+    <message id="323">
+        <source>The export was cancelled. No file was left behind.</source>
+        <extracomment>after Cancel in the progress dialog</extracomment>
+        <translation>내보내기를 취소했습니다. 남은 파일이 없습니다.</translation>
+    </message>
+    <message id="324">
+        <source>Choose a folder that is not on the card being viewed.</source>
+        <extracomment>clips are never written to the recorder&apos;s card</extracomment>
+        <translation>보고 있는 카드가 아닌 폴더를 선택하십시오.</translation>
+    </message>
+    <message id="325">
+        <source>The two marks are not in the same drive.</source>
+        <extracomment>the I and O marks lie in different drives</extracomment>
+        <translation>두 표시가 같은 주행에 있지 않습니다.</translation>
+    </message>
+    <message id="326">
+        <source>A clip is being exported.</source>
+        <extracomment>E pressed while an export runs</extracomment>
+        <translation>클립을 내보내는 중입니다.</translation>
+    </message>
+    <message id="327">
+        <source>The rear camera&apos;s file is missing for part of the range: the clip shows the front camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>범위 일부에 후방 카메라 파일이 없습니다. 클립에는 전방 카메라만 나옵니다.</translation>
+    </message>
+    <message id="328">
+        <source>The front camera&apos;s file is missing for part of the range: the clip shows the rear camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>범위 일부에 전방 카메라 파일이 없습니다. 클립에는 후방 카메라만 나옵니다.</translation>
+    </message>
+    <message id="329">
+        <source>MP4 video</source>
+        <extracomment>file type in the save dialog</extracomment>
+        <translation>MP4 동영상</translation>
+    </message>
+    <message id="330">
+        <source>Export</source>
+        <extracomment>button of the clip export dialog that starts it</extracomment>
+        <translation>내보내기</translation>
+    </message>
 </context>
 </TS>

@@ -488,5 +488,164 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>Ir para o solavanco anterior do sensor G</translation>
     </message>
+    <message id="300">
+        <source>Export clip…</source>
+        <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>
+        <translation>Exportar clipe…</translation>
+    </message>
+    <message id="301">
+        <source>Mark the start of a clip</source>
+        <extracomment>list of keys: I marks where an exported clip begins</extracomment>
+        <translation>Marcar o início de um clipe</translation>
+    </message>
+    <message id="302">
+        <source>Mark the end of a clip</source>
+        <extracomment>list of keys: O marks where an exported clip ends</extracomment>
+        <translation>Marcar o fim de um clipe</translation>
+    </message>
+    <message id="303">
+        <source>Export a clip of both cameras</source>
+        <extracomment>list of keys: E opens the clip export</extracomment>
+        <translation>Exportar um clipe das duas câmeras</translation>
+    </message>
+    <message id="304">
+        <source>Export clip</source>
+        <extracomment>title of the clip export dialog and its messages</extracomment>
+        <translation>Exportar clipe</translation>
+    </message>
+    <message id="305">
+        <source>Start (s)</source>
+        <extracomment>clip export: where the clip begins, seconds from the recording&apos;s start</extracomment>
+        <translation>Início (s)</translation>
+    </message>
+    <message id="306">
+        <source>End (s)</source>
+        <extracomment>clip export: where the clip ends, seconds from the recording&apos;s start</extracomment>
+        <translation>Fim (s)</translation>
+    </message>
+    <message id="307">
+        <source>Layout</source>
+        <extracomment>clip export: how the two cameras are arranged</extracomment>
+        <translation>Disposição</translation>
+    </message>
+    <message id="308">
+        <source>Side by side</source>
+        <extracomment>clip layout: front left, rear right</extracomment>
+        <translation>Lado a lado</translation>
+    </message>
+    <message id="309">
+        <source>Picture in picture</source>
+        <extracomment>clip layout: front full, rear small in a corner</extracomment>
+        <translation>Imagem na imagem</translation>
+    </message>
+    <message id="310">
+        <source>Front camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>Somente câmera dianteira</translation>
+    </message>
+    <message id="311">
+        <source>Rear camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>Somente câmera traseira</translation>
+    </message>
+    <message id="312">
+        <source>Telemetry band below the pictures</source>
+        <extracomment>clip export: time, speed, G-forces and position drawn under the video</extracomment>
+        <translation>Faixa de telemetria abaixo das imagens</translation>
+    </message>
+    <message id="313">
+        <source>Quality</source>
+        <extracomment>clip export: video quality</extracomment>
+        <translation>Qualidade</translation>
+    </message>
+    <message id="314">
+        <source>Standard</source>
+        <extracomment>clip quality</extracomment>
+        <translation>Padrão</translation>
+    </message>
+    <message id="315">
+        <source>High</source>
+        <extracomment>clip quality: larger file</extracomment>
+        <translation>Alta</translation>
+    </message>
+    <message id="316">
+        <source>File</source>
+        <extracomment>clip export: the file to write</extracomment>
+        <translation>Arquivo</translation>
+    </message>
+    <message id="317">
+        <source>Browse…</source>
+        <extracomment>clip export: choose the file with a file dialog</extracomment>
+        <translation>Procurar…</translation>
+    </message>
+    <message id="318">
+        <source>Exporting the clip…</source>
+        <extracomment>progress dialog of the clip export</extracomment>
+        <translation>Exportando o clipe…</translation>
+    </message>
+    <message id="319">
+        <source>%1 s left</source>
+        <extracomment>progress dialog: %1 = seconds until the export is done</extracomment>
+        <translation>Faltam %1 s</translation>
+    </message>
+    <message id="320">
+        <source>The clip has been saved:
+%1</source>
+        <extracomment>%1 = the clip&apos;s file</extracomment>
+        <translation>O clipe foi salvo:
+%1</translation>
+    </message>
+    <message id="321">
+        <source>Show in folder</source>
+        <extracomment>button: open the folder that holds the clip</extracomment>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message id="322">
+        <source>The clip could not be exported.
+%1</source>
+        <extracomment>%1 = the reason, with the file it concerns</extracomment>
+        <translation>Não foi possível exportar o clipe.
+%1</translation>
+    </message>
+    <message id="323">
+        <source>The export was cancelled. No file was left behind.</source>
+        <extracomment>after Cancel in the progress dialog</extracomment>
+        <translation>A exportação foi cancelada. Nenhum arquivo ficou para trás.</translation>
+    </message>
+    <message id="324">
+        <source>Choose a folder that is not on the card being viewed.</source>
+        <extracomment>clips are never written to the recorder&apos;s card</extracomment>
+        <translation>Escolha uma pasta que não esteja no cartão em exibição.</translation>
+    </message>
+    <message id="325">
+        <source>The two marks are not in the same drive.</source>
+        <extracomment>the I and O marks lie in different drives</extracomment>
+        <translation>As duas marcas não estão no mesmo trajeto.</translation>
+    </message>
+    <message id="326">
+        <source>A clip is being exported.</source>
+        <extracomment>E pressed while an export runs</extracomment>
+        <translation>Um clipe está sendo exportado.</translation>
+    </message>
+    <message id="327">
+        <source>The rear camera&apos;s file is missing for part of the range: the clip shows the front camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>Falta o arquivo da câmera traseira em parte do intervalo: o clipe mostra apenas a câmera dianteira.</translation>
+    </message>
+    <message id="328">
+        <source>The front camera&apos;s file is missing for part of the range: the clip shows the rear camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>Falta o arquivo da câmera dianteira em parte do intervalo: o clipe mostra apenas a câmera traseira.</translation>
+    </message>
+    <message id="329">
+        <source>MP4 video</source>
+        <extracomment>file type in the save dialog</extracomment>
+        <translation>Vídeo MP4</translation>
+    </message>
+    <message id="330">
+        <source>Export</source>
+        <extracomment>button of the clip export dialog that starts it</extracomment>
+        <translation>Exportar</translation>
+    </message>
 </context>
 </TS>

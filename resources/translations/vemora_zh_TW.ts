@@ -493,5 +493,164 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>跳到上一次重力感應衝擊</translation>
     </message>
+    <message id="300">
+        <source>Export clip…</source>
+        <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>
+        <translation>匯出片段…</translation>
+    </message>
+    <message id="301">
+        <source>Mark the start of a clip</source>
+        <extracomment>list of keys: I marks where an exported clip begins</extracomment>
+        <translation>標記片段開始</translation>
+    </message>
+    <message id="302">
+        <source>Mark the end of a clip</source>
+        <extracomment>list of keys: O marks where an exported clip ends</extracomment>
+        <translation>標記片段結束</translation>
+    </message>
+    <message id="303">
+        <source>Export a clip of both cameras</source>
+        <extracomment>list of keys: E opens the clip export</extracomment>
+        <translation>匯出兩個鏡頭的片段</translation>
+    </message>
+    <message id="304">
+        <source>Export clip</source>
+        <extracomment>title of the clip export dialog and its messages</extracomment>
+        <translation>匯出片段</translation>
+    </message>
+    <message id="305">
+        <source>Start (s)</source>
+        <extracomment>clip export: where the clip begins, seconds from the recording&apos;s start</extracomment>
+        <translation>開始（秒）</translation>
+    </message>
+    <message id="306">
+        <source>End (s)</source>
+        <extracomment>clip export: where the clip ends, seconds from the recording&apos;s start</extracomment>
+        <translation>結束（秒）</translation>
+    </message>
+    <message id="307">
+        <source>Layout</source>
+        <extracomment>clip export: how the two cameras are arranged</extracomment>
+        <translation>版面</translation>
+    </message>
+    <message id="308">
+        <source>Side by side</source>
+        <extracomment>clip layout: front left, rear right</extracomment>
+        <translation>左右並排</translation>
+    </message>
+    <message id="309">
+        <source>Picture in picture</source>
+        <extracomment>clip layout: front full, rear small in a corner</extracomment>
+        <translation>子母畫面</translation>
+    </message>
+    <message id="310">
+        <source>Front camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>僅前鏡頭</translation>
+    </message>
+    <message id="311">
+        <source>Rear camera only</source>
+        <extracomment>clip layout</extracomment>
+        <translation>僅後鏡頭</translation>
+    </message>
+    <message id="312">
+        <source>Telemetry band below the pictures</source>
+        <extracomment>clip export: time, speed, G-forces and position drawn under the video</extracomment>
+        <translation>畫面下方的遙測資訊列</translation>
+    </message>
+    <message id="313">
+        <source>Quality</source>
+        <extracomment>clip export: video quality</extracomment>
+        <translation>畫質</translation>
+    </message>
+    <message id="314">
+        <source>Standard</source>
+        <extracomment>clip quality</extracomment>
+        <translation>標準</translation>
+    </message>
+    <message id="315">
+        <source>High</source>
+        <extracomment>clip quality: larger file</extracomment>
+        <translation>高</translation>
+    </message>
+    <message id="316">
+        <source>File</source>
+        <extracomment>clip export: the file to write</extracomment>
+        <translation>檔案</translation>
+    </message>
+    <message id="317">
+        <source>Browse…</source>
+        <extracomment>clip export: choose the file with a file dialog</extracomment>
+        <translation>瀏覽…</translation>
+    </message>
+    <message id="318">
+        <source>Exporting the clip…</source>
+        <extracomment>progress dialog of the clip export</extracomment>
+        <translation>正在匯出片段…</translation>
+    </message>
+    <message id="319">
+        <source>%1 s left</source>
+        <extracomment>progress dialog: %1 = seconds until the export is done</extracomment>
+        <translation>還剩 %1 秒</translation>
+    </message>
+    <message id="320">
+        <source>The clip has been saved:
+%1</source>
+        <extracomment>%1 = the clip&apos;s file</extracomment>
+        <translation>片段已儲存：
+%1</translation>
+    </message>
+    <message id="321">
+        <source>Show in folder</source>
+        <extracomment>button: open the folder that holds the clip</extracomment>
+        <translation>在資料夾中顯示</translation>
+    </message>
+    <message id="322">
+        <source>The clip could not be exported.
+%1</source>
+        <extracomment>%1 = the reason, with the file it concerns</extracomment>
+        <translation>無法匯出片段。
+%1</translation>
+    </message>
+    <message id="323">
+        <source>The export was cancelled. No file was left behind.</source>
+        <extracomment>after Cancel in the progress dialog</extracomment>
+        <translation>已取消匯出，沒有留下任何檔案。</translation>
+    </message>
+    <message id="324">
+        <source>Choose a folder that is not on the card being viewed.</source>
+        <extracomment>clips are never written to the recorder&apos;s card</extracomment>
+        <translation>請選擇不在目前檢視之記憶卡上的資料夾。</translation>
+    </message>
+    <message id="325">
+        <source>The two marks are not in the same drive.</source>
+        <extracomment>the I and O marks lie in different drives</extracomment>
+        <translation>兩個標記不在同一段行程中。</translation>
+    </message>
+    <message id="326">
+        <source>A clip is being exported.</source>
+        <extracomment>E pressed while an export runs</extracomment>
+        <translation>正在匯出片段。</translation>
+    </message>
+    <message id="327">
+        <source>The rear camera&apos;s file is missing for part of the range: the clip shows the front camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>範圍內部分錄影缺少後鏡頭檔案：片段僅顯示前鏡頭。</translation>
+    </message>
+    <message id="328">
+        <source>The front camera&apos;s file is missing for part of the range: the clip shows the rear camera only.</source>
+        <extracomment>after the export</extracomment>
+        <translation>範圍內部分錄影缺少前鏡頭檔案：片段僅顯示後鏡頭。</translation>
+    </message>
+    <message id="329">
+        <source>MP4 video</source>
+        <extracomment>file type in the save dialog</extracomment>
+        <translation>MP4 影片</translation>
+    </message>
+    <message id="330">
+        <source>Export</source>
+        <extracomment>button of the clip export dialog that starts it</extracomment>
+        <translation>匯出</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,129 @@
+#include "app/ClipExportDlg.h"
+
+#include "app/ClipTexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vemora {
+
+namespace {
+
+QDoubleSpinBox* SecondsBox(double ms, double maxMs, QWidget* parent) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setDecimals(1);
+    box->setSingleStep(1.0);
+    box->setRange(0.0, maxMs / 1000.0);
+    box->setValue(ms / 1000.0);
+    box->setMinimumWidth(110);
+    return box;
+}
+
+} // namespace
+
+CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QString(int)> uiString,
+                               std::function<bool(const QString&)> acceptPath, QWidget* parent)
+    : QDialog(parent), m_values(values), m_uiString(std::move(uiString)),
+      m_acceptPath(std::move(acceptPath)) {
+    setObjectName(QStringLiteral("clipExport"));
+    setWindowTitle(m_uiString(cliptext::kTitle));
+    auto* form = new QFormLayout(this);
+    auto* name = new QLabel(values.recordingName, this);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    form->addRow(name);
+
+    m_from = SecondsBox(values.fromMs, values.maxMs, this);
+    m_to = SecondsBox(values.toMs, values.maxMs, this);
+    auto* range = new QHBoxLayout;
+    range->addWidget(m_from);
+    range->addWidget(new QLabel(QStringLiteral("–"), this));
+    range->addWidget(m_to);
+    range->addStretch();
+    form->addRow(m_uiString(cliptext::kStart) + QStringLiteral(" – ") + m_uiString(cliptext::kEnd), range);
+
+    m_layout = new QComboBox(this);
+    for (auto [layout, text] : {std::pair{media::ClipLayout::Side, cliptext::kLayoutSide},
+                                {media::ClipLayout::Pip, cliptext::kLayoutPip},
+                                {media::ClipLayout::Front, cliptext::kLayoutFront},
+                                {media::ClipLayout::Rear, cliptext::kLayoutRear}})
+        m_layout->addItem(m_uiString(text), static_cast<int>(layout));
+    m_layout->setCurrentIndex(m_layout->findData(static_cast<int>(values.layout)));
+    form->addRow(m_uiString(cliptext::kLayout), m_layout);
+
+    m_band = new QCheckBox(m_uiString(cliptext::kBand), this);
+    m_band->setChecked(values.band);
+    form->addRow(QString(), m_band);
+
+    m_quality = new QComboBox(this);
+    m_quality->addItem(m_uiString(cliptext::kQualityStandard),
+                       static_cast<int>(media::ClipQuality::Standard));
+    m_quality->addItem(m_uiString(cliptext::kQualityHigh), static_cast<int>(media::ClipQuality::High));
+    m_quality->setCurrentIndex(m_quality->findData(static_cast<int>(values.quality)));
+    form->addRow(m_uiString(cliptext::kQuality), m_quality);
+
+    m_path = new QLineEdit(values.outPath, this);
+    m_path->setMinimumWidth(420);
+    auto* browse = new QPushButton(m_uiString(cliptext::kBrowse), this);
+    connect(browse, &QPushButton::clicked, this, &CClipExportDlg::Browse);
+    auto* file = new QHBoxLayout;
+    file->addWidget(m_path, 1);
+    file->addWidget(browse);
+    form->addRow(m_uiString(cliptext::kFile), file);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(m_uiString(cliptext::kExport), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    buttons->addButton(m_uiString(cliptext::kCancel), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CClipExportDlg::TryAccept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+    form->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ClipDialogValues CClipExportDlg::Values() const {
+    ClipDialogValues v = m_values;
+    v.fromMs = m_from->value() * 1000.0;
+    v.toMs = m_to->value() * 1000.0;
+    v.layout = static_cast<media::ClipLayout>(m_layout->currentData().toInt());
+    v.band = m_band->isChecked();
+    v.quality = static_cast<media::ClipQuality>(m_quality->currentData().toInt());
+    v.outPath = m_path->text().trimmed();
+    return v;
+}
+
+void CClipExportDlg::Browse() {
+    QString chosen =
+        QFileDialog::getSaveFileName(this, m_uiString(cliptext::kTitle), m_path->text(),
+                                     m_uiString(cliptext::kFileFilter) + QStringLiteral(" (*.mp4)"));
+    if (chosen.isEmpty())
+        return;
+    if (!chosen.endsWith(QStringLiteral(".mp4"), Qt::CaseInsensitive))
+        chosen += QStringLiteral(".mp4");
+    m_path->setText(chosen);
+}
+
+void CClipExportDlg::TryAccept() {
+    if (m_to->value() <= m_from->value()) {
+        m_to->setFocus();
+        return;
+    }
+    if (m_path->text().trimmed().isEmpty()) {
+        m_path->setFocus();
+        return;
+    }
+    if (m_acceptPath && !m_acceptPath(m_path->text().trimmed()))
+        return;
+    accept();
+}
+
+} // namespace vemora

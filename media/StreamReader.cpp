@@ -1,0 +1,159 @@
+#include "media/StreamReader.h"
+
+namespace vemora::media {
+
+namespace {
+
+bool OpenInput(const std::string& path, InputPtr& input, std::string* error) {
+    AVFormatContext* raw = nullptr;
+    if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
+        *error = AvError(path, "cannot open", rc);
+        return false;
+    }
+    input.reset(raw);
+    if (int rc = avformat_find_stream_info(input.get(), nullptr); rc < 0) {
+        *error = AvError(path, "cannot read the streams", rc);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::unique_ptr<StreamReader> StreamReader::Open(const std::string& path, StreamKind kind,
+                                                 std::string* error) {
+    std::unique_ptr<StreamReader> reader(new StreamReader);
+    reader->m_path = path;
+    if (!OpenInput(path, reader->m_input, error))
+        return nullptr;
+    const AVMediaType type = kind == StreamKind::Video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
+    const AVCodec* decoder = nullptr;
+    int index = av_find_best_stream(reader->m_input.get(), type, -1, -1, &decoder, 0);
+    if (index < 0 || !decoder) {
+        *error = path + (kind == StreamKind::Video ? ": no video stream" : ": no audio stream");
+        return nullptr;
+    }
+    reader->m_stream = reader->m_input->streams[index];
+    // Only this stream's packets are wanted; the demuxer skips the others cheaply.
+    for (unsigned i = 0; i < reader->m_input->nb_streams; ++i)
+        if (static_cast<int>(i) != index)
+            reader->m_input->streams[i]->discard = AVDISCARD_ALL;
+    reader->m_codec.reset(avcodec_alloc_context3(decoder));
+    if (!reader->m_codec)
+        throw std::bad_alloc();
+    if (int rc = avcodec_parameters_to_context(reader->m_codec.get(), reader->m_stream->codecpar); rc < 0) {
+        *error = AvError(path, "cannot set up the decoder", rc);
+        return nullptr;
+    }
+    reader->m_codec->thread_count = 0; // as many as the machine has
+    reader->m_codec->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
+    reader->m_codec->pkt_timebase = reader->m_stream->time_base;
+    if (int rc = avcodec_open2(reader->m_codec.get(), decoder, nullptr); rc < 0) {
+        *error = AvError(path, "cannot open the decoder", rc);
+        return nullptr;
+    }
+    reader->m_startPts = reader->m_stream->start_time != AV_NOPTS_VALUE ? reader->m_stream->start_time : 0;
+    reader->m_frame = MakeFrame();
+    reader->m_packet = MakePacket();
+    return reader;
+}
+
+AVRational StreamReader::FrameRate() const {
+    AVRational rate = m_stream->avg_frame_rate;
+    if (rate.num <= 0 || rate.den <= 0)
+        rate = m_stream->r_frame_rate;
+    if (rate.num <= 0 || rate.den <= 0)
+        return AVRational{0, 1};
+    return rate;
+}
+
+double StreamReader::FrameDurationMs() const {
+    AVRational rate = FrameRate();
+    return rate.num > 0 ? 1000.0 * rate.den / rate.num : 0.0;
+}
+
+bool StreamReader::SeekBefore(double timeMs, std::string* error) {
+    const AVRational tb = m_stream->time_base;
+    int64_t target = m_startPts + av_rescale_q(static_cast<int64_t>(timeMs), AVRational{1, 1000}, tb);
+    if (int rc = av_seek_frame(m_input.get(), m_stream->index, target, AVSEEK_FLAG_BACKWARD); rc < 0) {
+        *error = AvError(m_path, "cannot seek", rc);
+        return false;
+    }
+    avcodec_flush_buffers(m_codec.get());
+    m_draining = false;
+    m_ended = false;
+    m_haveLast = false;
+    return true;
+}
+
+double StreamReader::TimeOf(const AVFrame& frame) {
+    int64_t pts = frame.best_effort_timestamp != AV_NOPTS_VALUE ? frame.best_effort_timestamp : frame.pts;
+    if (pts == AV_NOPTS_VALUE) {
+        // No time stored: the frame follows the previous one.
+        double step = m_stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && frame.sample_rate > 0
+                          ? 1000.0 * frame.nb_samples / frame.sample_rate
+                          : FrameDurationMs();
+        return m_haveLast ? m_lastTimeMs + step : 0.0;
+    }
+    return static_cast<double>(pts - m_startPts) * av_q2d(m_stream->time_base) * 1000.0;
+}
+
+bool StreamReader::SendNextPacket(std::string* error) {
+    for (;;) {
+        int rc = av_read_frame(m_input.get(), m_packet.get());
+        if (rc == AVERROR_EOF) {
+            m_draining = true;
+            rc = avcodec_send_packet(m_codec.get(), nullptr);
+            if (rc < 0 && rc != AVERROR_EOF) {
+                *error = AvError(m_path, "cannot finish decoding", rc);
+                return false;
+            }
+            return true;
+        }
+        if (rc < 0) {
+            *error = AvError(m_path, "cannot read", rc);
+            return false;
+        }
+        if (m_packet->stream_index != m_stream->index) {
+            av_packet_unref(m_packet.get());
+            continue;
+        }
+        rc = avcodec_send_packet(m_codec.get(), m_packet.get());
+        av_packet_unref(m_packet.get());
+        if (rc < 0 && rc != AVERROR(EAGAIN)) {
+            *error = AvError(m_path, "damaged picture or sound data", rc);
+            return false;
+        }
+        return true;
+    }
+}
+
+const AVFrame* StreamReader::Next(std::string* error) {
+    error->clear();
+    if (m_ended)
+        return nullptr;
+    for (;;) {
+        int rc = avcodec_receive_frame(m_codec.get(), m_frame.get());
+        if (rc == 0) {
+            m_lastTimeMs = TimeOf(*m_frame);
+            m_haveLast = true;
+            return m_frame.get();
+        }
+        if (rc == AVERROR_EOF) {
+            m_ended = true;
+            return nullptr;
+        }
+        if (rc != AVERROR(EAGAIN)) {
+            *error = AvError(m_path, "cannot decode", rc);
+            return nullptr;
+        }
+        if (m_draining) {
+            m_ended = true;
+            return nullptr;
+        }
+        if (!SendNextPacket(error))
+            return nullptr;
+    }
+}
+
+} // namespace vemora::media
