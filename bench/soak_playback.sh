@@ -17,7 +17,8 @@ done
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 [ -n "${VEMORA_SOAK_KEEP:-}" ] && trap - EXIT && echo "work folder: $work"
-"$build/make_demo_card" "$work/card" --seconds 3 >/dev/null
+# Two drives of H.264 recordings: no one-time H.265 question stops the auto-play.
+"$build/make_demo_card" "$work/card" --seconds 3 --drives 2 >/dev/null
 
 cat > "$work/inner.sh" <<'INNER'
 #!/usr/bin/env bash
@@ -43,8 +44,8 @@ figures() {
   files=$(ls "/proc/$pid/fd" | wc -l)
   echo "$rss $threads $files"
 }
-# The first opening is not a change: change n is the (n+1)th opening. A change is measured a
-# second after it, once both players run.
+# The first opening is not a change: change n is the (n+1)th opening. A change is measured in
+# the middle of the recording it opened, when the players' threads have settled.
 wait_for_change() {
   local n=$1 deadline=$((SECONDS + 60 + 20 * $1))
   while [ "$(opened)" -lt $((n + 1)) ]; do
@@ -52,7 +53,7 @@ wait_for_change() {
     [ $SECONDS -lt $deadline ] || { echo "only $(($(opened) - 1)) changes in time" >&2; exit 5; }
     sleep 0.2
   done
-  sleep 1
+  sleep 1.5
 }
 wait_for_change 5
 read -r rss5 threads5 files5 < <(figures)

@@ -26,6 +26,8 @@ std::vector<int> AllIds() {
         ids.push_back(id);
     for (int id = 220; id <= 234; ++id)
         ids.push_back(id);
+    for (int id = 300; id <= 327; ++id)
+        ids.push_back(id);
     return ids;
 }
 
