@@ -81,6 +81,8 @@ void FileOpProgressDlg::BuildControls() {
     m_pBar->setRange(0, 1000);
     m_pBytes = new QLabel(this);
     m_pCancel = new QPushButton(Text(fileop_text::kCancel), this);
+    // Enter meant for the folder dialog before must not cancel the work it started.
+    m_pCancel->setAutoDefault(false);
     connect(m_pCancel, &QPushButton::clicked, this, &FileOpProgressDlg::RequestCancel);
     layout->addWidget(m_pFiles);
     layout->addWidget(m_pCurrent);

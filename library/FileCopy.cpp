@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -93,10 +94,15 @@ ssize_t CopyBlockThroughBuffer(int in, int out, std::vector<char>& buffer) {
     return n;
 }
 
-// The kernel's own copy (no round trip through this process) where both file systems allow it,
-// else a buffer. Returns false with errno set.
+bool RefusedBeforeCopying(ssize_t n, uint64_t copied) {
+    return n < 0 && copied == 0 &&
+           (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP);
+}
+
+// The kernel's own copy where both file systems allow it (no round trip through this process),
+// else the kernel's transfer between any two files, else a buffer. Returns false with errno set.
 bool CopyContents(int in, int out, const CopyControl* control) {
-    bool inKernel = true;
+    enum class Way { CopyRange, SendFile, Buffer } way = Way::CopyRange;
     std::vector<char> buffer;
     uint64_t copied = 0;
     for (;;) {
@@ -105,21 +111,26 @@ bool CopyContents(int in, int out, const CopyControl* control) {
             return false;
         }
         ssize_t n = -1;
-        if (inKernel) {
+        switch (way) {
+        case Way::CopyRange:
             n = ::copy_file_range(in, nullptr, out, nullptr, kCopyBlock, 0);
-            if (n < 0 && errno == EINTR)
-                continue;
-            // Across file systems, or on ones without support, the kernel refuses before it
-            // has copied anything.
-            if (n < 0 && copied == 0 &&
-                (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
-                inKernel = false;
-                continue;
-            }
-        } else {
+            break;
+        case Way::SendFile:
+            n = ::sendfile(out, in, nullptr, kCopyBlock);
+            break;
+        case Way::Buffer:
             if (buffer.empty())
                 buffer.resize(1u << 20);
             n = CopyBlockThroughBuffer(in, out, buffer);
+            break;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // Across file systems, or on ones without support, the kernel refuses before it has
+        // copied anything.
+        if (way != Way::Buffer && RefusedBeforeCopying(n, copied)) {
+            way = way == Way::CopyRange ? Way::SendFile : Way::Buffer;
+            continue;
         }
         if (n < 0)
             return false;

@@ -1,5 +1,7 @@
 #include "platform/FreedMemory.h"
 
+// Any C library header defines __GLIBC__ on glibc.
+#include <cstdlib>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
