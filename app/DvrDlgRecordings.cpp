@@ -99,10 +99,11 @@ void CDvrDlg::OnLock() {
     StartChangingPlayedFiles(std::move(*plan), m_pPlayers->PausePlaying());
 }
 
-// A recording whose files are deleted or locked is stopped first and, when it is still listed
-// afterwards, played again from its start; any other recording plays on meanwhile.
+// A recording whose files are locked is stopped first and played again from its start
+// afterwards; any other recording plays on meanwhile. A delete always stops playback: auto-play
+// could otherwise move on to a file the worker is about to delete.
 void CDvrDlg::StartChangingPlayedFiles(FileOpPlan plan, DualPlayerController::Interruption paused) {
-    const bool stop = PlanTouchesPlayedFiles(plan);
+    const bool stop = plan.operation == FileOperation::Delete || PlanTouchesPlayedFiles(plan);
     if (stop) {
         m_pPlayers->StopBoth();
         HideVideoPanes();

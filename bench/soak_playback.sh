@@ -44,6 +44,7 @@ figures() {
   files=$(ls "/proc/$pid/fd" | wc -l)
   echo "$rss $threads $files"
 }
+thread_names() { cat /proc/"$pid"/task/*/comm 2>/dev/null | sort | uniq -c; }
 # The first opening is not a change: change n is the (n+1)th opening. A change is measured in
 # the middle of the recording it opened, when the players' threads have settled.
 wait_for_change() {
@@ -57,12 +58,17 @@ wait_for_change() {
 }
 wait_for_change 5
 read -r rss5 threads5 files5 < <(figures)
+names5="$(thread_names)"
 wait_for_change "$changes"
 read -r rssN threadsN filesN < <(figures)
+namesN="$(thread_names)"
 kill "$pid" 2>/dev/null
 wait "$launcher" 2>/dev/null
 printf 'after %3d changes: RSS %7.1f MB, %3d threads, %3d open files\n' 5 "$rss5" "$threads5" "$files5"
 printf 'after %3d changes: RSS %7.1f MB, %3d threads, %3d open files\n' "$changes" "$rssN" "$threadsN" "$filesN"
+# Which threads came or went, by name (the browser engine's worker pool grows and shrinks
+# on its own).
+diff <(echo "$names5") <(echo "$namesN") | sed -n 's/^\([<>]\) */  \1 /p'
 awk -v a="$rss5" -v b="$rssN" -v t5="$threads5" -v tn="$threadsN" -v f5="$files5" -v fn="$filesN" 'BEGIN {
   printf "growth: %.1f MB (goal at most 20), threads %+d, open files %+d (goal 0 and 0)\n", b - a, tn - t5, fn - f5
   exit !(b - a <= 20 && tn == t5 && fn == f5)
