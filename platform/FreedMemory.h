@@ -1,15 +1,18 @@
 #pragma once
-// Gives memory that the program has freed back to the system.
+// Keeps the memory the program frees from piling up in the C library's allocator.
 //
-// The C library keeps freed blocks in its per-thread pools for reuse. The players' decoder
-// threads end and start again with every recording, each filling a pool of its own with
-// picture buffers, so without this the process's resident size climbs by tens of megabytes per
-// recording although nothing is leaked.
+// The players' decoder threads end and start again with every recording. The C library gives
+// new threads pools of their own and keeps freed blocks in them for reuse, so picture buffers
+// freed by one recording's decoders stayed resident beside the next one's: the process grew by
+// a few megabytes per recording (hundreds of megabytes over an evening) although nothing was
+// leaked. Fewer pools and handing free pages back after each change keep it flat.
 
 namespace vemora {
 
-// Returns the free pages of every pool to the system; a few milliseconds. Does nothing where
-// the C library has no such call.
+// Call first thing in main, before any thread starts: at most two allocator pools.
+void LimitMemoryPools();
+
+// Returns the free pages of every pool to the system; a few milliseconds.
 void ReturnFreedMemory();
 
 } // namespace vemora
