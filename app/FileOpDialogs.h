@@ -16,25 +16,25 @@ class UserDialogs;
 
 // String-table ids of the file operations' progress and report.
 namespace fileop_text {
-inline constexpr int kFilesOfTotal = 300;    // "%1 of %2 files"
-inline constexpr int kBytesSpeedLeft = 301;  // "%1 of %2 at %3/s, %4 left"
-inline constexpr int kWritingOut = 302;      // "Writing to the device…"
-inline constexpr int kCaptionCopy = 303;     // "Copying recordings"; Delete, Lock, Unlock follow
-inline constexpr int kReportCopied = 307;    // "Copied %1 of %2 files (%3)."
-inline constexpr int kReportDeleted = 308;   // "Deleted %1 of %2 files."; locked, unlocked follow
-inline constexpr int kReportCancelled = 311; // "Cancelled: %1 files were not handled."
-inline constexpr int kReportSpared = 312;    // "Kept because they are locked: %1 files."
-inline constexpr int kReportKept = 313;      // "Existing files kept as you chose: %1."
-inline constexpr int kReportNotDone = 314;   // "Not done:"
-inline constexpr int kStepMakeFolder = 315;  // "cannot create the folder"; copy, delete, lock, unlock follow
-inline constexpr int kReasonFull = 320;      // "the target is full"
-inline constexpr int kReasonDenied = 321;    // "permission denied"
-inline constexpr int kReasonReadOnly = 322;  // "the disk is write-protected"
-inline constexpr int kReasonGone = 323;      // "the file no longer exists"
-inline constexpr int kReasonDevice = 324;    // "read or write error (was the card removed?)"
-inline constexpr int kReasonNotFolder = 325; // "a file stands where a folder should be"
-inline constexpr int kReasonTooLarge = 326;  // "too large for the target's file system"
-inline constexpr int kReasonOther = 327;     // "system error %1"
+inline constexpr int kFilesOfTotal = 500;    // "%1 of %2 files"
+inline constexpr int kBytesSpeedLeft = 501;  // "%1 of %2 at %3/s, %4 left"
+inline constexpr int kWritingOut = 502;      // "Writing to the device…"
+inline constexpr int kCaptionCopy = 503;     // "Copying recordings"; Delete, Lock, Unlock follow
+inline constexpr int kReportCopied = 507;    // "Copied %1 of %2 files (%3)."
+inline constexpr int kReportDeleted = 508;   // "Deleted %1 of %2 files."; locked, unlocked follow
+inline constexpr int kReportCancelled = 511; // "Cancelled: %1 files were not handled."
+inline constexpr int kReportSpared = 512;    // "Kept because they are locked: %1 files."
+inline constexpr int kReportKept = 513;      // "Existing files kept as you chose: %1."
+inline constexpr int kReportNotDone = 514;   // "Not done:"
+inline constexpr int kStepMakeFolder = 515;  // "cannot create the folder"; copy, delete, lock, unlock follow
+inline constexpr int kReasonFull = 520;      // "the target is full"
+inline constexpr int kReasonDenied = 521;    // "permission denied"
+inline constexpr int kReasonReadOnly = 522;  // "the disk is write-protected"
+inline constexpr int kReasonGone = 523;      // "the file no longer exists"
+inline constexpr int kReasonDevice = 524;    // "read or write error (was the card removed?)"
+inline constexpr int kReasonNotFolder = 525; // "a file stands where a folder should be"
+inline constexpr int kReasonTooLarge = 526;  // "too large for the target's file system"
+inline constexpr int kReasonOther = 527;     // "system error %1"
 inline constexpr int kCancel = 108;          // "Cancel"
 } // namespace fileop_text
 
