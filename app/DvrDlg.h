@@ -72,6 +72,8 @@ public:
     // does with a chosen folder. Ignored while a scan runs.
     void StartFolderScan(const QString& folder);
     bool ScanRunning() const { return m_bScanRunning != 0; }
+    // A copy, delete or lock runs on its worker.
+    bool FileOpRunning() const { return m_bFileOpRunning; }
 
     void LayoutControls(int cx, int cy);
     void FitVideoPanes();
@@ -196,6 +198,11 @@ private:
     void OnMapToggle();
     void OnGSensorToggle();
     void OnLock();
+    bool PlanTouchesPlayedFiles(const FileOpPlan& plan) const;
+    void StartChangingPlayedFiles(FileOpPlan plan, DualPlayerController::Interruption paused);
+    // Runs the plan on a worker behind the progress dialog; the lists are busy until it ends.
+    void RunFileOpWithProgress(FileOpPlan plan, bool replayCurrent);
+    void OnFileOpFinished(const FileOpPlan& plan, const FileOpOutcome& outcome, bool replayCurrent);
     void OnCloseButton();
     void OnMaximize();
     void OnMinimize();
@@ -268,14 +275,16 @@ private:
     int m_nGroupListHeight = 120;
     CHtmlMapDlg* m_pMapDlg = nullptr;
     QWidget* m_pCoverDlg = nullptr;
-    QTimer m_mapCoverTimer;   // start-up: shows the cover over the map
-    QTimer m_mapUncoverTimer; // start-up: removes it again
+    QTimer m_mapCoverTimer;    // start-up: shows the cover over the map
+    QTimer m_mapUncoverTimer;  // start-up: removes it again
+    QTimer m_freedMemoryTimer; // a while after each change of recording: freed memory to the system
     int m_nMapType = 0;
     int m_nSourceKind = 0;
     QString m_strSourcePath;
     int m_nDeferredOpenIndex = -1;
     int m_nDeferredOpenTicks = 0;
     std::atomic<int> m_bScanRunning{0};
+    bool m_bFileOpRunning = false; // a copy, delete or lock works on the lists' files
     mutable std::atomic<int> m_bHevcDecode{0};
     std::function<bool()> m_hevcProbe;
     mutable std::future<bool> m_hevcProbeResult;

@@ -26,9 +26,10 @@ constexpr qint64 kListOpenDebounceMs = 1999;
 
 } // namespace
 
-// The scan worker owns the library until it reports back; commands that read it wait.
+// The scan worker owns the library until it reports back, and a file operation holds its
+// recordings' indices until it ends; commands that read or change it wait.
 bool CDvrDlg::LibraryBusy() const {
-    return m_bScanRunning != 0;
+    return m_bScanRunning != 0 || m_bFileOpRunning;
 }
 
 void CDvrDlg::SetBusy() {
@@ -44,7 +45,7 @@ void CDvrDlg::ShowLoadingText(bool on) {
 }
 
 void CDvrDlg::OnOpen() {
-    if (!m_library.Records().empty() && g_bBusy)
+    if ((!m_library.Records().empty() && g_bBusy) || m_bFileOpRunning)
         return;
     m_pPlayers->ClearPendingSeek();
     m_pPlayers->StopBoth();
@@ -63,6 +64,8 @@ void CDvrDlg::OnOpen() {
 }
 
 void CDvrDlg::StartFolderScan(const QString& folder) {
+    if (m_bFileOpRunning)
+        return;
     m_strSourcePath = folder;
     if (m_bScanRunning)
         return;

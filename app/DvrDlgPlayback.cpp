@@ -6,6 +6,7 @@
 #include "app/InstrumentPanel.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
+#include "platform/FreedMemory.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -23,6 +24,13 @@
 // and what their reports change on screen (PLAY picture, rate label, seek bar, instruments).
 
 namespace vemora {
+
+namespace {
+
+// After a change of recording: the old decoders have ended well within this time.
+constexpr int kFreedMemoryDelayMs = 2000;
+
+} // namespace
 
 bool CDvrDlg::HasPane(PlayerSide side) {
     return (side == PlayerSide::Front ? m_pFrontVideo : m_pRearVideo) != nullptr;
@@ -74,6 +82,12 @@ void CDvrDlg::ConnectPlayers() {
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::ShowClipMarks);
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::ShowClipMarks);
+    // Once the last recording's decoder threads have ended and the new ones run.
+    m_freedMemoryTimer.setSingleShot(true);
+    m_freedMemoryTimer.setInterval(kFreedMemoryDelayMs);
+    connect(&m_freedMemoryTimer, &QTimer::timeout, this, [] { ReturnFreedMemory(); });
+    connect(players, &DualPlayerController::currentRecordingChanged, &m_freedMemoryTimer,
+            qOverload<>(&QTimer::start));
 }
 
 // Not while a dialog or a menu is open, another window is in front, or the map page has the

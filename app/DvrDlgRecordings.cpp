@@ -3,7 +3,10 @@
 #include "app/ControlIds.h"
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
+#include "app/FileOpDialogs.h"
+#include "app/FileOpProgressDlg.h"
 #include "app/UserDialogs.h"
+#include "library/RecordingNaming.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "library/views/RejectedFilesNote.h"
@@ -23,7 +26,8 @@
 #include <QStandardPaths>
 
 // The main window and its recordings: copy / delete / lock of the chosen groups and the KML
-// export. A playing recording is paused while the user answers and goes on when they cancel.
+// export. A playing recording is paused while the user answers and goes on when they cancel;
+// the file work itself runs on a worker behind a progress dialog.
 
 namespace vemora {
 
@@ -41,15 +45,31 @@ void CDvrDlg::OnSave() {
         m_pPlayers->Resume(paused);
         return;
     }
-    m_pPlayers->StopBoth();
     QFileInfo target(folder);
-    if (target.exists() && target.isDir()) {
-        if (!m_library.CopyMarked(folder.toStdString()))
-            ShowStringBox(135, 144);
-    } else {
+    if (!target.exists() || !target.isDir()) {
         ShowStringBox(132, 131);
+        m_pPlayers->Resume(paused);
+        return;
     }
-    HideVideoPanes();
+    // The overwrite questions come now, before the copying starts; then playback goes on.
+    std::optional<FileOpPlan> plan = m_library.PlanCopy(folder.toStdString());
+    m_pPlayers->Resume(paused);
+    if (!plan)
+        return ShowStringBox(135, 144);
+    RunFileOpWithProgress(std::move(*plan), false);
+}
+
+// The files the players have open: the current recording and its partners.
+bool CDvrDlg::PlanTouchesPlayedFiles(const FileOpPlan& plan) const {
+    const std::string current = m_library.GetCurrentPath();
+    if (current.empty())
+        return false;
+    const std::string played[] = {current, GetFrontPartner(current), GetRearPartner(current)};
+    for (const FileJob& job : plan.jobs)
+        for (const std::string& path : played)
+            if (!path.empty() && job.source == path)
+                return true;
+    return false;
 }
 
 void CDvrDlg::OnDelete() {
@@ -62,27 +82,56 @@ void CDvrDlg::OnDelete() {
         m_pPlayers->Resume(paused);
         return;
     }
-    m_pPlayers->StopBoth();
-    HideVideoPanes();
-    bool deleted = m_library.DeleteMarked();
-    UpdateLockButton();
-    if (!deleted) {
-        ShowStringBox(135, 144);
-        return;
+    std::optional<FileOpPlan> plan = m_library.PlanDelete();
+    if (!plan) {
+        m_pPlayers->Resume(paused);
+        return ShowStringBox(135, 144);
     }
-    // The current recording, when it survived, plays again from its start.
-    int current = m_library.CurrentRow();
-    if (current >= 0)
-        m_pPlayers->PlayRecordingAt(current);
+    StartChangingPlayedFiles(std::move(*plan), paused);
 }
 
 void CDvrDlg::OnLock() {
     if (LibraryBusy() || m_library.Records().empty())
         return ShowStringBox(136, 145);
-    bool done = m_library.CurrentGroupHasLock() ? m_library.UnlockMarked() : m_library.LockMarked();
-    if (!done)
-        ShowStringBox(135, 144);
+    std::optional<FileOpPlan> plan = m_library.PlanLock(!m_library.CurrentGroupHasLock());
+    if (!plan)
+        return ShowStringBox(135, 144);
+    StartChangingPlayedFiles(std::move(*plan), m_pPlayers->PausePlaying());
+}
+
+// A recording whose files are locked is stopped first and played again from its start
+// afterwards; any other recording plays on meanwhile. A delete always stops playback: auto-play
+// could otherwise move on to a file the worker is about to delete.
+void CDvrDlg::StartChangingPlayedFiles(FileOpPlan plan, DualPlayerController::Interruption paused) {
+    const bool stop = plan.operation == FileOperation::Delete || PlanTouchesPlayedFiles(plan);
+    if (stop) {
+        m_pPlayers->StopBoth();
+        HideVideoPanes();
+    } else {
+        m_pPlayers->Resume(paused);
+    }
+    RunFileOpWithProgress(std::move(plan), stop);
+}
+
+void CDvrDlg::RunFileOpWithProgress(FileOpPlan plan, bool replayCurrent) {
+    m_bFileOpRunning = true;
+    FileOpProgressDlg::Start(this, std::move(plan),
+                             [this, replayCurrent](const FileOpPlan& done, const FileOpOutcome& outcome) {
+                                 OnFileOpFinished(done, outcome, replayCurrent);
+                             });
+}
+
+void CDvrDlg::OnFileOpFinished(const FileOpPlan& plan, const FileOpOutcome& outcome, bool replayCurrent) {
+    m_bFileOpRunning = false;
+    m_library.ApplyFileOp(plan, outcome);
     UpdateLockButton();
+    const int current = m_library.CurrentRow();
+    if (replayCurrent && current >= 0)
+        m_pPlayers->PlayRecordingAt(current);
+    // A copy or a delete always says what it did; a lock only when not everything was done.
+    const bool complete = outcome.failures.empty() && !outcome.cancelled;
+    if (plan.operation == FileOperation::Copy || plan.operation == FileOperation::Delete || !complete)
+        m_fileOpDialogs->ReportOutcome(plan, outcome);
 }
 
 QString CDvrDlg::ExportFolder() const {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -28,9 +29,11 @@ private:
     int m_fd;
 };
 
+// Leaves the cause in errno for callers that word it themselves.
 bool Fail(std::string* error, const std::string& what, int err) {
     if (error)
         *error = what + ": " + std::strerror(err);
+    errno = err;
     return false;
 }
 
@@ -67,26 +70,75 @@ bool WriteAll(int fd, const char* data, size_t size) {
     return true;
 }
 
-bool CopyContents(int in, int out) {
-    std::vector<char> buffer(1 << 20);
+// Blocks large enough to keep a card reader or USB disk streaming, small enough that Cancel and
+// the progress report come several times a second.
+constexpr size_t kCopyBlock = 8u << 20;
+
+bool Cancelled(const CopyControl* control) {
+    return control && control->cancel && control->cancel->load(std::memory_order_relaxed);
+}
+
+void Report(const CopyControl* control, uint64_t copied) {
+    if (control && control->onBytes)
+        control->onBytes(copied);
+}
+
+// One block with read and write, for file systems that cannot copy in the kernel.
+ssize_t CopyBlockThroughBuffer(int in, int out, std::vector<char>& buffer) {
+    ssize_t n;
+    do
+        n = ::read(in, buffer.data(), buffer.size());
+    while (n < 0 && errno == EINTR);
+    if (n > 0 && !WriteAll(out, buffer.data(), static_cast<size_t>(n)))
+        return -1;
+    return n;
+}
+
+bool RefusedBeforeCopying(ssize_t n, uint64_t copied) {
+    return n < 0 && copied == 0 &&
+           (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP);
+}
+
+// The kernel's own copy where both file systems allow it (no round trip through this process),
+// else the kernel's transfer between any two files, else a buffer. Returns false with errno set.
+bool CopyContents(int in, int out, const CopyControl* control) {
+    enum class Way { CopyRange, SendFile, Buffer } way = Way::CopyRange;
+    std::vector<char> buffer;
+    uint64_t copied = 0;
     for (;;) {
-        ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (Cancelled(control)) {
+            errno = ECANCELED;
+            return false;
+        }
+        ssize_t n = -1;
+        switch (way) {
+        case Way::CopyRange:
+            n = ::copy_file_range(in, nullptr, out, nullptr, kCopyBlock, 0);
+            break;
+        case Way::SendFile:
+            n = ::sendfile(out, in, nullptr, kCopyBlock);
+            break;
+        case Way::Buffer:
+            if (buffer.empty())
+                buffer.resize(1u << 20);
+            n = CopyBlockThroughBuffer(in, out, buffer);
+            break;
+        }
         if (n < 0 && errno == EINTR)
             continue;
+        // Across file systems, or on ones without support, the kernel refuses before it has
+        // copied anything.
+        if (way != Way::Buffer && RefusedBeforeCopying(n, copied)) {
+            way = way == Way::CopyRange ? Way::SendFile : Way::Buffer;
+            continue;
+        }
         if (n < 0)
             return false;
         if (n == 0)
             return true;
-        if (!WriteAll(out, buffer.data(), static_cast<size_t>(n)))
-            return false;
+        copied += static_cast<uint64_t>(n);
+        Report(control, copied);
     }
-}
-
-// Makes the rename itself durable; failures here do not undo a finished copy.
-void SyncFolder(const std::string& folder) {
-    Fd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.ok())
-        ::fsync(fd.get());
 }
 
 } // namespace
@@ -108,7 +160,8 @@ bool MakeDirectories(const std::string& path, std::string* error) {
     return Fail(error, "cannot create folder " + path, lastError ? lastError : ENOTDIR);
 }
 
-bool CopyFileReplacing(const std::string& source, const std::string& destination, std::string* error) {
+bool CopyFileReplacing(const std::string& source, const std::string& destination, std::string* error,
+                       const CopyControl* control) {
     Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in.ok())
         return Fail(error, "cannot open " + source, errno);
@@ -133,15 +186,14 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
         ::unlink(temp.c_str());
         return Fail(error, what, err);
     };
-    if (!CopyContents(in.get(), out.get()))
+    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (!CopyContents(in.get(), out.get(), control))
         return abandon("cannot copy " + source + " to " + destination);
     // mkstemp makes 0600; a backup is meant to be read by others too, and a locked (read-only)
     // recording stays locked in its copy.
     ::fchmod(out.get(), (srcStat.st_mode & S_IWUSR) ? 0644 : 0444);
     const struct timespec times[2] = {srcStat.st_atim, srcStat.st_mtim};
     ::futimens(out.get(), times);
-    if (::fsync(out.get()) != 0)
-        return abandon("cannot write " + destination);
     if (!out.Close()) {
         int err = errno;
         ::unlink(temp.c_str());
@@ -152,8 +204,14 @@ bool CopyFileReplacing(const std::string& source, const std::string& destination
         ::unlink(temp.c_str());
         return Fail(error, "cannot replace " + destination, err);
     }
-    SyncFolder(folder);
     return true;
+}
+
+bool SyncFileSystemOf(const std::string& path) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd.ok())
+        return false;
+    return ::syncfs(fd.get()) == 0;
 }
 
 } // namespace vemora

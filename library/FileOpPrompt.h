@@ -13,10 +13,16 @@ inline constexpr int kOverwriteQuestionCaptionId = 140; // "Confirm to overwrite
 
 enum class FileOperation { Copy, Delete, Lock, Unlock };
 
-// One file the operation could not handle, with the system's reason.
+// The step of an operation that failed for a file.
+enum class FileOpStep { MakeFolder, Copy, Delete, Lock, Unlock };
+
+// One file the operation could not handle: the step, the system's error code (errno; ECANCELED
+// for a copy stopped by Cancel) and an English text of both for logs.
 struct FileOpFailure {
     std::string path;
     std::string reason;
+    FileOpStep step = FileOpStep::Copy;
+    int errorCode = 0;
 };
 
 class FileOpPrompt {

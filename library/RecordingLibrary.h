@@ -7,6 +7,7 @@
 #include "library/FileOpPrompt.h"
 #include "library/FolderWalker.h"
 #include "library/ListSink.h"
+#include "library/RecordingFileOps.h"
 #include "library/RecordingInfo.h"
 #include "telemetry/TelemetryModel.h"
 #include "telemetry/TrackSource.h"
@@ -14,6 +15,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,17 @@ public:
     // True when the current recording's group holds a file with a lock mark.
     bool CurrentGroupHasLock();
 
+    // The same operations in three steps, so that the file work can run on a worker while the
+    // lists stay usable: a plan (nullopt when no group is chosen; a copy asks its overwrite
+    // questions here), RunFileOp on the plan, then ApplyFileOp with its outcome. Between plan
+    // and apply the recordings must not change (no scan, no other operation).
+    std::optional<FileOpPlan> PlanCopy(const std::string& targetFolder);
+    std::optional<FileOpPlan> PlanDelete();
+    // Lock (true) or unlock (false) the chosen groups.
+    std::optional<FileOpPlan> PlanLock(bool lock);
+    // Regroups after deletions, takes new lock marks into rows and group rows.
+    void ApplyFileOp(const FileOpPlan& plan, const FileOpOutcome& outcome);
+
     // --- State -------------------------------------------------------------------------------
     const std::vector<RecordingInfo>& Records() const { return m_records; }
     const std::vector<RecordingGroup>& Groups() const { return m_groups; }
@@ -147,14 +160,16 @@ private:
     void MarkGroupStarts();
     void ClearViews();
     void ShowCurrentRows();
-    void ReportFailures(FileOperation operation, const std::vector<FileOpFailure>& failures);
     void RecomputeGroupLocks();
-    // Runs fn on every recording of the marked groups, in list order.
-    template <typename Fn> void ForEachMarkedRecord(Fn&& fn) {
+    FileJob JobOf(size_t index) const;
+    // Plan, run and apply on this thread; the prompt hears of failures.
+    bool RunMarked(std::optional<FileOpPlan> plan);
+    // Runs fn on the index of every recording of the marked groups, in list order.
+    template <typename Fn> void ForEachMarkedIndex(Fn&& fn) {
         for (const RecordingGroup& group : m_groups)
             if (group.marked)
                 for (int k = 0; k < group.recordCount; ++k)
-                    fn(m_records[static_cast<size_t>(group.firstRecord + k)]);
+                    fn(static_cast<size_t>(group.firstRecord + k));
     }
     void RemoveRecords(const std::vector<bool>& remove);
 

@@ -647,5 +647,145 @@
         <extracomment>button of the clip export dialog that starts it</extracomment>
         <translation>내보내기</translation>
     </message>
+    <message id="500">
+        <source>%1 of %2 files</source>
+        <extracomment>progress of a file operation: files done of all</extracomment>
+        <translation>%1 / %2 파일</translation>
+    </message>
+    <message id="501">
+        <source>%1 of %2 at %3/s, %4 left</source>
+        <extracomment>progress: bytes done of all, speed per second, time left</extracomment>
+        <translation>%1 / %2, %3/초, 남은 시간 %4</translation>
+    </message>
+    <message id="502">
+        <source>Writing to the device…</source>
+        <extracomment>progress: the copies are being flushed to the disk</extracomment>
+        <translation>장치에 쓰는 중…</translation>
+    </message>
+    <message id="503">
+        <source>Copying recordings</source>
+        <extracomment>caption: copy in progress and its report</extracomment>
+        <translation>녹화 파일 복사 중</translation>
+    </message>
+    <message id="504">
+        <source>Deleting recordings</source>
+        <extracomment>caption: delete in progress and its report</extracomment>
+        <translation>녹화 파일 삭제 중</translation>
+    </message>
+    <message id="505">
+        <source>Locking recordings</source>
+        <extracomment>caption: lock in progress and its report</extracomment>
+        <translation>녹화 파일 잠금 중</translation>
+    </message>
+    <message id="506">
+        <source>Unlocking recordings</source>
+        <extracomment>caption: unlock in progress and its report</extracomment>
+        <translation>녹화 파일 잠금 해제 중</translation>
+    </message>
+    <message id="507">
+        <source>Copied %1 of %2 files (%3).</source>
+        <extracomment>report of a copy: files copied, files planned, size copied</extracomment>
+        <translation>%2개 중 %1개 파일을 복사했습니다 (%3).</translation>
+    </message>
+    <message id="508">
+        <source>Deleted %1 of %2 files.</source>
+        <extracomment>report of a delete</extracomment>
+        <translation>%2개 중 %1개 파일을 삭제했습니다.</translation>
+    </message>
+    <message id="509">
+        <source>Locked %1 of %2 files.</source>
+        <extracomment>report of a lock</extracomment>
+        <translation>%2개 중 %1개 파일을 잠갔습니다.</translation>
+    </message>
+    <message id="510">
+        <source>Unlocked %1 of %2 files.</source>
+        <extracomment>report of an unlock</extracomment>
+        <translation>%2개 중 %1개 파일의 잠금을 해제했습니다.</translation>
+    </message>
+    <message id="511">
+        <source>Cancelled: %1 files were not handled.</source>
+        <extracomment>report: files not reached because the user pressed Cancel</extracomment>
+        <translation>취소됨: %1개 파일이 처리되지 않았습니다.</translation>
+    </message>
+    <message id="512">
+        <source>Kept because they are locked: %1 files.</source>
+        <extracomment>report of a delete: read-only files that stay</extracomment>
+        <translation>잠겨 있어 남겨 둔 파일: %1개.</translation>
+    </message>
+    <message id="513">
+        <source>Existing files kept as you chose: %1.</source>
+        <extracomment>report of a copy: files the user chose not to overwrite</extracomment>
+        <translation>선택에 따라 남겨 둔 기존 파일: %1개.</translation>
+    </message>
+    <message id="514">
+        <source>Not done:</source>
+        <extracomment>report: heading of the list of failed files</extracomment>
+        <translation>완료되지 않음:</translation>
+    </message>
+    <message id="515">
+        <source>cannot create the folder</source>
+        <extracomment>failure step</extracomment>
+        <translation>폴더를 만들 수 없음</translation>
+    </message>
+    <message id="516">
+        <source>cannot copy</source>
+        <extracomment>failure step</extracomment>
+        <translation>복사할 수 없음</translation>
+    </message>
+    <message id="517">
+        <source>cannot delete</source>
+        <extracomment>failure step</extracomment>
+        <translation>삭제할 수 없음</translation>
+    </message>
+    <message id="518">
+        <source>cannot lock</source>
+        <extracomment>failure step</extracomment>
+        <translation>잠글 수 없음</translation>
+    </message>
+    <message id="519">
+        <source>cannot unlock</source>
+        <extracomment>failure step</extracomment>
+        <translation>잠금을 해제할 수 없음</translation>
+    </message>
+    <message id="520">
+        <source>the target is full</source>
+        <extracomment>failure reason (disk full)</extracomment>
+        <translation>대상이 가득 찼습니다</translation>
+    </message>
+    <message id="521">
+        <source>permission denied</source>
+        <extracomment>failure reason</extracomment>
+        <translation>권한이 거부되었습니다</translation>
+    </message>
+    <message id="522">
+        <source>the disk is write-protected</source>
+        <extracomment>failure reason (read-only medium)</extracomment>
+        <translation>디스크가 쓰기 금지되어 있습니다</translation>
+    </message>
+    <message id="523">
+        <source>the file no longer exists</source>
+        <extracomment>failure reason</extracomment>
+        <translation>파일이 더 이상 없습니다</translation>
+    </message>
+    <message id="524">
+        <source>read or write error (was the card removed?)</source>
+        <extracomment>failure reason (input/output error)</extracomment>
+        <translation>읽기 또는 쓰기 오류 (카드를 뺐습니까?)</translation>
+    </message>
+    <message id="525">
+        <source>a file stands where a folder should be</source>
+        <extracomment>failure reason</extracomment>
+        <translation>폴더 자리에 파일이 있습니다</translation>
+    </message>
+    <message id="526">
+        <source>too large for the target&apos;s file system</source>
+        <extracomment>failure reason (file over the file system's size limit)</extracomment>
+        <translation>대상 파일 시스템에 비해 너무 큽니다</translation>
+    </message>
+    <message id="527">
+        <source>system error %1</source>
+        <extracomment>failure reason: any other system error, %1 = code and system text</extracomment>
+        <translation>시스템 오류 %1</translation>
+    </message>
 </context>
 </TS>

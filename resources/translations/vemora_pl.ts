@@ -647,5 +647,145 @@
         <extracomment>button of the clip export dialog that starts it</extracomment>
         <translation>Eksportuj</translation>
     </message>
+    <message id="500">
+        <source>%1 of %2 files</source>
+        <extracomment>progress of a file operation: files done of all</extracomment>
+        <translation>%1 z %2 plików</translation>
+    </message>
+    <message id="501">
+        <source>%1 of %2 at %3/s, %4 left</source>
+        <extracomment>progress: bytes done of all, speed per second, time left</extracomment>
+        <translation>%1 z %2, %3/s, pozostało %4</translation>
+    </message>
+    <message id="502">
+        <source>Writing to the device…</source>
+        <extracomment>progress: the copies are being flushed to the disk</extracomment>
+        <translation>Zapisywanie na urządzenie…</translation>
+    </message>
+    <message id="503">
+        <source>Copying recordings</source>
+        <extracomment>caption: copy in progress and its report</extracomment>
+        <translation>Kopiowanie nagrań</translation>
+    </message>
+    <message id="504">
+        <source>Deleting recordings</source>
+        <extracomment>caption: delete in progress and its report</extracomment>
+        <translation>Usuwanie nagrań</translation>
+    </message>
+    <message id="505">
+        <source>Locking recordings</source>
+        <extracomment>caption: lock in progress and its report</extracomment>
+        <translation>Blokowanie nagrań</translation>
+    </message>
+    <message id="506">
+        <source>Unlocking recordings</source>
+        <extracomment>caption: unlock in progress and its report</extracomment>
+        <translation>Odblokowywanie nagrań</translation>
+    </message>
+    <message id="507">
+        <source>Copied %1 of %2 files (%3).</source>
+        <extracomment>report of a copy: files copied, files planned, size copied</extracomment>
+        <translation>Skopiowano %1 z %2 plików (%3).</translation>
+    </message>
+    <message id="508">
+        <source>Deleted %1 of %2 files.</source>
+        <extracomment>report of a delete</extracomment>
+        <translation>Usunięto %1 z %2 plików.</translation>
+    </message>
+    <message id="509">
+        <source>Locked %1 of %2 files.</source>
+        <extracomment>report of a lock</extracomment>
+        <translation>Zablokowano %1 z %2 plików.</translation>
+    </message>
+    <message id="510">
+        <source>Unlocked %1 of %2 files.</source>
+        <extracomment>report of an unlock</extracomment>
+        <translation>Odblokowano %1 z %2 plików.</translation>
+    </message>
+    <message id="511">
+        <source>Cancelled: %1 files were not handled.</source>
+        <extracomment>report: files not reached because the user pressed Cancel</extracomment>
+        <translation>Anulowano: nie przetworzono %1 plików.</translation>
+    </message>
+    <message id="512">
+        <source>Kept because they are locked: %1 files.</source>
+        <extracomment>report of a delete: read-only files that stay</extracomment>
+        <translation>Zachowane, bo są zablokowane: %1 plików.</translation>
+    </message>
+    <message id="513">
+        <source>Existing files kept as you chose: %1.</source>
+        <extracomment>report of a copy: files the user chose not to overwrite</extracomment>
+        <translation>Istniejące pliki zachowane zgodnie z wyborem: %1.</translation>
+    </message>
+    <message id="514">
+        <source>Not done:</source>
+        <extracomment>report: heading of the list of failed files</extracomment>
+        <translation>Nie wykonano:</translation>
+    </message>
+    <message id="515">
+        <source>cannot create the folder</source>
+        <extracomment>failure step</extracomment>
+        <translation>nie można utworzyć folderu</translation>
+    </message>
+    <message id="516">
+        <source>cannot copy</source>
+        <extracomment>failure step</extracomment>
+        <translation>nie można skopiować</translation>
+    </message>
+    <message id="517">
+        <source>cannot delete</source>
+        <extracomment>failure step</extracomment>
+        <translation>nie można usunąć</translation>
+    </message>
+    <message id="518">
+        <source>cannot lock</source>
+        <extracomment>failure step</extracomment>
+        <translation>nie można zablokować</translation>
+    </message>
+    <message id="519">
+        <source>cannot unlock</source>
+        <extracomment>failure step</extracomment>
+        <translation>nie można odblokować</translation>
+    </message>
+    <message id="520">
+        <source>the target is full</source>
+        <extracomment>failure reason (disk full)</extracomment>
+        <translation>miejsce docelowe jest pełne</translation>
+    </message>
+    <message id="521">
+        <source>permission denied</source>
+        <extracomment>failure reason</extracomment>
+        <translation>odmowa dostępu</translation>
+    </message>
+    <message id="522">
+        <source>the disk is write-protected</source>
+        <extracomment>failure reason (read-only medium)</extracomment>
+        <translation>dysk jest chroniony przed zapisem</translation>
+    </message>
+    <message id="523">
+        <source>the file no longer exists</source>
+        <extracomment>failure reason</extracomment>
+        <translation>plik już nie istnieje</translation>
+    </message>
+    <message id="524">
+        <source>read or write error (was the card removed?)</source>
+        <extracomment>failure reason (input/output error)</extracomment>
+        <translation>błąd odczytu lub zapisu (czy karta została wyjęta?)</translation>
+    </message>
+    <message id="525">
+        <source>a file stands where a folder should be</source>
+        <extracomment>failure reason</extracomment>
+        <translation>w miejscu folderu znajduje się plik</translation>
+    </message>
+    <message id="526">
+        <source>too large for the target&apos;s file system</source>
+        <extracomment>failure reason (file over the file system's size limit)</extracomment>
+        <translation>za duży dla systemu plików miejsca docelowego</translation>
+    </message>
+    <message id="527">
+        <source>system error %1</source>
+        <extracomment>failure reason: any other system error, %1 = code and system text</extracomment>
+        <translation>błąd systemu %1</translation>
+    </message>
 </context>
 </TS>

@@ -652,5 +652,145 @@
         <extracomment>button of the clip export dialog that starts it</extracomment>
         <translation>匯出</translation>
     </message>
+    <message id="500">
+        <source>%1 of %2 files</source>
+        <extracomment>progress of a file operation: files done of all</extracomment>
+        <translation>%1 / %2 個檔案</translation>
+    </message>
+    <message id="501">
+        <source>%1 of %2 at %3/s, %4 left</source>
+        <extracomment>progress: bytes done of all, speed per second, time left</extracomment>
+        <translation>%1 / %2，%3/秒，剩餘 %4</translation>
+    </message>
+    <message id="502">
+        <source>Writing to the device…</source>
+        <extracomment>progress: the copies are being flushed to the disk</extracomment>
+        <translation>正在寫入裝置…</translation>
+    </message>
+    <message id="503">
+        <source>Copying recordings</source>
+        <extracomment>caption: copy in progress and its report</extracomment>
+        <translation>正在複製錄影</translation>
+    </message>
+    <message id="504">
+        <source>Deleting recordings</source>
+        <extracomment>caption: delete in progress and its report</extracomment>
+        <translation>正在刪除錄影</translation>
+    </message>
+    <message id="505">
+        <source>Locking recordings</source>
+        <extracomment>caption: lock in progress and its report</extracomment>
+        <translation>正在鎖定錄影</translation>
+    </message>
+    <message id="506">
+        <source>Unlocking recordings</source>
+        <extracomment>caption: unlock in progress and its report</extracomment>
+        <translation>正在解鎖錄影</translation>
+    </message>
+    <message id="507">
+        <source>Copied %1 of %2 files (%3).</source>
+        <extracomment>report of a copy: files copied, files planned, size copied</extracomment>
+        <translation>已複製 %1 / %2 個檔案（%3）。</translation>
+    </message>
+    <message id="508">
+        <source>Deleted %1 of %2 files.</source>
+        <extracomment>report of a delete</extracomment>
+        <translation>已刪除 %1 / %2 個檔案。</translation>
+    </message>
+    <message id="509">
+        <source>Locked %1 of %2 files.</source>
+        <extracomment>report of a lock</extracomment>
+        <translation>已鎖定 %1 / %2 個檔案。</translation>
+    </message>
+    <message id="510">
+        <source>Unlocked %1 of %2 files.</source>
+        <extracomment>report of an unlock</extracomment>
+        <translation>已解鎖 %1 / %2 個檔案。</translation>
+    </message>
+    <message id="511">
+        <source>Cancelled: %1 files were not handled.</source>
+        <extracomment>report: files not reached because the user pressed Cancel</extracomment>
+        <translation>已取消：%1 個檔案未處理。</translation>
+    </message>
+    <message id="512">
+        <source>Kept because they are locked: %1 files.</source>
+        <extracomment>report of a delete: read-only files that stay</extracomment>
+        <translation>因已鎖定而保留：%1 個檔案。</translation>
+    </message>
+    <message id="513">
+        <source>Existing files kept as you chose: %1.</source>
+        <extracomment>report of a copy: files the user chose not to overwrite</extracomment>
+        <translation>依您的選擇保留的現有檔案：%1。</translation>
+    </message>
+    <message id="514">
+        <source>Not done:</source>
+        <extracomment>report: heading of the list of failed files</extracomment>
+        <translation>未完成：</translation>
+    </message>
+    <message id="515">
+        <source>cannot create the folder</source>
+        <extracomment>failure step</extracomment>
+        <translation>無法建立資料夾</translation>
+    </message>
+    <message id="516">
+        <source>cannot copy</source>
+        <extracomment>failure step</extracomment>
+        <translation>無法複製</translation>
+    </message>
+    <message id="517">
+        <source>cannot delete</source>
+        <extracomment>failure step</extracomment>
+        <translation>無法刪除</translation>
+    </message>
+    <message id="518">
+        <source>cannot lock</source>
+        <extracomment>failure step</extracomment>
+        <translation>無法鎖定</translation>
+    </message>
+    <message id="519">
+        <source>cannot unlock</source>
+        <extracomment>failure step</extracomment>
+        <translation>無法解鎖</translation>
+    </message>
+    <message id="520">
+        <source>the target is full</source>
+        <extracomment>failure reason (disk full)</extracomment>
+        <translation>目標已滿</translation>
+    </message>
+    <message id="521">
+        <source>permission denied</source>
+        <extracomment>failure reason</extracomment>
+        <translation>權限遭拒</translation>
+    </message>
+    <message id="522">
+        <source>the disk is write-protected</source>
+        <extracomment>failure reason (read-only medium)</extracomment>
+        <translation>磁碟有防寫保護</translation>
+    </message>
+    <message id="523">
+        <source>the file no longer exists</source>
+        <extracomment>failure reason</extracomment>
+        <translation>檔案已不存在</translation>
+    </message>
+    <message id="524">
+        <source>read or write error (was the card removed?)</source>
+        <extracomment>failure reason (input/output error)</extracomment>
+        <translation>讀寫錯誤（記憶卡是否已拔出？）</translation>
+    </message>
+    <message id="525">
+        <source>a file stands where a folder should be</source>
+        <extracomment>failure reason</extracomment>
+        <translation>資料夾的位置上有一個檔案</translation>
+    </message>
+    <message id="526">
+        <source>too large for the target&apos;s file system</source>
+        <extracomment>failure reason (file over the file system's size limit)</extracomment>
+        <translation>對目標檔案系統而言太大</translation>
+    </message>
+    <message id="527">
+        <source>system error %1</source>
+        <extracomment>failure reason: any other system error, %1 = code and system text</extracomment>
+        <translation>系統錯誤 %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "library/FileCopy.h"
+#include "library/RecordingFileOps.h"
 #include "library/RecordingLibrary.h"
 #include "platform/FileAttributes.h"
 #include "tests/core/LibraryTestSupport.h"
@@ -6,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -255,4 +258,105 @@ TEST_F(FileOpsFixture, ACopyOfALockedRecordingStaysReadOnly) {
     Choose({true, false});
     ASSERT_TRUE(library.CopyMarked(target.Root()));
     EXPECT_FALSE(IsReadOnly(target.Root() + "AAAA0002.MP4"));
+}
+
+// A copy of three files, the second larger than one copy block: Cancel while that one is being
+// copied ends the copy there, removes its partial file and leaves the third unstarted; without
+// Cancel the progress reaches the totals.
+TEST(FileOpRunTest, CancelStopsTheCurrentCopyAndProgressReachesTheTotals) {
+    struct Row {
+        bool cancelDuringSecond;
+        std::vector<JobResult> results;
+    };
+    const Row rows[] = {
+        {false, {JobResult::Done, JobResult::Done, JobResult::Done}},
+        {true, {JobResult::Done, JobResult::NotDone, JobResult::NotDone}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.cancelDuringSecond);
+        TempTree tree;
+        FileOpPlan plan;
+        plan.targetFolder = tree.Root() + "out";
+        const std::vector<std::pair<std::string, uint64_t>> files = {{"a", 3}, {"b", 20u << 20}, {"c", 5}};
+        for (const auto& [name, size] : files) {
+            const std::string path = tree.AddFile("in/" + name);
+            fs::resize_file(path, size);
+            plan.jobs.push_back({-1, path, plan.targetFolder + "/sub/" + name, size, 0});
+        }
+        std::atomic<bool> cancel{false};
+        FileOpProgress last;
+        FileOpOutcome outcome = RunFileOp(
+            plan,
+            [&](const FileOpProgress& p) {
+                last = p;
+                if (row.cancelDuringSecond && p.currentFile == plan.jobs[1].source && p.bytesDone > 3)
+                    cancel = true;
+            },
+            &cancel);
+        EXPECT_EQ(outcome.results, row.results);
+        EXPECT_EQ(outcome.cancelled, row.cancelDuringSecond);
+        EXPECT_TRUE(outcome.failures.empty());
+        EXPECT_EQ(last.filesDone, outcome.Count(JobResult::Done));
+        EXPECT_EQ(last.filesTotal, 3u);
+        EXPECT_EQ(last.bytesTotal, plan.TotalBytes());
+        EXPECT_EQ(last.bytesDone == last.bytesTotal, !row.cancelDuringSecond);
+        // What the target holds is exactly the finished copies: no partial or temporary file.
+        std::vector<std::string> present;
+        for (auto& e : fs::recursive_directory_iterator(plan.targetFolder))
+            if (e.is_regular_file())
+                present.push_back(e.path().filename().string());
+        std::sort(present.begin(), present.end());
+        const std::vector<std::string> expected =
+            row.cancelDuringSecond ? std::vector<std::string>{"a"} : std::vector<std::string>{"a", "b", "c"};
+        EXPECT_EQ(present, expected);
+    }
+}
+
+// Failures carry the step and the system's code for the interface to word them.
+TEST(FileOpRunTest, FailuresCarryTheStepAndTheSystemsCode) {
+    TempTree tree;
+    tree.AddFile("blocker");
+    const std::string locked = tree.AddFile("locked");
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    struct Row {
+        FileOperation operation;
+        FileJob job;
+        FileOpStep step;
+        int errorCode;
+        JobResult result;
+    };
+    const Row rows[] = {
+        {FileOperation::Copy,
+         {-1, tree.Root() + "missing", tree.Root() + "x", 1, 0},
+         FileOpStep::Copy,
+         ENOENT,
+         JobResult::Failed},
+        {FileOperation::Copy,
+         {-1, locked, tree.Root() + "blocker/x", 1, 0},
+         FileOpStep::MakeFolder,
+         ENOTDIR,
+         JobResult::Failed},
+        {FileOperation::Delete,
+         {-1, tree.Root() + "missing", "", 1, 0},
+         FileOpStep::Delete,
+         ENOENT,
+         JobResult::Failed},
+        {FileOperation::Delete, {-1, locked, "", 1, 0}, FileOpStep::Delete, 0, JobResult::SparedLock},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.job.source + " -> " + row.job.destination);
+        FileOpPlan plan;
+        plan.operation = row.operation;
+        plan.targetFolder = tree.Root();
+        plan.jobs = {row.job};
+        FileOpOutcome outcome = RunFileOp(plan);
+        ASSERT_EQ(outcome.results.size(), 1u);
+        EXPECT_EQ(outcome.results[0], row.result);
+        ASSERT_EQ(outcome.failures.size(), row.errorCode ? 1u : 0u);
+        if (row.errorCode) {
+            EXPECT_EQ(outcome.failures[0].step, row.step);
+            EXPECT_EQ(outcome.failures[0].errorCode, row.errorCode);
+        }
+    }
+    EXPECT_TRUE(fs::exists(locked));
 }

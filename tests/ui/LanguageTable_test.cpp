@@ -26,6 +26,8 @@ std::vector<int> AllIds() {
         ids.push_back(id);
     for (int id = 220; id <= 234; ++id)
         ids.push_back(id);
+    for (int id = 500; id <= 527; ++id)
+        ids.push_back(id);
     return ids;
 }
 

@@ -381,6 +381,14 @@ bool WaitForScan(CDvrDlg& w) {
     return !w.ScanRunning();
 }
 
+bool WaitForFileOp(CDvrDlg& w) {
+    QElapsedTimer timer;
+    timer.start();
+    while (w.FileOpRunning() && timer.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return !w.FileOpRunning();
+}
+
 TEST_F(MainWindowTest, EmptyListCommandsSayNoFilesInList) {
     CDvrDlg& w = Open();
     dialogs.boxes.clear();
@@ -468,16 +476,22 @@ TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
     auto* model = w.GroupList()->RowModel();
     ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Checked, Qt::CheckStateRole));
     dialogs.boxes.clear();
-    w.OnCommand(IDC_SAVE);
-    EXPECT_TRUE(dialogs.boxes.empty());
+    w.OnCommand(IDC_SAVE); // copied on a worker; the report says what was done
+    ASSERT_TRUE(WaitForFileOp(w));
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Copying recordings"));
+    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("Copied 4 of 4 files (")))
+        << dialogs.boxes[0].text.toStdString();
     int copied = 0;
     for (const auto& r : w.Library().Records())
         copied += QFileInfo::exists(target.path() + QLatin1Char('/') +
                                     QString::fromStdString(r.subFolder + r.fileName));
     EXPECT_EQ(copied, 4);
 
-    w.OnCommand(IDC_SAVE); // the same files again: one question per file
-    EXPECT_EQ(dialogs.boxes.size(), 4u);
+    dialogs.boxes.clear();
+    w.OnCommand(IDC_SAVE); // the same files again: one question per file, then the report
+    ASSERT_TRUE(WaitForFileOp(w));
+    EXPECT_EQ(dialogs.boxes.size(), 5u);
     EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Confirm to overwrite the file."));
 
     dialogs.boxes.clear();
