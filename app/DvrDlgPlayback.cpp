@@ -6,6 +6,7 @@
 #include "app/InstrumentPanel.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
+#include "playback/FrameReview.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -125,6 +126,8 @@ void CDvrDlg::CarryOut(int keyAction) {
     case KeyAction::PreviousJolt:
         m_pPlayers->JumpToJolt(-1);
         return;
+    case KeyAction::ResetZoom:
+        return m_pPlayers->Review().ResetZoom();
     case KeyAction::None:
         return;
     }

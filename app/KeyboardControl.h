@@ -28,6 +28,7 @@ enum class KeyAction {
     FullScreenFront,
     NextJolt,
     PreviousJolt,
+    ResetZoom,
 };
 
 struct KeyBinding {
