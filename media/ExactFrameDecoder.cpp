@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 
 namespace vemora::media {
 
@@ -54,6 +55,10 @@ ExactFrameDecoder::ExactFrameDecoder(size_t cacheBytes) : m_impl(std::make_uniqu
 ExactFrameDecoder::~ExactFrameDecoder() = default;
 
 bool ExactFrameDecoder::Open(const std::string& path, std::string* error) {
+    // Every failure comes back as a value with the file's name; FFmpeg's own log would only
+    // repeat it on the terminal.
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     m_impl = std::make_unique<Impl>(m_impl->cacheBound);
     m_impl->path = path;
     if (!m_impl->index.Build(path, error))

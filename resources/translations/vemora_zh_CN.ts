@@ -493,5 +493,15 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>跳到上一次重力感应冲击</translation>
     </message>
+    <message id="400">
+        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
+        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
+        <translation>暂停画面恢复为 1×（滚轮：缩放，拖动：移动）</translation>
+    </message>
+    <message id="401">
+        <source>frame %1</source>
+        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
+        <translation>第 %1 帧</translation>
+    </message>
 </context>
 </TS>
