@@ -587,6 +587,7 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
         {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront},
         {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt},
         {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt},
+        {Qt::Key_0, Qt::KeypadModifier, KeyAction::ResetZoom},
         {Qt::Key_Space, Qt::ControlModifier, KeyAction::None},
         {Qt::Key_Escape, Qt::NoModifier, KeyAction::None},
     };
