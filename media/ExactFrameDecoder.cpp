@@ -30,23 +30,37 @@ void MirrorRows(RgbFrame& picture) {
 
 } // namespace
 
+// A reader with its place: the picture it decoded last, from which decoding goes on without a
+// seek; -1 after a seek or a failure.
+struct Cursor {
+    std::unique_ptr<StreamReader> reader;
+    long long lastDecoded = -1;
+    bool OnwardTo(size_t key, size_t n) const {
+        return reader && lastDecoded >= static_cast<long long>(key) &&
+               lastDecoded < static_cast<long long>(n);
+    }
+};
+
 struct ExactFrameDecoder::Impl {
     explicit Impl(size_t bound) : cacheBound(bound) {}
 
     bool Decode(size_t n, std::string* error);
-    bool DecodeFrom(size_t key, size_t n, bool seek, std::string* error);
+    // Decodes from key (after a seek) or on from the picture decoded last up to n, keeping the
+    // pictures nearest to around; ends early when stop is set.
+    bool DecodeFrom(Cursor& cursor, size_t key, size_t n, bool seek, std::string* error, size_t around,
+                    const std::atomic<bool>* stop = nullptr);
     void Keep(size_t m, const AVFrame& frame, size_t around);
     std::shared_ptr<RgbFrame> Convert(const AVFrame& frame, size_t n, bool mirror);
 
     size_t cacheBound;
     std::string path;
     FrameIndex index;
-    std::unique_ptr<StreamReader> reader;
+    Cursor main;
+    // A second reader reads ahead (the group before) while the first keeps its place for the
+    // steps forward.
+    Cursor ahead;
     std::map<size_t, FramePtr> cache;
     size_t cacheBytes = 0;
-    // The picture the reader decoded last: decoding on from there needs no seek. -1 after a
-    // seek or a failure.
-    long long lastDecoded = -1;
     size_t lastDecodeCount = 0;
     ScalerPtr scaler;
 };
@@ -63,8 +77,8 @@ bool ExactFrameDecoder::Open(const std::string& path, std::string* error) {
     m_impl->path = path;
     if (!m_impl->index.Build(path, error))
         return false;
-    m_impl->reader = StreamReader::Open(path, StreamKind::Video, error);
-    return m_impl->reader != nullptr;
+    m_impl->main.reader = StreamReader::Open(path, StreamKind::Video, error);
+    return m_impl->main.reader != nullptr;
 }
 
 const std::string& ExactFrameDecoder::Path() const {
@@ -73,6 +87,24 @@ const std::string& ExactFrameDecoder::Path() const {
 
 const FrameIndex& ExactFrameDecoder::Index() const {
     return m_impl->index;
+}
+
+void ExactFrameDecoder::Prefetch(size_t current, const std::atomic<bool>& stop) {
+    Impl& d = *m_impl;
+    if (!d.main.reader || current >= d.index.Count() || d.cache.empty())
+        return;
+    const size_t key = d.index.KeyAtOrBefore(current);
+    if (key == 0 || d.cache.count(key - 1))
+        return;
+    // Nothing the cache would not keep beside current: it holds bound / picture size pictures.
+    const size_t pictureBytes = BytesOf(*d.cache.begin()->second);
+    const size_t room = pictureBytes ? d.cacheBound / pictureBytes : 0;
+    if (current - key + 2 > room)
+        return;
+    std::string error;
+    if (!d.ahead.reader && !(d.ahead.reader = StreamReader::Open(d.path, StreamKind::Video, &error)))
+        return;
+    d.DecodeFrom(d.ahead, d.index.KeyAtOrBefore(key - 1), key - 1, true, &error, current, &stop);
 }
 
 void ExactFrameDecoder::DropCache() {
@@ -95,7 +127,7 @@ size_t ExactFrameDecoder::LastDecodeCount() const {
 std::shared_ptr<RgbFrame> ExactFrameDecoder::Picture(size_t n, bool mirror, std::string* error) {
     error->clear();
     m_impl->lastDecodeCount = 0;
-    if (!m_impl->reader) {
+    if (!m_impl->main.reader) {
         *error = m_impl->path + ": not open";
         return nullptr;
     }
@@ -117,17 +149,21 @@ std::shared_ptr<RgbFrame> ExactFrameDecoder::Picture(size_t n, bool mirror, std:
 // n - key + 1 and a seek. The cheaper one is taken.
 bool ExactFrameDecoder::Impl::Decode(size_t n, std::string* error) {
     const size_t key = index.KeyAtOrBefore(n);
-    const bool onward = lastDecoded >= static_cast<long long>(key) && lastDecoded < static_cast<long long>(n);
-    if (DecodeFrom(key, n, !onward, error) && cache.count(n))
+    const bool aheadOnward = !main.OnwardTo(key, n) && ahead.OnwardTo(key, n);
+    Cursor& cursor = aheadOnward ? ahead : main;
+    if (DecodeFrom(cursor, key, n, !cursor.OnwardTo(key, n), error, n) && cache.count(n))
         return true;
     if (!error->empty())
         return false;
     // The seek landed after the picture (a key frame the demuxer does not know as one): from the
     // file's start.
-    return DecodeFrom(0, n, true, error);
+    return DecodeFrom(main, 0, n, true, error, n);
 }
 
-bool ExactFrameDecoder::Impl::DecodeFrom(size_t key, size_t n, bool seek, std::string* error) {
+bool ExactFrameDecoder::Impl::DecodeFrom(Cursor& cursor, size_t key, size_t n, bool seek, std::string* error,
+                                         size_t around, const std::atomic<bool>* stop) {
+    StreamReader* reader = cursor.reader.get();
+    long long& lastDecoded = cursor.lastDecoded;
     const double frameMs = index.FrameDurationMs();
     if (seek) {
         lastDecoded = -1;
@@ -138,6 +174,8 @@ bool ExactFrameDecoder::Impl::DecodeFrom(size_t key, size_t n, bool seek, std::s
             return false;
     }
     for (;;) {
+        if (stop && stop->load())
+            return true;
         const AVFrame* frame = reader->Next(error);
         if (!frame) {
             lastDecoded = -1;
@@ -150,7 +188,7 @@ bool ExactFrameDecoder::Impl::DecodeFrom(size_t key, size_t n, bool seek, std::s
         lastDecoded = static_cast<long long>(m);
         // Pictures before the key frame (leading pictures of an open group) may be damaged.
         if (m >= key)
-            Keep(m, *frame, n);
+            Keep(m, *frame, around);
         if (m >= n)
             return true;
     }

@@ -7,6 +7,7 @@
 #include "media/FrameIndex.h"
 #include "media/RgbFrame.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -32,6 +33,11 @@ public:
     // Picture n (0 .. Index().Count() - 1) at the file's full resolution, mirrored left to right
     // when asked. Null with the reason in *error.
     std::shared_ptr<RgbFrame> Picture(size_t n, bool mirror, std::string* error);
+
+    // Decodes the group of pictures before the one of picture current into the cache (as much of
+    // it as the cache keeps beside current), so that stepping back across the key frame finds it
+    // there. Ends early, leaving the decoder ready for the next picture, once stop is set.
+    void Prefetch(size_t current, const std::atomic<bool>& stop);
 
     // Frees the cached pictures (another file became current); the index stays.
     void DropCache();

@@ -2,6 +2,7 @@
 
 #include "media/ExactFrameDecoder.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -56,7 +57,15 @@ struct FramePairFetcher::Impl {
 
     void RunStepped();
     void RunOther();
-    void Stepped(uint64_t ticket, const PairRequest& request);
+    // The picture served: where to read ahead from while nothing else is asked for.
+    struct Served {
+        ExactFrameDecoder* decoder = nullptr;
+        size_t frame = 0;
+    };
+    Served Stepped(uint64_t ticket, const PairRequest& request);
+    Served Other(const OtherJob& job);
+    // Reads ahead with served's decoder until a job comes (checked under the lock first).
+    void ReadAhead(const Served& served, const std::function<bool()>& jobWaits, std::atomic<bool>& interrupt);
 
     Done done;
     std::mutex mutex;
@@ -65,6 +74,9 @@ struct FramePairFetcher::Impl {
     uint64_t nextTicket = 0;
     std::optional<std::pair<uint64_t, PairRequest>> steppedJob;
     std::optional<OtherJob> otherJob;
+    // Set when a job comes: reading ahead stops.
+    std::atomic<bool> steppedInterrupt{false};
+    std::atomic<bool> otherInterrupt{false};
     CameraDecoders steppedDecoders;
     CameraDecoders otherDecoders;
     std::thread steppedThread;
@@ -80,6 +92,8 @@ FramePairFetcher::~FramePairFetcher() {
     {
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->quit = true;
+        m_impl->steppedInterrupt = true;
+        m_impl->otherInterrupt = true;
     }
     m_impl->wake.notify_all();
     m_impl->steppedThread.join();
@@ -96,6 +110,7 @@ uint64_t FramePairFetcher::Request(const PairRequest& request) {
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         ticket = ++m_impl->nextTicket;
         m_impl->steppedJob.emplace(ticket, request);
+        m_impl->steppedInterrupt = true;
     }
     m_impl->wake.notify_all();
     return ticket;
@@ -113,7 +128,8 @@ void FramePairFetcher::Impl::RunStepped() {
             steppedJob.reset();
         }
         try {
-            Stepped(job.first, job.second);
+            ReadAhead(
+                Stepped(job.first, job.second), [this] { return steppedJob.has_value(); }, steppedInterrupt);
         } catch (const std::exception& e) {
             FetchedPicture failed;
             failed.ticket = job.first;
@@ -124,14 +140,31 @@ void FramePairFetcher::Impl::RunStepped() {
     }
 }
 
-void FramePairFetcher::Impl::Stepped(uint64_t ticket, const PairRequest& request) {
+void FramePairFetcher::Impl::ReadAhead(const Served& served, const std::function<bool()>& jobWaits,
+                                       std::atomic<bool>& interrupt) {
+    if (!served.decoder)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (quit || jobWaits())
+            return;
+        interrupt = false;
+    }
+    try {
+        served.decoder->Prefetch(served.frame, interrupt);
+    } catch (const std::exception&) {
+        // Reading ahead is a courtesy: the next request decodes what it needs itself.
+    }
+}
+
+FramePairFetcher::Impl::Served FramePairFetcher::Impl::Stepped(uint64_t ticket, const PairRequest& request) {
     FetchedPicture result;
     result.ticket = ticket;
     result.path = request.steppedPath;
     ExactFrameDecoder* decoder = steppedDecoders.For(request.steppedPath, &result.error);
     if (!decoder) {
         done(result);
-        return;
+        return {};
     }
     const FrameIndex& index = decoder->Index();
     const auto count = static_cast<int64_t>(index.Count());
@@ -145,18 +178,20 @@ void FramePairFetcher::Impl::Stepped(uint64_t ticket, const PairRequest& request
     if (result.target < 0 || result.target >= count) {
         result.outside = result.target < 0 ? -1 : +1;
         done(result);
-        return;
+        return {};
     }
     const auto n = static_cast<size_t>(result.target);
     if (!request.otherPath.empty()) {
         {
             std::lock_guard<std::mutex> lock(mutex);
             otherJob = OtherJob{ticket, request.otherPath, index[n].timeMs, request.mirrorOther};
+            otherInterrupt = true;
         }
         wake.notify_all();
     }
     result.picture = decoder->Picture(n, request.mirrorStepped, &result.error);
     done(result);
+    return {decoder, n};
 }
 
 void FramePairFetcher::Impl::RunOther() {
@@ -170,25 +205,34 @@ void FramePairFetcher::Impl::RunOther() {
             job = std::move(*otherJob);
             otherJob.reset();
         }
-        FetchedPicture result;
-        result.ticket = job.ticket;
-        result.stepped = false;
-        result.path = job.path;
-        try {
-            if (ExactFrameDecoder* decoder = otherDecoders.For(job.path, &result.error)) {
-                const FrameIndex& index = decoder->Index();
-                size_t n = index.NearestTo(job.timeMs);
-                result.target = static_cast<int64_t>(n);
-                result.frameCount = static_cast<int64_t>(index.Count());
-                result.durationMs = index.DurationMs();
-                result.picture = decoder->Picture(n, job.mirror, &result.error);
-            }
-        } catch (const std::exception& e) {
-            result.picture.reset();
-            result.error = job.path + ": " + e.what();
-        }
-        done(result);
+        ReadAhead(
+            Other(job), [this] { return otherJob.has_value(); }, otherInterrupt);
     }
+}
+
+FramePairFetcher::Impl::Served FramePairFetcher::Impl::Other(const OtherJob& job) {
+    FetchedPicture result;
+    result.ticket = job.ticket;
+    result.stepped = false;
+    result.path = job.path;
+    Served served;
+    try {
+        if (ExactFrameDecoder* decoder = otherDecoders.For(job.path, &result.error)) {
+            const FrameIndex& index = decoder->Index();
+            size_t n = index.NearestTo(job.timeMs);
+            result.target = static_cast<int64_t>(n);
+            result.frameCount = static_cast<int64_t>(index.Count());
+            result.durationMs = index.DurationMs();
+            result.picture = decoder->Picture(n, job.mirror, &result.error);
+            served = {decoder, n};
+        }
+    } catch (const std::exception& e) {
+        result.picture.reset();
+        result.error = job.path + ": " + e.what();
+        served = {};
+    }
+    done(result);
+    return served;
 }
 
 } // namespace vemora::media

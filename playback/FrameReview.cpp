@@ -115,6 +115,7 @@ void FrameReview::Begin(int row, int64_t timeMs, bool mirrorRear) {
         return;
     }
     m_bActive = true;
+    m_nShownRow = row;
     m_request.anchor = media::PairRequest::Anchor::Time;
     m_request.timeMs = static_cast<double>(std::max<int64_t>(0, timeMs));
     m_request.steps = 0;
@@ -176,6 +177,11 @@ void FrameReview::OnPicture(const media::FetchedPicture& picture) {
     m_request.frame = picture.target;
     m_request.steps = 0;
     Show(*m_stepped, picture);
+    // Until the first picture of the next recording is there, the one before stays current.
+    if (m_nShownRow != m_nRow && picture.picture) {
+        m_nShownRow = m_nRow;
+        emit crossed(m_nRow);
+    }
     if (picture.picture)
         emit moved(std::llround(picture.picture->timeMs), std::llround(picture.durationMs));
 }
@@ -192,12 +198,10 @@ void FrameReview::OnOutside(const media::FetchedPicture& picture) {
     } else if (picture.outside < 0) {
         m_request.anchor = media::PairRequest::Anchor::Last;
         m_request.steps = picture.target + 1; // target -1 is the last picture before
-        emit crossed(neighbour);
     } else {
         m_request.anchor = media::PairRequest::Anchor::Frame;
         m_request.frame = 0;
         m_request.steps = picture.target - picture.frameCount;
-        emit crossed(neighbour);
     }
     Ask();
 }

@@ -39,7 +39,7 @@ public:
     void ResetZoom();
 
     // The recording and time of the picture shown (or asked for, before it has come).
-    int Row() const { return m_nRow; }
+    int Row() const { return m_nShownRow; }
     int64_t TimeMs() const;
     // True once both cameras show the pictures of the last step.
     bool Settled() const;
@@ -50,7 +50,7 @@ public:
 signals:
     // A picture of the stepped camera is shown: the instruments and the seek bar follow.
     void moved(qint64 timeMs, qint64 lengthMs);
-    // The steps went on into another recording of the drive, now current.
+    // The steps went on into another recording of the drive: its first picture is shown.
     void crossed(int row);
 
 private:
@@ -64,7 +64,8 @@ private:
     const CRecordingLibrary& m_library;
     bool m_bActive = false;
     bool m_bMirrorRear = false;
-    int m_nRow = -1;
+    int m_nRow = -1;               // the recording asked for
+    int m_nShownRow = -1;          // the recording whose picture is shown
     bool m_bSteppedIsRear = false; // a rear file without front partner is stepped itself
     media::PairRequest m_request;
     uint64_t m_nTicket = 0;

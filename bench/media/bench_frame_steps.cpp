@@ -1,7 +1,8 @@
 // Step-back latency of frame-by-frame review on a generated 1920 x 1080, 30 pictures a second
 // pair (front and rear), with 1 s and 2 s between key frames: the time from asking for a picture
 // to having both cameras' pictures in RGB at full resolution, for the first step back into a
-// group of pictures not decoded yet and for steps back inside the cache; the cache's memory.
+// group of pictures not decoded yet (at once, and after a moment paused, in which the group
+// before is read ahead) and for steps back inside the cache; the cache's memory.
 //   bench_frame_steps [SECONDS]     (default 12 s of video per file; needs ffmpeg)
 #include "media/ExactFrameDecoder.h"
 #include "media/FramePairFetcher.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -99,7 +101,7 @@ void Run(const std::string& dir, int keySpacing, int seconds) {
     // The first request opens both files and builds their indexes.
     double open = waiter.Fetch(AtFrame(front, rear, 0));
     std::printf("  %-44s %6.1f ms\n", "first picture (index of both files built)", open);
-    std::vector<double> intoNewGroup, inCache;
+    std::vector<double> intoNewGroup, afterPause, inCache;
     const int pictures = seconds * 30;
     // Paused on the first picture of a group; "," goes into the group before, which is decoded
     // whole; further "," come from the cache.
@@ -108,8 +110,13 @@ void Run(const std::string& dir, int keySpacing, int seconds) {
         intoNewGroup.push_back(waiter.Fetch(AtFrame(front, rear, key - 1)));
         for (int back = 2; back <= 6; ++back)
             inCache.push_back(waiter.Fetch(AtFrame(front, rear, key - back)));
+        // The same after a second and a half on the key frame: the group before is read ahead.
+        waiter.Fetch(AtFrame(front, rear, key));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        afterPause.push_back(waiter.Fetch(AtFrame(front, rear, key - 1)));
     }
     Report("first step back into a new group of pictures", intoNewGroup, 400);
+    Report("the same after 1.5 s paused (read ahead)", afterPause, 50);
     Report("step back inside the cache", inCache, 50);
     // One camera's cache after decoding a whole group.
     media::ExactFrameDecoder decoder;
