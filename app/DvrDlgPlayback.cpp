@@ -112,6 +112,8 @@ void CDvrDlg::CarryOut(int keyAction) {
         return m_pPlayers->StepFrame(-1);
     case KeyAction::FrameForward:
         return m_pPlayers->StepFrame(+1);
+    case KeyAction::ResetZoom:
+        return m_pPlayers->Review().ResetZoom();
     case KeyAction::Faster:
         return OnCommand(IDC_FAST);
     case KeyAction::Slower:
@@ -126,8 +128,6 @@ void CDvrDlg::CarryOut(int keyAction) {
     case KeyAction::PreviousJolt:
         m_pPlayers->JumpToJolt(-1);
         return;
-    case KeyAction::ResetZoom:
-        return m_pPlayers->Review().ResetZoom();
     case KeyAction::None:
         return;
     }

@@ -13,13 +13,13 @@ const KeyBinding kBindings[] = {
     {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30, 229}, // "30 seconds forward"
     {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack, 230},        // "Pause and step one frame back"
     {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward, 231},    // "... one frame forward"
+    {Qt::Key_0, Qt::NoModifier, KeyAction::ResetZoom, 400},            // "Paused picture back to 1x"
     {Qt::Key_Plus, Qt::NoModifier, KeyAction::Faster, 186},            // "Faster speed"
     {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower, 184},           // "Slower speed"
     {Qt::Key_M, Qt::NoModifier, KeyAction::Mute, 188},                 // "Volume On/Off"
     {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront, 232},      // "Front camera full screen ..."
     {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt, 233},             // "To the next jolt ..."
     {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt, 234},      // "To the previous jolt ..."
-    {Qt::Key_0, Qt::NoModifier, KeyAction::ResetZoom, 400},            // "Paused picture back to 1x"
 };
 
 // Shift matters only for the keys bound both ways; "+" needs Shift on many keyboards, and the

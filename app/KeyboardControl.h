@@ -22,13 +22,13 @@ enum class KeyAction {
     SkipForward30,
     FrameBack,
     FrameForward,
+    ResetZoom,
     Faster,
     Slower,
     Mute,
     FullScreenFront,
     NextJolt,
     PreviousJolt,
-    ResetZoom,
 };
 
 struct KeyBinding {

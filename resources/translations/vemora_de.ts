@@ -473,6 +473,16 @@
         <extracomment>list of keys: what the full stop key does</extracomment>
         <translation>Anhalten und ein Bild vor</translation>
     </message>
+    <message id="400">
+        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
+        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
+        <translation>Standbild zurück auf 1× (Mausrad: Zoom, Ziehen: verschieben)</translation>
+    </message>
+    <message id="401">
+        <source>frame %1</source>
+        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
+        <translation>Bild %1</translation>
+    </message>
     <message id="232">
         <source>Front camera full screen (again to leave)</source>
         <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
@@ -487,16 +497,6 @@
         <source>To the previous jolt of the G-sensor</source>
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>Zum vorigen Stoß des G-Sensors</translation>
-    </message>
-    <message id="400">
-        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
-        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
-        <translation>Standbild zurück auf 1× (Mausrad: Zoom, Ziehen: verschieben)</translation>
-    </message>
-    <message id="401">
-        <source>frame %1</source>
-        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
-        <translation>Bild %1</translation>
     </message>
 </context>
 </TS>

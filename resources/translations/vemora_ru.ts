@@ -473,6 +473,16 @@
         <extracomment>list of keys: what the full stop key does</extracomment>
         <translation>Пауза и на кадр вперёд</translation>
     </message>
+    <message id="400">
+        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
+        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
+        <translation>Кадр на паузе снова в 1× (колесо: масштаб, перетаскивание: сдвиг)</translation>
+    </message>
+    <message id="401">
+        <source>frame %1</source>
+        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
+        <translation>кадр %1</translation>
+    </message>
     <message id="232">
         <source>Front camera full screen (again to leave)</source>
         <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
@@ -487,16 +497,6 @@
         <source>To the previous jolt of the G-sensor</source>
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>К предыдущему толчку G-датчика</translation>
-    </message>
-    <message id="400">
-        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
-        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
-        <translation>Кадр на паузе снова в 1× (колесо: масштаб, перетаскивание: сдвиг)</translation>
-    </message>
-    <message id="401">
-        <source>frame %1</source>
-        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
-        <translation>кадр %1</translation>
     </message>
 </context>
 </TS>

@@ -478,6 +478,16 @@
         <extracomment>list of keys: what the full stop key does</extracomment>
         <translation>暫停並前進一格</translation>
     </message>
+    <message id="400">
+        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
+        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
+        <translation>暫停畫面恢復為 1×（滾輪：縮放，拖曳：移動）</translation>
+    </message>
+    <message id="401">
+        <source>frame %1</source>
+        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
+        <translation>第 %1 格</translation>
+    </message>
     <message id="232">
         <source>Front camera full screen (again to leave)</source>
         <extracomment>list of keys: the F key; pressing it again leaves full screen</extracomment>
@@ -492,16 +502,6 @@
         <source>To the previous jolt of the G-sensor</source>
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>跳到上一次重力感應衝擊</translation>
-    </message>
-    <message id="400">
-        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
-        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
-        <translation>暫停畫面恢復為 1×（滾輪：縮放，拖曳：移動）</translation>
-    </message>
-    <message id="401">
-        <source>frame %1</source>
-        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
-        <translation>第 %1 格</translation>
     </message>
 </context>
 </TS>

@@ -579,6 +579,7 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
         {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30},
         {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack},
         {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward},
+        {Qt::Key_0, Qt::KeypadModifier, KeyAction::ResetZoom},
         {Qt::Key_Plus, Qt::ShiftModifier, KeyAction::Faster},
         {Qt::Key_Plus, Qt::KeypadModifier, KeyAction::Faster},
         {Qt::Key_Equal, Qt::NoModifier, KeyAction::Faster},
@@ -587,7 +588,6 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
         {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront},
         {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt},
         {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt},
-        {Qt::Key_0, Qt::KeypadModifier, KeyAction::ResetZoom},
         {Qt::Key_Space, Qt::ControlModifier, KeyAction::None},
         {Qt::Key_Escape, Qt::NoModifier, KeyAction::None},
     };
