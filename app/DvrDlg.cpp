@@ -12,9 +12,11 @@
 #include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "platform/HevcProbe.h"
+#include "playback/FrameReview.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
+#include "widgets/FrameOverlay.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
 #include "widgets/PngCompassStatic.h"
@@ -231,6 +233,7 @@ void CDvrDlg::BindPlayers() {
     m_pFrontBg->SetClientEdge(false);
     bool frontLoaded = false, rearLoaded = false;
     m_pPlayers->AttachPlayers(&frontLoaded, &rearLoaded);
+    m_pPlayers->Review().SetOverlays(new FrameOverlay(m_pFrontVideo), new FrameOverlay(m_pRearVideo));
     if (!frontLoaded)
         WarnPlayerMissing();
     if (!rearLoaded)

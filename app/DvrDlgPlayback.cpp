@@ -7,6 +7,7 @@
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
 #include "platform/FreedMemory.h"
+#include "playback/FrameReview.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -127,6 +128,8 @@ void CDvrDlg::CarryOut(int keyAction) {
         return m_pPlayers->StepFrame(-1);
     case KeyAction::FrameForward:
         return m_pPlayers->StepFrame(+1);
+    case KeyAction::ResetZoom:
+        return m_pPlayers->Review().ResetZoom();
     case KeyAction::Faster:
         return OnCommand(IDC_FAST);
     case KeyAction::Slower:

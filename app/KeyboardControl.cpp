@@ -13,6 +13,7 @@ const KeyBinding kBindings[] = {
     {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30, 229}, // "30 seconds forward"
     {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack, 230},        // "Pause and step one frame back"
     {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward, 231},    // "... one frame forward"
+    {Qt::Key_0, Qt::NoModifier, KeyAction::ResetZoom, 400},            // "Paused picture back to 1x"
     {Qt::Key_Plus, Qt::NoModifier, KeyAction::Faster, 186},            // "Faster speed"
     {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower, 184},           // "Slower speed"
     {Qt::Key_M, Qt::NoModifier, KeyAction::Mute, 188},                 // "Volume On/Off"

@@ -22,6 +22,7 @@ enum class KeyAction {
     SkipForward30,
     FrameBack,
     FrameForward,
+    ResetZoom,
     Faster,
     Slower,
     Mute,

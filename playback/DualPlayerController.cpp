@@ -4,6 +4,7 @@
 #include "library/RecordingNaming.h"
 #include "platform/Diagnostics.h"
 #include "playback/BusyFlag.h"
+#include "playback/FrameReview.h"
 #include "playback/PlaybackRates.h"
 #include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
@@ -105,9 +106,10 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     connect(&m_endSettleTimer, &QTimer::timeout, this, &DualPlayerController::PlayNextAfterSettling);
     m_syncTimer.setInterval(100);
     connect(&m_syncTimer, &QTimer::timeout, this, &DualPlayerController::KeepRearInStep);
-    m_stepSettleTimer.setSingleShot(true);
-    m_stepSettleTimer.setInterval(kStepSettleMs);
-    connect(&m_stepSettleTimer, &QTimer::timeout, this, &DualPlayerController::ShowSoughtFrame);
+    m_review = std::make_unique<FrameReview>(m_library);
+    connect(m_review.get(), &FrameReview::moved, this,
+            [this](qint64 ms, qint64 length) { ShowMovedTo(ms, length); });
+    connect(m_review.get(), &FrameReview::crossed, this, &DualPlayerController::OnReviewCrossed);
     m_syncCorrectionTimer.setSingleShot(true);
     m_syncCorrectionTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_syncCorrectionTimer, &QTimer::timeout, this, &DualPlayerController::EndRateCorrection);
@@ -384,6 +386,7 @@ QString DualPlayerController::FrontFileOf(const QString& path) const {
 }
 
 void DualPlayerController::OpenRecording(const QString& path) {
+    m_review->End();
     m_endSettleTimer.stop();
     Diag(" --->> DualPlayerController::OpenRecording %s \n", Utf8(path).c_str());
     QString front = FrontFileOf(path);
@@ -453,6 +456,10 @@ void DualPlayerController::TogglePlayPause() {
         emit playButtonShowsPause(false);
         return;
     }
+    if (m_review->Active() && ResumeFromReview())
+        return;
+    const bool pausing = (m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying()) ||
+                         (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPlaying());
     if (m_frontPlayer.IsLoaded()) {
         if (m_frontPlayer.IsPlaying()) {
             m_frontPlayer.MarkPaused();
@@ -473,6 +480,8 @@ void DualPlayerController::TogglePlayPause() {
             StartPlayer(m_rearPlayer);
         }
     }
+    if (pausing)
+        BeginReview(CurrentTime());
 }
 
 void DualPlayerController::StopFrontPlayer() {
@@ -480,6 +489,8 @@ void DualPlayerController::StopFrontPlayer() {
 }
 
 void DualPlayerController::StopBoth() {
+    m_review->End();
+    m_bReviewCrossed = false;
     m_endSettleTimer.stop();
     m_startRestore[0].waiting = m_startRestore[1].waiting = false;
     m_frontPlayer.StopAndClear();
@@ -544,7 +555,8 @@ void DualPlayerController::Flip() {
              (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPaused()))
         prior = Paused;
     bool frontWasPlaying = m_frontPlayer.IsPlaying(), rearWasPlaying = m_rearPlayer.IsPlaying();
-    int64_t t = m_frontPlayer.IsLoaded() ? m_frontPlayer.Time() : -1;
+    const bool reviewing = m_review->Active();
+    int64_t t = reviewing ? m_review->TimeMs() : m_frontPlayer.IsLoaded() ? m_frontPlayer.Time() : -1;
     StopBoth();
     m_rearPlayer.Recreate(m_bFlip ? 1 : 0);
     m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
@@ -575,6 +587,8 @@ void DualPlayerController::Flip() {
                 p.Play();
             RestoreOnceStarted(side, t, true);
         }
+        if (reviewing)
+            BeginReview(t);
         break;
     case Stopped:
         StopBoth();
@@ -634,9 +648,6 @@ void DualPlayerController::HoldPlayer(PlayerSide side, int ms) {
 }
 
 void DualPlayerController::RestartSync() {
-    if (!m_bStepping) {
-        m_llStepFrame = -1;
-    }
     m_sync.Reset();
     m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
     m_syncCorrectionTimer.stop();
@@ -720,6 +731,13 @@ void DualPlayerController::WriteSnapshot(VlcApi& player, const QString& path) {
 void DualPlayerController::Snapshot() {
     if (m_library.Records().empty()) {
         m_host.ShowMessage(136, 145);
+        return;
+    }
+    if (m_review->Active()) {
+        // The exact pictures shown, at the recordings' full resolution.
+        QString path = m_host.AskSnapshotPath();
+        if (!path.isEmpty())
+            m_review->SavePictures(WithCameraMark(path, "_F"), WithCameraMark(path, "_R"));
         return;
     }
     Interruption paused = PausePlaying();
@@ -807,9 +825,12 @@ void DualPlayerController::ApplyPendingSeek() {
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
     m_llPendingSeekMs = 0;
+    FollowSeekInReview(target);
 }
 
 int64_t DualPlayerController::CurrentTime() {
+    if (m_review->Active())
+        return m_review->TimeMs();
     VlcApi* source = MasterPlayer(true);
     return source ? source->Time() : -1;
 }
@@ -826,6 +847,7 @@ void DualPlayerController::SeekTo(int64_t ms) {
     m_frontPlayer.SetTime(ms);
     m_rearPlayer.SetTime(ms);
     ShowMovedTo(ms, length);
+    FollowSeekInReview(ms);
 }
 
 // After the players were moved to ms by other means than playing: the driven path, the
@@ -844,49 +866,66 @@ void DualPlayerController::SkipBy(int64_t deltaMs) {
         SeekTo(now + deltaMs);
 }
 
-// Steps forward are libVLC's exact one-frame steps on both players. libVLC cannot step back: a
-// back step seeks both players to the frame before and, once the seek has settled, shows the
-// first frame decoded there with a one-frame step (a seek alone shows nothing while paused).
-// libVLC lands such a seek a few frames early, by a different amount on each player now and then.
+// libVLC 3 steps forward only and lands a paused seek where it likes: while paused, the pictures
+// come from the media layer's decoder (FrameReview), exact in both directions.
 void DualPlayerController::StepFrame(int direction) {
-    VlcApi* source = MasterPlayer(true);
-    if (!source)
+    if (!MasterPlayer(true))
         return;
-    m_bStepping = true;
-    PausePlaying();
-    emit playButtonShowsPause(false);
-    float fps = source->Fps();
-    double frameMs = fps > 0 ? 1000.0 / fps : 40.0;
-    if (m_llStepFrame < 0)
-        m_llStepFrame = std::llround(static_cast<double>(std::max<int64_t>(0, source->Time())) / frameMs);
-    m_llStepFrame = std::max<int64_t>(0, m_llStepFrame + (direction > 0 ? 1 : -1));
-    int64_t frameTime = std::llround(static_cast<double>(m_llStepFrame) * frameMs);
-    int64_t length = source->Length();
-    if (length > 0 && frameTime >= length) {
-        m_llStepFrame -= 1;
-        m_bStepping = false;
-        return;
+    if (!m_review->Active()) {
+        PausePlaying();
+        emit playButtonShowsPause(false);
+        BeginReview(CurrentTime());
     }
-    if (direction > 0) {
-        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
-            if (p->IsLoaded() && p->HasMedia())
-                p->NextFrame();
-    } else {
-        // A quarter frame before the frame's time: the seek drops the frames before it.
-        int64_t seekTo = std::max<int64_t>(0, frameTime - std::llround(frameMs / 4));
-        for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
-            if (p->IsLoaded() && p->HasMedia())
-                p->SetTime(seekTo);
-        m_stepSettleTimer.start();
-    }
-    ShowMovedTo(frameTime, length);
-    m_bStepping = false;
+    m_review->Step(direction);
 }
 
-void DualPlayerController::ShowSoughtFrame() {
+void DualPlayerController::BeginReview(int64_t timeMs) {
+    m_review->Begin(m_library.CurrentRow(), timeMs, m_bFlip);
+}
+
+// The steps went on into another recording of the drive: it becomes current (list, track, lock
+// button); the players load it when playing resumes.
+void DualPlayerController::OnReviewCrossed(int row) {
+    m_library.SelectRecording(row);
+    if (m_pFeed)
+        m_pFeed->LoadTrack(row);
+    m_strCurrentPath = QString::fromStdString(m_library.GetRecordingPath(row));
+    m_bReviewCrossed = true;
+    emit currentRecordingChanged();
+}
+
+bool DualPlayerController::ResumeFromReview() {
+    const int64_t t = std::max<int64_t>(1, m_review->TimeMs());
+    const bool crossed = m_bReviewCrossed;
+    m_review->End();
+    m_bReviewCrossed = false;
+    if (crossed) {
+        OpenRecording(m_strCurrentPath);
+        for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+            if (Player(side).IsLoaded() && Player(side).HasMedia())
+                RestoreOnceStarted(side, t, false);
+        emit curveResumed();
+        return true;
+    }
     for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
-        if (p->IsLoaded() && p->HasMedia() && p->IsPaused())
-            p->NextFrame();
+        if (p->IsLoaded() && p->HasMedia())
+            p->SetTime(t);
+    return false;
+}
+
+// A seek while the pictures are reviewed: the review goes on from there, in the recording the
+// players hold (loaded again when the steps had gone on into another one).
+void DualPlayerController::FollowSeekInReview(int64_t ms) {
+    if (!m_review->Active())
+        return;
+    if (m_bReviewCrossed) {
+        m_bReviewCrossed = false;
+        OpenRecording(m_strCurrentPath);
+        for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+            if (Player(side).IsLoaded() && Player(side).HasMedia())
+                RestoreOnceStarted(side, ms, true);
+    }
+    BeginReview(ms);
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {

@@ -26,6 +26,7 @@
 namespace vemora {
 
 class CRecordingLibrary;
+class FrameReview;
 class TrackFeed;
 struct PlayerEventRelay;
 
@@ -99,8 +100,10 @@ public:
     void SeekTo(int64_t ms);
     // Moves both players deltaMs from where the front one is (within the recording).
     void SkipBy(int64_t deltaMs);
-    // One frame forward (+1) or back (-1) on both players, which stay paused.
+    // One front picture forward (+1) or back (-1), exactly, both cameras paused.
     void StepFrame(int direction);
+    // The exact paused pictures over the panes (zoom, stills).
+    FrameReview& Review() { return *m_review; }
     // To a little before the next (+1) or previous (-1) jolt of the G-sensor; false with none.
     bool JumpToJolt(int direction);
     // Where playback is: the leading player's time, paused or playing; -1 with none.
@@ -197,8 +200,12 @@ private:
     SeekScale Scale() const { return m_seekScale ? m_seekScale() : SeekScale{}; }
     void KeepRearInStep();
     void EndRateCorrection();
-    // After a frame step's seek has settled: libVLC's one-frame step shows the frame sought to.
-    void ShowSoughtFrame();
+    void BeginReview(int64_t timeMs);
+    // Play after a review: both players go to the time of the picture shown, in the recording
+    // the steps reached. True when the players were started here.
+    bool ResumeFromReview();
+    void OnReviewCrossed(int row);
+    void FollowSeekInReview(int64_t ms);
     // Clocks start again and the rear player returns to the front rate (after anything that moves
     // or restarts a player).
     void RestartSync();
@@ -241,8 +248,6 @@ private:
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
     QTimer m_syncTimer;           // compares the two players' times while both play
     QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
-    QTimer m_stepSettleTimer;     // a frame step's seek settling
-    static constexpr int kStepSettleMs = 250;
 
     bool m_bSync = false;
     CameraSync m_sync;
@@ -258,8 +263,9 @@ private:
     Sighting LastSighting(PlayerSide side) const;
     // A player's time now from its last report; nothing before it has reported.
     std::optional<int64_t> TimeNow(PlayerSide side) const;
-    int64_t m_llStepFrame = -1; // the frame the last step went to; -1 after anything else
-    bool m_bStepping = false;
+    std::unique_ptr<FrameReview> m_review;
+    // The steps of a review went on into another recording than the players hold.
+    bool m_bReviewCrossed = false;
 };
 
 } // namespace vemora

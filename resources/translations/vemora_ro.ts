@@ -647,6 +647,16 @@
         <extracomment>button of the clip export dialog that starts it</extracomment>
         <translation>Exportă</translation>
     </message>
+    <message id="400">
+        <source>Paused picture back to 1× (wheel: zoom, drag: move)</source>
+        <extracomment>list of keys: the 0 key returns a zoomed paused picture to its normal size</extracomment>
+        <translation>Imaginea în pauză înapoi la 1× (rotiță: zoom, tragere: mutare)</translation>
+    </message>
+    <message id="401">
+        <source>frame %1</source>
+        <extracomment>beside the time on a paused picture: its number in the recording, %1 the number</extracomment>
+        <translation>cadrul %1</translation>
+    </message>
     <message id="500">
         <source>%1 of %2 files</source>
         <extracomment>progress of a file operation: files done of all</extracomment>

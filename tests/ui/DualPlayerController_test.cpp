@@ -3,7 +3,9 @@
 // mirroring and snapshots.
 
 #include "library/RecordingLibrary.h"
+#include "library/RecordingNaming.h"
 #include "playback/DualPlayerController.h"
+#include "playback/FrameReview.h"
 #include "playback/PlaybackRates.h"
 #include "tools/fixture/FixtureWriter.h"
 
@@ -288,8 +290,8 @@ std::pair<int, int> ShownFrames(DualPlayerController& players, FakeHost& host, c
     return {frameIn("_F"), frameIn("_R")};
 }
 
-// Frame steps forward are libVLC's exact one-frame steps on both cameras; a step back (a seek,
-// which libVLC lands a few frames early while paused) goes back on both.
+// While paused the panes show the decoder's exact pictures: steps forward and back move both
+// cameras one front picture, and snapshots are those pictures.
 TEST_F(DualPlayerControllerTest, FrameStepsMoveBothCamerasFrameByFrame) {
     QTemporaryDir base;
     std::string error;
@@ -299,23 +301,56 @@ TEST_F(DualPlayerControllerTest, FrameStepsMoveBothCamerasFrameByFrame) {
     Load(1, false, 20, base.path().toStdString());
     players->PlayRecordingAt(0);
     ASSERT_TRUE(BothRunPast(1500));
+    auto settled = [this] { return Wait([this] { return players->Review().Settled(); }); };
     players->TogglePlayPause();
-    QTest::qWait(500);
+    ASSERT_TRUE(settled());
     auto start = ShownFrames(*players, host, card.path());
     ASSERT_GE(start.first, 0);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         players->StepFrame(1);
-        QTest::qWait(200);
-    }
+    ASSERT_TRUE(settled());
     auto forward = ShownFrames(*players, host, card.path());
     EXPECT_EQ(forward.first, start.first + 5);
     EXPECT_EQ(forward.second, start.second + 5);
     players->StepFrame(-1);
-    QTest::qWait(800);
+    ASSERT_TRUE(settled());
     auto back = ShownFrames(*players, host, card.path());
-    EXPECT_LT(back.first, forward.first);
-    EXPECT_LT(back.second, forward.second);
+    EXPECT_EQ(back.first, forward.first - 1);
+    EXPECT_EQ(back.second, forward.second - 1);
     EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
+}
+
+// Steps back from a recording's first picture go on into the recording before it, which becomes
+// current; PLAY plays it on from the picture shown.
+TEST_F(DualPlayerControllerTest, StepsBackAcrossTheCutAndPlayOnFromThePictureShown) {
+    QTemporaryDir base;
+    std::string error;
+    ASSERT_FALSE(
+        fixture::EnsureFrameCounterVideo(base.path().toStdString(), 320, 240, 20, 10, &error).empty())
+        << error;
+    Load(2, false, 20, base.path().toStdString());
+    auto frontRow = [this](int k) {
+        for (int i = 0, seen = 0; i < static_cast<int>(library.Records().size()); ++i)
+            if (!IsRearFile(RecordPath(i)) && seen++ == k)
+                return i;
+        return -1;
+    };
+    players->PlayRecordingAt(frontRow(1));
+    ASSERT_TRUE(BothRunPast(300));
+    auto settled = [this] { return Wait([this] { return players->Review().Settled(); }); };
+    players->TogglePlayPause();
+    players->SeekTo(1);
+    ASSERT_TRUE(settled());
+    players->StepFrame(-1);
+    players->StepFrame(-1);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(library.CurrentRow(), frontRow(0));
+    EXPECT_EQ(players->CurrentPath().toStdString(), RecordPath(frontRow(0)));
+    EXPECT_EQ(ShownFrames(*players, host, card.path()), std::make_pair(198, 198));
+    players->TogglePlayPause();
+    // Only a start at the picture shown reaches 19 s of the first recording this soon.
+    EXPECT_TRUE(Wait([this] { return Front().Time() >= 19000; }, 8000));
+    EXPECT_EQ(players->CurrentPath().toStdString(), RecordPath(frontRow(0)));
 }
 
 } // namespace

@@ -593,6 +593,7 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
         {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30},
         {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack},
         {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward},
+        {Qt::Key_0, Qt::KeypadModifier, KeyAction::ResetZoom},
         {Qt::Key_Plus, Qt::ShiftModifier, KeyAction::Faster},
         {Qt::Key_Plus, Qt::KeypadModifier, KeyAction::Faster},
         {Qt::Key_Equal, Qt::NoModifier, KeyAction::Faster},

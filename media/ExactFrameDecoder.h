@@ -1,0 +1,55 @@
+#pragma once
+// Decodes any picture of a file exactly: a seek to the key frame at or before it and decoding
+// forward to it. The pictures decoded on the way are kept (up to a bound in bytes), so that the
+// steps back through a group of pictures that follow cost a colour conversion, and a step forward
+// decodes one picture more without a seek. One decoder serves one file on one thread at a time.
+
+#include "media/FrameIndex.h"
+#include "media/RgbFrame.h"
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <string>
+
+namespace vemora::media {
+
+class ExactFrameDecoder {
+public:
+    // 128 MiB holds 42 decoded 1920 x 1080 pictures (4:2:0), 64 at 1440 x 1080, 170 at 720p: a
+    // group of pictures of one to two seconds at 30 pictures a second.
+    static constexpr size_t kDefaultCacheBytes = size_t{128} << 20;
+
+    explicit ExactFrameDecoder(size_t cacheBytes = kDefaultCacheBytes);
+    ~ExactFrameDecoder();
+    ExactFrameDecoder(const ExactFrameDecoder&) = delete;
+    ExactFrameDecoder& operator=(const ExactFrameDecoder&) = delete;
+
+    // Builds the file's frame index and opens its decoder. False with the reason otherwise.
+    bool Open(const std::string& path, std::string* error);
+    const std::string& Path() const;
+    const FrameIndex& Index() const;
+
+    // Picture n (0 .. Index().Count() - 1) at the file's full resolution, mirrored left to right
+    // when asked. Null with the reason in *error.
+    std::shared_ptr<RgbFrame> Picture(size_t n, bool mirror, std::string* error);
+
+    // Decodes the group of pictures before the one of picture current into the cache (as much of
+    // it as the cache keeps beside current), so that stepping back across the key frame finds it
+    // there. Ends early, leaving the decoder ready for the next picture, once stop is set.
+    void Prefetch(size_t current, const std::atomic<bool>& stop);
+
+    // Frees the cached pictures (another file became current); the index stays.
+    void DropCache();
+
+    // What the cache holds now, and how many pictures the last Picture call decoded.
+    size_t CachedPictures() const;
+    size_t CachedBytes() const;
+    size_t LastDecodeCount() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace vemora::media
