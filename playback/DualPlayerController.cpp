@@ -365,7 +365,10 @@ void DualPlayerController::StartPlayer(VlcApi& player) {
 void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
     if (!m_host.HasPane(PlayerSide::Rear))
         return;
-    QString partner = QString::fromStdString(GetRearPartner(Utf8(path)));
+    // A rear file is its own rear camera file (the partner rule would turn the "F" of a name
+    // like FILE0121_b.MP4 into "R").
+    std::string p = Utf8(path);
+    QString partner = IsRearFile(p) ? path : QString::fromStdString(GetRearPartner(p));
     if (partner.isEmpty())
         return;
     ShowPaneIfHidden(PlayerSide::Rear);

@@ -37,7 +37,8 @@ public:
 // Front/rear pairs one after the other (three seconds each unless told); optionally the last
 // front file alone.
 std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3,
-                      const std::string& baseDir = VEMORA_FIXTURE_DIR) {
+                      const std::string& baseDir = VEMORA_FIXTURE_DIR,
+                      fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
     std::vector<fixture::CardRecording> recordings;
     for (int i = 0; i < pairs; ++i) {
         fixture::CardRecording pair;
@@ -46,6 +47,7 @@ std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = fal
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + seconds * i};
         pair.index = static_cast<unsigned>(i);
         pair.withRear = !(lastWithoutRear && i == pairs - 1);
+        pair.style = style;
         recordings.push_back(pair);
     }
     auto result = fixture::WriteCard(root.toStdString(), recordings);
@@ -65,8 +67,11 @@ protected:
     }
     // Scans the card and builds the controller; fails loudly without libVLC.
     void Load(int pairs, bool lastWithoutRear = false, int seconds = 3,
-              const std::string& baseDir = VEMORA_FIXTURE_DIR) {
-        std::string root = WriteCard(card.path(), pairs, lastWithoutRear, seconds, baseDir);
+              const std::string& baseDir = VEMORA_FIXTURE_DIR,
+              fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
+        // Letters that the partner rules swap, in a folder above the card.
+        QString folder = card.path() + QStringLiteral("/Fred%1").arg(static_cast<int>(style));
+        std::string root = WriteCard(folder, pairs, lastWithoutRear, seconds, baseDir, style);
         ASSERT_TRUE(library.ScanSource(root, ""));
         library.BuildTables();
         players = std::make_unique<DualPlayerController>(library, host);
@@ -90,18 +95,24 @@ protected:
     std::unique_ptr<DualPlayerController> players;
 };
 
+// Both of the recorder's naming styles; the card's folder may hold any letters.
 TEST_F(DualPlayerControllerTest, OpeningEitherFileOfAPairStartsBothCamerasWithTheRearSilent) {
-    Load(1);
-    for (int row : {0, 1}) { // the front file, then the rear file of the same pair
-        players->PlayRecordingAt(row);
-        EXPECT_EQ(Front().MediaPath(), RecordPath(0));
-        EXPECT_EQ(Rear().MediaPath(), RecordPath(1));
-        EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
-        EXPECT_TRUE(host.shown[0] && host.shown[1]);
-        EXPECT_TRUE(BothRunPast(300));
-        EXPECT_EQ(Front().Volume(), 100);
-        EXPECT_EQ(Rear().Volume(), 0);
-        players->StopBoth();
+    for (auto style : {fixture::NameStyle::TimeStamped, fixture::NameStyle::Numbered}) {
+        players.reset();
+        library.ClearLibrary();
+        Load(1, false, 3, VEMORA_FIXTURE_DIR, style);
+        for (int row : {0, 1}) { // the front file, then the rear file of the same pair
+            SCOPED_TRACE(RecordPath(row));
+            players->PlayRecordingAt(row);
+            EXPECT_EQ(Front().MediaPath(), RecordPath(0));
+            EXPECT_EQ(Rear().MediaPath(), RecordPath(1));
+            EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
+            EXPECT_TRUE(host.shown[0] && host.shown[1]);
+            EXPECT_TRUE(BothRunPast(300));
+            EXPECT_EQ(Front().Volume(), 100);
+            EXPECT_EQ(Rear().Volume(), 0);
+            players->StopBoth();
+        }
     }
 }
 
