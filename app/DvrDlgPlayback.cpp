@@ -69,6 +69,14 @@ void CDvrDlg::ConnectPlayers() {
     });
     connect(players, &DualPlayerController::gpsIndicatorChanged, this,
             [this](int state) { m_pGps->SetState(state); });
+    // STOP puts the curve's cursor at the start and greys it; the end of a recording only returns
+    // the cursor; PLAY resuming brings the curves back.
+    connect(players, &DualPlayerController::curveReset, this, [this](bool stopped) {
+        m_pGSensor->SetPosition(0);
+        if (stopped)
+            m_pGSensor->SetStopped(true);
+    });
+    connect(players, &DualPlayerController::curveResumed, this, [this] { m_pGSensor->SetStopped(false); });
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::OnPlayerTime);
     connect(players, &DualPlayerController::playerError, this, [this] { OnPlayerError(1); });
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
@@ -140,18 +148,16 @@ void CDvrDlg::CreateTrackFeeder() {
         std::make_unique<CTrackFeeder>(m_library, m_pFeederMapSink, m_pInstrumentPanel, m_pInstrumentPanel);
     m_pPlayers->SetTrackFeed(m_pFeeder.get());
     m_pPlayers->SetSeekScaleSource([] { return SeekScale{SeekLeadIn.load(), SeekSpan.load()}; });
-    // Whatever was sent before the map page had loaded is lost: the current track again.
+    // Whatever was sent before the map page had loaded is lost: the current track again, to the
+    // new page only (the curve keeps its samples and its position).
     if (m_pMapDlg)
         connect(m_pMapDlg, &CHtmlMapDlg::pageReady, this, [this] {
-            int row = m_library.CurrentRow();
-            if (row < 0)
+            if (m_library.CurrentRow() < 0)
                 return;
-            m_pFeeder->LoadTrack(row);
             const VlcApi& f = m_pPlayers->Front();
             const VlcApi& r = m_pPlayers->Rear();
             int64_t t = f.IsPlaying() || f.IsPaused() ? f.Time() : r.Time();
-            if (t > 0)
-                m_pFeeder->ReplotDrivenPath(t);
+            m_pFeeder->ResendTrackToMap(t);
         });
 }
 

@@ -252,19 +252,17 @@ void DualPlayerController::HandlePlayerMessage(int kind, PlayerSide side, int64_
     }
 }
 
-// A seek that became pending after the report was posted wins: the report is stale.
+// A seek that became pending after the report was posted wins: the report is stale. So is one
+// that arrives after both players were stopped (it would take the curve out of its stopped state).
 void DualPlayerController::OnTimeReport(PlayerSide side, int64_t time) {
     if (m_llPendingSeekMs.load() != 0)
         return;
-    VlcApi* source = MasterPlayer(false);
-    int64_t length = 0;
+    VlcApi* source = MasterPlayer(true);
     if (!source)
-        time = 0;
-    else {
-        if (source != &Player(side))
-            time = source->Time();
-        length = source->Length();
-    }
+        return;
+    if (source != &Player(side))
+        time = source->Time();
+    int64_t length = source->Length();
     emit timeReported(time);
     emit seekBarPositionChanged(SeekBarPosition(time, length, Scale()));
     g_bBusy = 0;

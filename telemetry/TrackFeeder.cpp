@@ -153,6 +153,23 @@ int CTrackFeeder::LoadTrack(int recordIndex) {
     return 1;
 }
 
+int CTrackFeeder::ResendTrackToMap(int64_t drivenToMs) {
+    TelemetryTrack& track = m_source.Track();
+    std::unique_lock<std::mutex> lock(m_trackMutex, std::defer_lock);
+    const ContainerSummary* summary = CurrentSummary();
+    if (!summary || track.loading || !lock.try_lock())
+        return 0; // a load under way sends the path itself
+    Script("pathdrived_delete()");
+    Script("path_delete()");
+    TrackTimeline timeline(track, summary->format);
+    if (m_pMap && timeline.GpsRecordCount() != 0) {
+        PlotWholePath(timeline);
+        if (drivenToMs > 0)
+            PlotDrivenPath(timeline, timeline.IndexAt(drivenToMs));
+    }
+    return 1;
+}
+
 int CTrackFeeder::UpdateAtTime(int64_t timeMs, bool gsensorShown, bool mapShown, const std::string&) {
     TelemetryTrack& track = m_source.Track();
     std::unique_lock<std::mutex> lock(m_trackMutex, std::defer_lock);

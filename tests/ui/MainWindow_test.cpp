@@ -12,6 +12,7 @@
 #include "settings/LanguageTable.h"
 #include "settings/SettingsFile.h"
 #include "tools/fixture/FixtureWriter.h"
+#include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
 #include "widgets/VwrToolTipCtrl.h"
 
@@ -364,6 +365,7 @@ QString WriteTwoPairCard(const QString& root) {
         pair.front.baseDir = VEMORA_FIXTURE_DIR;
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, static_cast<int>(30 + 3 * i)};
         pair.front.gps = fixture::SimulateGps({}, pair.front.seconds, 5, pair.front.start);
+        pair.front.gsensor = fixture::SimulateGsensor({}, pair.front.seconds, 5);
         pair.index = i;
         pairs.push_back(pair);
     }
@@ -409,6 +411,26 @@ TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
     EXPECT_EQ(w.Library().CurrentRow(), -1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.Library().CurrentRow() == 0; }, 2000));
     EXPECT_EQ(g_bBusy.load(), 1);
+}
+
+// STOP greys the curve with its cursor at the start; a new map page leaves the curve as it was.
+TEST_F(MainWindowTest, CurveStopsWithStopAndKeepsItsPlaceOverANewMapPage) {
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    auto* curve = qobject_cast<CGSensorCtrl*>(w.Control(IDC_GSENSOR));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return curve->SampleCount() > 0; }, 3000));
+    Post(UM_PLAYER_TIME, 1500);
+    ASSERT_EQ(curve->PositionMs(), 1500);
+    size_t samples = curve->SampleCount();
+    emit w.MapDlg()->pageReady();
+    EXPECT_EQ(curve->PositionMs(), 1500);
+    EXPECT_EQ(curve->SampleCount(), samples);
+    w.OnCommand(IDC_STOP);
+    EXPECT_TRUE(curve->Stopped());
+    EXPECT_EQ(curve->PositionMs(), 0);
 }
 
 TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
