@@ -266,7 +266,11 @@ int CTrackFeeder::ReplotDrivenPath(int64_t positionMs) {
     Script("pathdrived_delete()");
     if (const ContainerSummary* summary = CurrentSummary()) {
         TrackTimeline timeline(track, summary->format);
-        PlotDrivenPath(timeline, timeline.IndexAt(positionMs));
+        const double index = timeline.IndexAt(positionMs);
+        PlotDrivenPath(timeline, index);
+        // Playback goes on from here: the time reports that follow are no jump.
+        m_dLastDrivenIndex = std::max(0.0, index);
+        m_dLastTickMs = static_cast<double>(positionMs);
     }
     track.busy = false;
     return 1;
