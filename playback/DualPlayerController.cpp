@@ -534,7 +534,9 @@ void DualPlayerController::Resume(Interruption paused) {
 }
 
 // Mirroring needs a new instance for the rear player; the pair is loaded again and brought back
-// to where the front player was, in the state it was in.
+// to where playback was (the front player's time, the rear one's for a rear file alone, read
+// before anything is stopped), in the state it was in. Only the players that showed the
+// recording take part: a front player idle beside a rear file alone stays idle.
 void DualPlayerController::Flip() {
     m_bFlip = !m_bFlip;
     enum { Stopped, Playing, Paused } prior = Stopped;
@@ -544,31 +546,33 @@ void DualPlayerController::Flip() {
     else if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPaused()) ||
              (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPaused()))
         prior = Paused;
-    bool frontWasPlaying = m_frontPlayer.IsPlaying(), rearWasPlaying = m_rearPlayer.IsPlaying();
-    int64_t t = m_frontPlayer.IsLoaded() ? m_frontPlayer.Time() : -1;
+    bool wasPlaying[2] = {m_frontPlayer.IsPlaying(), m_rearPlayer.IsPlaying()};
+    bool wasPaused[2] = {m_frontPlayer.IsPaused(), m_rearPlayer.IsPaused()};
+    int64_t t = CurrentTime();
     StopBoth();
     m_rearPlayer.Recreate(m_bFlip ? 1 : 0);
     m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
     m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
     if (!m_library.Records().empty())
-        ReloadCurrentRecording(&t);
+        ReloadCurrentRecording();
 
     switch (prior) {
     case Playing:
         emit playButtonShowsPause(true);
-        if (frontWasPlaying)
+        if (wasPlaying[0])
             StartPlayer(m_frontPlayer);
-        if (rearWasPlaying)
+        if (wasPlaying[1])
             StartPlayer(m_rearPlayer);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
-            if (Player(side).IsLoaded() && Player(side).HasMedia())
+            if (Player(side).IsLoaded() && Player(side).HasMedia() && Player(side).IsPlaying())
                 RestoreOnceStarted(side, t, false);
         break;
     case Paused:
         emit playButtonShowsPause(false);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
             VlcApi& p = Player(side);
-            if (!p.IsLoaded() || !p.HasMedia())
+            if (!p.IsLoaded() || !p.HasMedia() ||
+                !(wasPaused[side == PlayerSide::Front ? 0 : 1] || p.IsPlaying()))
                 continue;
             // The reloaded front player has not started yet: it starts, goes to t and pauses
             // there, as the rear player does.
@@ -586,7 +590,7 @@ void DualPlayerController::Flip() {
     }
 }
 
-void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
+void DualPlayerController::ReloadCurrentRecording() {
     int n = static_cast<int>(m_library.Records().size());
     int current = std::min(m_library.CurrentRow(), n - 1);
     if (current != m_library.CurrentRow())
@@ -602,7 +606,6 @@ void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
         OpenRearPartner(m_strCurrentPath, true);
         return;
     }
-    *restoreTime = m_rearPlayer.IsLoaded() ? m_rearPlayer.Time() : -1;
     OpenRearPartner(m_strCurrentPath, false);
     m_host.FitVideoPanes();
 }

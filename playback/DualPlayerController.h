@@ -188,7 +188,7 @@ private:
     void RefreshRateLabel();
     void RefreshSeekBarFromPlayers();
     void PlayNextAfterSettling();
-    void ReloadCurrentRecording(int64_t* restoreTime);
+    void ReloadCurrentRecording();
     QString FrontFileOf(const QString& path) const;
     void ShowMovedTo(int64_t ms, int64_t length);
     void SelectAndPlay(int index);

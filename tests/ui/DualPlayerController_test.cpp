@@ -224,6 +224,30 @@ TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWa
     EXPECT_LT(std::llabs(Rear().Time() - t), 300);
 }
 
+// A rear file alone (its front file gone) plays on, or stays paused, where it was; the idle front
+// player stays idle.
+TEST_F(DualPlayerControllerTest, FlipKeepsTheTimeOfARearFileAlone) {
+    Load(1, false, 6);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(RecordPath(0))));
+    ASSERT_TRUE(library.ScanSource(card.path().toStdString() + "/Fred0/", ""));
+    library.BuildTables();
+    ASSERT_EQ(library.Records().size(), 1u);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(Wait([&] { return Rear().Time() > 1500; }));
+    for (libvlc_state_t state : {libvlc_Playing, libvlc_Paused}) {
+        if (state == libvlc_Paused) {
+            players->TogglePlayPause();
+            ASSERT_TRUE(Wait([&] { return Rear().State() == libvlc_Paused; }));
+        }
+        int64_t t = Rear().Time();
+        players->Flip();
+        ASSERT_TRUE(Wait([&] { return Rear().State() == state && Rear().Time() > 0; })) << state;
+        QTest::qWait(300);
+        EXPECT_GE(Rear().Time(), t - 300) << state;
+        EXPECT_FALSE(Front().IsPlaying() || Front().IsPaused()) << state;
+    }
+}
+
 TEST_F(DualPlayerControllerTest, SnapshotWritesBothCamerasInTheFormatTheNameAsksFor) {
     Load(1);
     players->PlayRecordingAt(0);
