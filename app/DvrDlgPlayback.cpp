@@ -152,7 +152,7 @@ void CDvrDlg::CreateTrackFeeder() {
     // new page only (the curve keeps its samples and its position).
     if (m_pMapDlg)
         connect(m_pMapDlg, &CHtmlMapDlg::pageReady, this, [this] {
-            if (m_library.CurrentRow() < 0)
+            if (LibraryBusy() || m_library.CurrentRow() < 0)
                 return;
             const VlcApi& f = m_pPlayers->Front();
             const VlcApi& r = m_pPlayers->Rear();
@@ -172,7 +172,7 @@ void CDvrDlg::OnPlayerTime(qint64 ms) {
 }
 
 void CDvrDlg::ShowTelemetryAt(int64_t ms) {
-    if (!m_pFeeder)
+    if (!m_pFeeder || LibraryBusy())
         return;
     std::string label = m_pPlayers->RateLabel().toStdString();
     ShowGpsFix(m_pFeeder->UpdateAtTime(ms, m_bGSensorEnabled, m_bMapEnabled, label));

@@ -449,6 +449,8 @@ void DualPlayerController::StartRateLabelRefresh() {
 }
 
 void DualPlayerController::TogglePlayPause() {
+    if (m_library.Scanning())
+        return;
     m_llPendingSeekMs = 0;
     if (m_library.Records().empty()) {
         emit playButtonShowsPause(false);
@@ -538,6 +540,8 @@ void DualPlayerController::Resume(Interruption paused) {
 // before anything is stopped), in the state it was in. Only the players that showed the
 // recording take part: a front player idle beside a rear file alone stays idle.
 void DualPlayerController::Flip() {
+    if (m_library.Scanning())
+        return;
     m_bFlip = !m_bFlip;
     enum { Stopped, Playing, Paused } prior = Stopped;
     if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying()) ||
@@ -722,6 +726,8 @@ void DualPlayerController::WriteSnapshot(VlcApi& player, const QString& path) {
 }
 
 void DualPlayerController::Snapshot() {
+    if (m_library.Scanning())
+        return;
     if (m_library.Records().empty()) {
         m_host.ShowMessage(136, 145);
         return;
@@ -763,7 +769,7 @@ void DualPlayerController::PlayNextAfterSettling() {
     StopBoth();
     emit seekBarPositionChanged(Scale().leadIn);
     emit curveReset(false);
-    if (!m_bAutoPlayNext)
+    if (!m_bAutoPlayNext || m_library.Scanning())
         return;
     int n = static_cast<int>(m_library.Records().size());
     int c = n > 0 ? std::min(m_library.CurrentRow(), n - 1) : -1;
@@ -894,6 +900,8 @@ void DualPlayerController::ShowSoughtFrame() {
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {
+    if (m_library.Scanning())
+        return false;
     int row = m_library.CurrentRow();
     int64_t now = CurrentTime();
     if (row < 0 || row >= static_cast<int>(m_library.Records().size()) || now < 0)

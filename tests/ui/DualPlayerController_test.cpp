@@ -14,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 using namespace vemora;
 
@@ -222,6 +225,36 @@ TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWa
     QTest::qWait(300);
     EXPECT_LT(std::llabs(Front().Time() - t), 300);
     EXPECT_LT(std::llabs(Rear().Time() - t), 300);
+}
+
+// While a scan fills the list on its worker, the commands that read the list do nothing.
+TEST_F(DualPlayerControllerTest, CommandsThatReadTheListWaitForTheScan) {
+    std::string root = WriteCard(card.path(), 1);
+    std::atomic<bool> reading{false}, release{false};
+    library.SetContainerReader([&](const std::string& path, ContainerKind kind, ContainerSummary& summary) {
+        reading = true;
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return ReadContainer(path, kind, summary);
+    });
+    players = std::make_unique<DualPlayerController>(library, host);
+    players->AttachPlayers(nullptr, nullptr);
+    std::thread scan([&] { library.ScanSource(root, ""); });
+    ASSERT_TRUE(Wait([&] { return reading.load(); }));
+    int reactions = 0;
+    QObject::connect(players.get(), &DualPlayerController::playButtonShowsPause, [&] { ++reactions; });
+    QObject::connect(players.get(), &DualPlayerController::currentRecordingChanged, [&] { ++reactions; });
+    players->Flip();
+    players->Snapshot();
+    players->TogglePlayPause();
+    EXPECT_FALSE(players->JumpToJolt(+1));
+    players->PlayNext();
+    QTest::qWait(600);
+    release = true;
+    scan.join();
+    EXPECT_FALSE(players->Flipped());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(reactions, 0);
 }
 
 // A rear file alone (its front file gone) plays on, or stays paused, where it was; the idle front
