@@ -6,6 +6,8 @@
 #include "app/InstrumentPanel.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
+#include "library/views/DvrFileListCtrl.h"
+#include "library/views/DvrGroupListCtrl.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -91,8 +93,31 @@ bool CDvrDlg::KeysReachPlayback() const {
     return !(focus && m_pMapDlg && m_pMapDlg->isAncestorOf(focus));
 }
 
+// The keys a list moves its rows with, while it has the keyboard.
+bool CDvrDlg::ListKeepsKey(int key) const {
+    QWidget* focus = QApplication::focusWidget();
+    auto holds = [focus](QWidget* list) { return list && (focus == list || list->isAncestorOf(focus)); };
+    if (!focus || !(holds(m_pGroupList) || holds(m_pFileList)))
+        return false;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool CDvrDlg::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && KeysReachPlayback()) {
+    if (e->type() == QEvent::KeyPress && KeysReachPlayback() &&
+        !ListKeepsKey(static_cast<QKeyEvent*>(e)->key())) {
         auto* key = static_cast<QKeyEvent*>(e);
         KeyAction action = ActionForKey(key->key(), key->modifiers());
         if (action != KeyAction::None) {

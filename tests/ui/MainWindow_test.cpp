@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, CloseButtonSavesTheRectangleAndEndsTheLoop) {
     QCoreApplication::processEvents();
     int exitCode = -1;
     QTimer::singleShot(0, &w, [&] { w.Button(IDC_CLOSE)->click(); });
-    QTimer::singleShot(5000, [&] { QCoreApplication::exit(99); });
+    QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(99); }); // gone with the window
     exitCode = QCoreApplication::exec();
     EXPECT_EQ(exitCode, 0);
     std::string saved = ReadSettings();
@@ -637,4 +637,51 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
     w.OnCommand(IDC_CONF);
     EXPECT_EQ(w.Players().RateIndex(), 8);
     EXPECT_EQ(w.Players().Muted(), mutedBefore);
+}
+
+// While a list has the keyboard its own keys move its rows and the other keys still reach
+// playback; a click on the video gives the arrows back to playback.
+TEST_F(MainWindowTest, ListsKeepTheirKeysUntilTheVideoIsClicked) {
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Library().CurrentRow() == 0; }, 3000));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    struct KeySpy : QObject {
+        int seen = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            seen += e->type() == QEvent::KeyPress;
+            return false;
+        }
+    };
+    CDvrFileListCtrl* list = w.FileList();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 1));
+    for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Home}) {
+        int before = list->currentIndex().row();
+        QTest::keyClick(list, static_cast<Qt::Key>(key));
+        EXPECT_NE(list->currentIndex().row(), before) << key;
+    }
+    KeySpy listSpy;
+    list->installEventFilter(&listSpy);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(list, key);
+    QTest::keyClick(list, Qt::Key_Plus); // a playback key that is none of the list's
+    list->removeEventFilter(&listSpy);
+    EXPECT_EQ(listSpy.seen, 3);
+    EXPECT_EQ(w.Players().RateIndex(), 8);
+
+    QWidget* pane = w.Control(IDC_FRONT_VIDEO);
+    ASSERT_TRUE(pane->isVisible());
+    QTest::mouseClick(pane, Qt::LeftButton);
+    EXPECT_TRUE(pane->hasFocus());
+    KeySpy paneSpy;
+    pane->installEventFilter(&paneSpy);
+    QTest::keyClick(pane, Qt::Key_Right); // a skip: taken by playback before the pane sees it
+    QTest::keyClick(pane, Qt::Key_Home);  // no playback key
+    pane->removeEventFilter(&paneSpy);
+    EXPECT_EQ(paneSpy.seen, 1);
 }
