@@ -14,6 +14,7 @@
 #include "tools/fixture/FixtureWriter.h"
 #include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
+#include "widgets/VideoStatic.h"
 #include "widgets/VwrToolTipCtrl.h"
 
 #include <QDir>
@@ -155,6 +156,8 @@ TEST_F(MainWindowTest, EveryControlExistsAndTheHiddenOnesAreDisabled) {
     EXPECT_TRUE(w.Control(IDC_ABOUT)->isVisible()); // its menu holds the GPX export
     EXPECT_FALSE(w.Control(IDC_COMPASS)->isVisible());
     EXPECT_FALSE(w.Control(IDC_RATE_LABEL)->isVisible());
+    for (int id : {IDC_FRONT_VIDEO_BG, IDC_REAR_VIDEO_BG}) // both panes framed by a sunken edge
+        EXPECT_TRUE(qobject_cast<CVideoStaticBg*>(w.Control(id))->ClientEdge()) << id;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vemora Viewer"));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
