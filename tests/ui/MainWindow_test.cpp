@@ -455,6 +455,20 @@ TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
     EXPECT_EQ(kml.entryList({QStringLiteral("*.KML")}, QDir::Files).size(), 1);
     EXPECT_EQ(kml.entryList({QStringLiteral("*.gpx"), QStringLiteral("*.GPX")}, QDir::Files).size(), 0);
 
+    // A failure says why: here a file stands where the folder should be made.
+    QFile blocker(out.path() + QStringLiteral("/plain-file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    w.SetExportFolder(blocker.fileName() + QStringLiteral("/KML/"));
+    dialogs.boxes.clear();
+    w.OnCommand(IDC_KML);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              QStringLiteral("Save KML file: Failed.\nThe folder %1/KML/ cannot be created. "
+                             "A file of that name is in the way.")
+                  .arg(blocker.fileName()));
+    w.SetExportFolder(out.path() + QStringLiteral("/KML/"));
+
     // "Save GPS data as GPX…": the export folder and the recording's name are proposed; the file
     // goes where the user says and the result is reported like the KML's.
     dialogs.boxes.clear();
