@@ -229,8 +229,8 @@ void CDvrDlg::WarnPlayerMissing() {
     m_pDialogs->MessageBox(this, s.LoadUiString(133), s.LoadUiString(131), UserDialogs::Ok);
 }
 
+// The video pane itself draws no edge; both backgrounds keep their sunken edge around it.
 void CDvrDlg::BindPlayers() {
-    m_pFrontBg->SetClientEdge(false);
     bool frontLoaded = false, rearLoaded = false;
     m_pPlayers->AttachPlayers(&frontLoaded, &rearLoaded);
     m_pPlayers->Review().SetOverlays(new FrameOverlay(m_pFrontVideo), new FrameOverlay(m_pRearVideo));

@@ -147,6 +147,7 @@ private:
     void BindPlayers();
     void ConnectPlayers();
     bool KeysReachPlayback() const;
+    bool ListKeepsKey(int key) const;
     void CarryOut(int keyAction);
     void CreateTrackFeeder();
     void ShowGpsFix(int feedResult);

@@ -231,8 +231,10 @@ void CDvrDlg::LayoutControls(int W, int H) {
 }
 
 // The picture size of the current recording (the last one when the index lies past the end);
-// empty while none is current.
+// empty while none is current or a scan is rebuilding the list.
 QSize CDvrDlg::CurrentVideoSize() const {
+    if (LibraryBusy())
+        return {};
     const auto& records = m_library.Records();
     const int row = m_library.CurrentRow();
     if (records.empty() || row < 0)

@@ -45,7 +45,7 @@ void CDvrDlg::ShowLoadingText(bool on) {
 }
 
 void CDvrDlg::OnOpen() {
-    if ((!m_library.Records().empty() && g_bBusy) || m_bFileOpRunning)
+    if (LibraryBusy() || (!m_library.Records().empty() && g_bBusy))
         return;
     m_pPlayers->ClearPendingSeek();
     m_pPlayers->StopBoth();

@@ -8,6 +8,8 @@
 #include "app/UserDialogs.h"
 #include "platform/FreedMemory.h"
 #include "playback/FrameReview.h"
+#include "library/views/DvrFileListCtrl.h"
+#include "library/views/DvrGroupListCtrl.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -78,6 +80,14 @@ void CDvrDlg::ConnectPlayers() {
     });
     connect(players, &DualPlayerController::gpsIndicatorChanged, this,
             [this](int state) { m_pGps->SetState(state); });
+    // STOP puts the curve's cursor at the start and greys it; the end of a recording only returns
+    // the cursor; PLAY resuming brings the curves back.
+    connect(players, &DualPlayerController::curveReset, this, [this](bool stopped) {
+        m_pGSensor->SetPosition(0);
+        if (stopped)
+            m_pGSensor->SetStopped(true);
+    });
+    connect(players, &DualPlayerController::curveResumed, this, [this] { m_pGSensor->SetStopped(false); });
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::OnPlayerTime);
     connect(players, &DualPlayerController::playerError, this, [this] { OnPlayerError(1); });
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
@@ -100,8 +110,31 @@ bool CDvrDlg::KeysReachPlayback() const {
     return !(focus && m_pMapDlg && m_pMapDlg->isAncestorOf(focus));
 }
 
+// The keys a list moves its rows with, while it has the keyboard.
+bool CDvrDlg::ListKeepsKey(int key) const {
+    QWidget* focus = QApplication::focusWidget();
+    auto holds = [focus](QWidget* list) { return list && (focus == list || list->isAncestorOf(focus)); };
+    if (!focus || !(holds(m_pGroupList) || holds(m_pFileList)))
+        return false;
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool CDvrDlg::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::KeyPress && KeysReachPlayback()) {
+    if (e->type() == QEvent::KeyPress && KeysReachPlayback() &&
+        !ListKeepsKey(static_cast<QKeyEvent*>(e)->key())) {
         auto* key = static_cast<QKeyEvent*>(e);
         KeyAction action = ActionForKey(key->key(), key->modifiers());
         if (action != KeyAction::None) {
@@ -165,18 +198,16 @@ void CDvrDlg::CreateTrackFeeder() {
         std::make_unique<CTrackFeeder>(m_library, m_pFeederMapSink, m_pInstrumentPanel, m_pInstrumentPanel);
     m_pPlayers->SetTrackFeed(m_pFeeder.get());
     m_pPlayers->SetSeekScaleSource([] { return SeekScale{SeekLeadIn.load(), SeekSpan.load()}; });
-    // Whatever was sent before the map page had loaded is lost: the current track again.
+    // Whatever was sent before the map page had loaded is lost: the current track again, to the
+    // new page only (the curve keeps its samples and its position).
     if (m_pMapDlg)
         connect(m_pMapDlg, &CHtmlMapDlg::pageReady, this, [this] {
-            int row = m_library.CurrentRow();
-            if (row < 0)
+            if (LibraryBusy() || m_library.CurrentRow() < 0)
                 return;
-            m_pFeeder->LoadTrack(row);
             const VlcApi& f = m_pPlayers->Front();
             const VlcApi& r = m_pPlayers->Rear();
             int64_t t = f.IsPlaying() || f.IsPaused() ? f.Time() : r.Time();
-            if (t > 0)
-                m_pFeeder->ReplotDrivenPath(t);
+            m_pFeeder->ResendTrackToMap(t);
         });
 }
 
@@ -191,7 +222,7 @@ void CDvrDlg::OnPlayerTime(qint64 ms) {
 }
 
 void CDvrDlg::ShowTelemetryAt(int64_t ms) {
-    if (!m_pFeeder)
+    if (!m_pFeeder || LibraryBusy())
         return;
     std::string label = m_pPlayers->RateLabel().toStdString();
     ShowGpsFix(m_pFeeder->UpdateAtTime(ms, m_bGSensorEnabled, m_bMapEnabled, label));

@@ -21,6 +21,10 @@
 #include "widgets/VideoStatic.h"
 
 #include <QCoreApplication>
+
+#include <cerrno>
+#include <cstring>
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -162,10 +166,63 @@ std::optional<std::pair<ExportRecording, TelemetryTrack>> CDvrDlg::CurrentTrackF
     return std::make_pair(ExportRecordingOf(info), std::move(track));
 }
 
+namespace {
+
+// Why an export failed: the step with its folder or file, and the system's reason (in the
+// interface language for the usual ones).
+QString ExportFailureText(const ExportResult& result) {
+    auto& s = SettingsFile::Instance();
+    int step = 0;
+    switch (result.failure) {
+    case ExportFailure::None:
+        return {};
+    case ExportFailure::FolderNotCreated:
+        step = 270; // "The folder %s cannot be created."
+        break;
+    case ExportFailure::FileNotCreated:
+        step = 271; // "The file %s cannot be created."
+        break;
+    case ExportFailure::FileNotWritten:
+        step = 272; // "The file %s could not be written completely."
+        break;
+    }
+    QString text =
+        s.LoadUiString(step).replace(QStringLiteral("%s"), QString::fromStdString(result.failedPath));
+    int reason = 0;
+    switch (result.errorNumber) {
+    case EACCES:
+    case EPERM:
+        reason = 273; // "Permission denied."
+        break;
+    case EROFS:
+        reason = 274; // "The disk is read-only."
+        break;
+    case ENOSPC:
+    case EDQUOT:
+        reason = 275; // "The disk is full."
+        break;
+    case ENOTDIR:
+    case EEXIST:
+        reason = 276; // "A file of that name is in the way."
+        break;
+    default:
+        break;
+    }
+    if (reason)
+        return text + QLatin1Char(' ') + s.LoadUiString(reason);
+    if (result.errorNumber)
+        return text + QLatin1Char(' ') + QString::fromLocal8Bit(std::strerror(result.errorNumber));
+    return text;
+}
+
+} // namespace
+
 void CDvrDlg::ReportExport(const ExportResult& result, int okText, int failedText, int caption) {
     auto& s = SettingsFile::Instance();
     QString text = s.LoadUiString(result.ok ? okText : failedText);
     text.replace(QStringLiteral("%s"), QString::fromStdString(result.path));
+    if (!result.ok && result.failure != ExportFailure::None)
+        text += QLatin1Char('\n') + ExportFailureText(result);
     m_pDialogs->MessageBox(this, text, s.LoadUiString(caption), UserDialogs::Ok);
 }
 
@@ -176,9 +233,12 @@ void CDvrDlg::OnKml() {
     std::string folder = ExportFolder().toStdString();
     std::string error;
     ExportResult result;
-    if (CreateExportFolder(folder, &error))
-        if (auto current = CurrentTrackForExport())
-            result = SaveKml(folder, current->first, current->second);
+    if (!CreateExportFolder(folder, &error, &result.errorNumber)) {
+        result.failure = ExportFailure::FolderNotCreated;
+        result.failedPath = folder;
+    } else if (auto current = CurrentTrackForExport()) {
+        result = SaveKml(folder, current->first, current->second);
+    }
     ReportExport(result, 125, 126, 127);
 }
 

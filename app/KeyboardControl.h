@@ -1,7 +1,8 @@
 #pragma once
 // The keys of the main window, as users know them from video players. Each key stands for one
 // action; the window carries the actions out while it is the active window and neither a dialog
-// nor the map page has the keyboard.
+// nor the map page has the keyboard. While a list has it, the arrows, Space, Home, End and the
+// page keys move its rows; a click on a video gives them back to playback.
 
 #include <QKeySequence>
 #include <QString>

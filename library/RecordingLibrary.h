@@ -67,6 +67,9 @@ public:
     // May be called from any thread: the running scan, or the next one, ends at its next entry
     // and leaves the library empty. Scans keep ending so until ClearLibrary.
     void RequestScanCancel() { m_bCancelScan.store(true); }
+    // True while ScanSource runs (on whatever thread): the recordings are being rebuilt, and
+    // nothing else may read them until it returns.
+    bool Scanning() const { return m_bScanning.load(); }
 
     // Forgets all recordings, empties the track and both views, has the owner empty the G-sensor
     // curve and withdraws a scan cancel request. Views' thread only; the desktop program calls it
@@ -188,6 +191,7 @@ private:
     int m_nCurrentRow = -1;
     int m_nCurrentGroup = -1;
     std::atomic<bool> m_bCancelScan{false};
+    std::atomic<bool> m_bScanning{false};
 };
 
 } // namespace vemora

@@ -33,11 +33,41 @@ void ReplaceAll(std::u16string& s, std::u16string_view from, std::u16string_view
         s.replace(pos, from.size(), to);
 }
 
-// Replaces the last `from` by `to`, only when it is found at an index greater than 0.
-void ReplaceLastAfterStart(std::u16string& s, char16_t from, char16_t to) {
-    size_t pos = s.rfind(from);
-    if (pos != std::u16string::npos && pos > 0)
-        s[pos] = to;
+size_t NameStart(std::u16string_view path) {
+    size_t slash = path.rfind(u'/');
+    return slash == std::u16string_view::npos ? 0 : slash + 1;
+}
+
+// The folders the recorder writes each camera's files into; a partner lives in the other one.
+bool IsCameraFolder(std::u16string_view folder) {
+    return folder == u"front" || folder == u"back" || folder == u"F" || folder == u"R";
+}
+
+// The partner rules rewrite the file name, and the folder holding it when that is one of the
+// recorder's camera folders; the folders above belong to the user and may hold any letters.
+struct PartnerPath {
+    std::u16string head; // kept as it is, ends with "/" unless empty
+    std::u16string tail; // the name, or the camera folder, "/" and the name
+
+    std::u16string Joined() const { return head + tail; }
+    // Replaces the last `from` of the tail by `to`, unless it begins the whole path.
+    void ReplaceLast(char16_t from, char16_t to) {
+        size_t pos = tail.rfind(from);
+        if (pos != std::u16string::npos && head.size() + pos > 0)
+            tail[pos] = to;
+    }
+};
+
+PartnerPath SplitForPartner(const std::u16string& path) {
+    const size_t nameStart = NameStart(path);
+    if (nameStart == 0)
+        return {std::u16string(), path};
+    const size_t folderStart = NameStart(std::u16string_view(path).substr(0, nameStart - 1));
+    const size_t cut =
+        IsCameraFolder(std::u16string_view(path).substr(folderStart, nameStart - 1 - folderStart))
+            ? folderStart
+            : nameStart;
+    return {path.substr(0, cut), path.substr(cut)};
 }
 
 bool FileExists(const std::u16string& path) {
@@ -73,50 +103,51 @@ bool IsFrontFile(const std::string& name) {
 }
 
 bool IsRearFile(const std::string& path) {
-    std::u16string text = ToNameText(path);
-    if (Contains(text, u"R.MOV") || Contains(text, u"R.MP4"))
+    const std::u16string text = ToNameText(path);
+    const std::u16string name = text.substr(NameStart(text));
+    if (Contains(name, u"R.MOV") || Contains(name, u"R.MP4"))
         return true;
-    size_t dot = text.rfind(u'.');
+    size_t dot = name.rfind(u'.');
     if (dot == std::u16string::npos)
         return false;
     size_t from = dot == 0 ? 0 : dot - 1;
-    return text.find(u'b', from) != std::u16string::npos;
+    return name.find(u'b', from) != std::u16string::npos;
 }
 
 std::string GetRearPartner(const std::string& frontPath) {
-    const std::u16string original = ToNameText(frontPath);
-    std::u16string candidate = original;
-    ReplaceAll(candidate, u"front", u"back");
-    size_t dot = candidate.rfind(u'.');
-    if (dot == std::u16string::npos || dot < 1)
+    const PartnerPath original = SplitForPartner(ToNameText(frontPath));
+    PartnerPath candidate = original;
+    ReplaceAll(candidate.tail, u"front", u"back");
+    size_t dot = candidate.tail.rfind(u'.');
+    if (dot == std::u16string::npos || dot < NameStart(candidate.tail) + 1)
         return {};
-    candidate[dot - 1] = u'1';
-    candidate.insert(dot, u"_b");
-    if (FileExists(candidate))
-        return FromNameText(candidate);
+    candidate.tail[dot - 1] = u'1';
+    candidate.tail.insert(dot, u"_b");
+    if (FileExists(candidate.Joined()))
+        return FromNameText(candidate.Joined());
 
     candidate = original;
-    ReplaceLastAfterStart(candidate, u'F', u'R');
-    ReplaceLastAfterStart(candidate, u'F', u'R');
-    return ExistingOrEmpty(candidate);
+    candidate.ReplaceLast(u'F', u'R');
+    candidate.ReplaceLast(u'F', u'R');
+    return ExistingOrEmpty(candidate.Joined());
 }
 
 std::string GetFrontPartner(const std::string& rearPath) {
-    const std::u16string original = ToNameText(rearPath);
-    std::u16string candidate = original;
-    ReplaceAll(candidate, u"back", u"front");
-    size_t dot = candidate.rfind(u'.');
-    if (dot == std::u16string::npos || dot < 3)
+    const PartnerPath original = SplitForPartner(ToNameText(rearPath));
+    PartnerPath candidate = original;
+    ReplaceAll(candidate.tail, u"back", u"front");
+    size_t dot = candidate.tail.rfind(u'.');
+    if (dot == std::u16string::npos || dot < NameStart(candidate.tail) + 3)
         return {};
-    candidate[dot - 3] = u'0';
-    candidate.erase(dot - 2, 2);
-    if (FileExists(candidate))
-        return FromNameText(candidate);
+    candidate.tail[dot - 3] = u'0';
+    candidate.tail.erase(dot - 2, 2);
+    if (FileExists(candidate.Joined()))
+        return FromNameText(candidate.Joined());
 
     candidate = original;
-    ReplaceLastAfterStart(candidate, u'R', u'F');
-    ReplaceLastAfterStart(candidate, u'R', u'F');
-    return ExistingOrEmpty(candidate);
+    candidate.ReplaceLast(u'R', u'F');
+    candidate.ReplaceLast(u'R', u'F');
+    return ExistingOrEmpty(candidate.Joined());
 }
 
 uint8_t LockMarks::Flags() const {

@@ -14,12 +14,14 @@ bool IsRecordingName(const std::string& name);
 
 // Front camera: "front", "F.MOV" or "F.MP4" anywhere in the name.
 bool IsFrontFile(const std::string& name);
-// Rear camera: "R.MOV" or "R.MP4" in the path, or a lower-case "b" at or after the character just
-// before the last "." (FILE0001_b.MP4).
+// Rear camera: "R.MOV" or "R.MP4" in the file name of path, or a lower-case "b" at or after the
+// character just before the name's last "." (FILE0001_b.MP4).
 bool IsRearFile(const std::string& path);
 
-// The other camera's file of the same interval, or "" when none exists. A path whose last "."
-// is too near the start (before index 1, respectively 3) has no partner.
+// The other camera's file of the same interval, or "" when none exists. The rules rewrite the
+// file name and, when the file lies in one of the recorder's camera folders ("front", "back",
+// "F", "R"), that folder; nothing above it. A name whose last "." is too near its start (before
+// index 1, respectively 3) has no partner.
 std::string GetRearPartner(const std::string& frontPath);
 std::string GetFrontPartner(const std::string& rearPath);
 

@@ -35,6 +35,11 @@ bool IsRegularFile(const std::string& path) {
 } // namespace
 
 bool CRecordingLibrary::ScanSource(const std::string& folder, const std::string& fileName) {
+    struct ScanningMark {
+        std::atomic<bool>& flag;
+        explicit ScanningMark(std::atomic<bool>& f) : flag(f) { flag = true; }
+        ~ScanningMark() { flag = false; }
+    } mark(m_bScanning);
     ClearRecords();
     bool found;
     if (fileName.empty()) {

@@ -2,6 +2,7 @@
 
 #include "library/ListTexts.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -81,13 +82,15 @@ std::string ExportFolder(const std::string& documents) {
     return folder + "Vemora Viewer/KML/";
 }
 
-bool CreateExportFolder(const std::string& folder, std::string* error) {
+bool CreateExportFolder(const std::string& folder, std::string* error, int* errorNumber) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!ec && std::filesystem::is_directory(folder, ec))
         return true;
     if (error)
         *error = "cannot create folder " + folder + ": " + (ec ? ec.message() : "not a folder");
+    if (errorNumber)
+        *errorNumber = ec ? ec.value() : ENOTDIR;
     return false;
 }
 

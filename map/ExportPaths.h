@@ -19,9 +19,9 @@ std::string DocumentsFolderFor(const std::string& home, const std::string& confi
 // The export folder below `documents`: documents + "/" (when missing) + "Vemora Viewer/KML/".
 std::string ExportFolder(const std::string& documents);
 
-// Creates every missing folder of `folder`. False (with a readable reason) when that fails or
-// something that is not a folder is in the way.
-bool CreateExportFolder(const std::string& folder, std::string* error);
+// Creates every missing folder of `folder`. False (with a readable reason and the system's error
+// number) when that fails or something that is not a folder is in the way.
+bool CreateExportFolder(const std::string& folder, std::string* error, int* errorNumber = nullptr);
 
 // `fileName` without its extension (its last four characters) + "_%Y_%m_%d_%H-%M-%S" of the start
 // time in local time + `extension` (".KML"). Nothing when the local-time conversion rejects the

@@ -94,7 +94,10 @@ ExportResult SaveKml(const std::string& folder, const ExportRecording& recording
 
     KmlWriter writer;
     if (!writer.OpenKml(path)) {
-        result.error = "cannot create " + path + ": " + std::strerror(errno);
+        result.errorNumber = errno;
+        result.error = "cannot create " + path + ": " + std::strerror(result.errorNumber);
+        result.failure = ExportFailure::FileNotCreated;
+        result.failedPath = path;
         return result;
     }
     result.path = path;
@@ -102,11 +105,15 @@ ExportResult SaveKml(const std::string& folder, const ExportRecording& recording
     ForEachExportPoint(recording.format, track, [&](const ExportPoint& p) {
         writer.WriteKmlPoint(p.longitude, p.latitude, p.reserved);
     });
+    errno = 0;
     result.ok = writer.CloseKml();
     if (!result.ok) {
+        result.errorNumber = errno;
         // A file cut short by a full disk would look like a shorter track: leave none.
         std::remove(path.c_str());
         result.error = "cannot write " + path;
+        result.failure = ExportFailure::FileNotWritten;
+        result.failedPath = path;
     }
     return result;
 }

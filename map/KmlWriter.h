@@ -19,10 +19,16 @@ struct ExportRecording {
     TelemetryFormat format = TelemetryFormat::InlineBoxes;
 };
 
+// The step at which an export failed.
+enum class ExportFailure { None, FolderNotCreated, FileNotCreated, FileNotWritten };
+
 struct ExportResult {
     bool ok = false;
     std::string path;  // the file written; empty when it could not be created
     std::string error; // readable reason when !ok
+    ExportFailure failure = ExportFailure::None;
+    std::string failedPath; // the folder or file of the failure
+    int errorNumber = 0;    // the system's error number of the failure, 0 when none is known
 };
 
 // Writes one KML file in the order header, points, footer. Every write is checked; CloseKml

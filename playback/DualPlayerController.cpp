@@ -254,19 +254,17 @@ void DualPlayerController::HandlePlayerMessage(int kind, PlayerSide side, int64_
     }
 }
 
-// A seek that became pending after the report was posted wins: the report is stale.
+// A seek that became pending after the report was posted wins: the report is stale. So is one
+// that arrives after both players were stopped (it would take the curve out of its stopped state).
 void DualPlayerController::OnTimeReport(PlayerSide side, int64_t time) {
     if (m_llPendingSeekMs.load() != 0)
         return;
-    VlcApi* source = MasterPlayer(false);
-    int64_t length = 0;
+    VlcApi* source = MasterPlayer(true);
     if (!source)
-        time = 0;
-    else {
-        if (source != &Player(side))
-            time = source->Time();
-        length = source->Length();
-    }
+        return;
+    if (source != &Player(side))
+        time = source->Time();
+    int64_t length = source->Length();
     emit timeReported(time);
     emit seekBarPositionChanged(SeekBarPosition(time, length, Scale()));
     g_bBusy = 0;
@@ -367,7 +365,10 @@ void DualPlayerController::StartPlayer(VlcApi& player) {
 void DualPlayerController::OpenRearPartner(const QString& path, bool noAudio) {
     if (!m_host.HasPane(PlayerSide::Rear))
         return;
-    QString partner = QString::fromStdString(GetRearPartner(Utf8(path)));
+    // A rear file is its own rear camera file (the partner rule would turn the "F" of a name
+    // like FILE0121_b.MP4 into "R").
+    std::string p = Utf8(path);
+    QString partner = IsRearFile(p) ? path : QString::fromStdString(GetRearPartner(p));
     if (partner.isEmpty())
         return;
     ShowPaneIfHidden(PlayerSide::Rear);
@@ -451,6 +452,8 @@ void DualPlayerController::StartRateLabelRefresh() {
 }
 
 void DualPlayerController::TogglePlayPause() {
+    if (m_library.Scanning())
+        return;
     m_llPendingSeekMs = 0;
     if (m_library.Records().empty()) {
         emit playButtonShowsPause(false);
@@ -544,8 +547,12 @@ void DualPlayerController::Resume(Interruption paused) {
 }
 
 // Mirroring needs a new instance for the rear player; the pair is loaded again and brought back
-// to where the front player was, in the state it was in.
+// to where playback was (the front player's time, the rear one's for a rear file alone, read
+// before anything is stopped), in the state it was in. Only the players that showed the
+// recording take part: a front player idle beside a rear file alone stays idle.
 void DualPlayerController::Flip() {
+    if (m_library.Scanning())
+        return;
     m_bFlip = !m_bFlip;
     enum { Stopped, Playing, Paused } prior = Stopped;
     if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying()) ||
@@ -554,32 +561,34 @@ void DualPlayerController::Flip() {
     else if ((m_frontPlayer.IsLoaded() && m_frontPlayer.IsPaused()) ||
              (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPaused()))
         prior = Paused;
-    bool frontWasPlaying = m_frontPlayer.IsPlaying(), rearWasPlaying = m_rearPlayer.IsPlaying();
     const bool reviewing = m_review->Active();
-    int64_t t = reviewing ? m_review->TimeMs() : m_frontPlayer.IsLoaded() ? m_frontPlayer.Time() : -1;
+    bool wasPlaying[2] = {m_frontPlayer.IsPlaying(), m_rearPlayer.IsPlaying()};
+    bool wasPaused[2] = {m_frontPlayer.IsPaused(), m_rearPlayer.IsPaused()};
+    int64_t t = CurrentTime();
     StopBoth();
     m_rearPlayer.Recreate(m_bFlip ? 1 : 0);
     m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
     m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
     if (!m_library.Records().empty())
-        ReloadCurrentRecording(&t);
+        ReloadCurrentRecording();
 
     switch (prior) {
     case Playing:
         emit playButtonShowsPause(true);
-        if (frontWasPlaying)
+        if (wasPlaying[0])
             StartPlayer(m_frontPlayer);
-        if (rearWasPlaying)
+        if (wasPlaying[1])
             StartPlayer(m_rearPlayer);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
-            if (Player(side).IsLoaded() && Player(side).HasMedia())
+            if (Player(side).IsLoaded() && Player(side).HasMedia() && Player(side).IsPlaying())
                 RestoreOnceStarted(side, t, false);
         break;
     case Paused:
         emit playButtonShowsPause(false);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
             VlcApi& p = Player(side);
-            if (!p.IsLoaded() || !p.HasMedia())
+            if (!p.IsLoaded() || !p.HasMedia() ||
+                !(wasPaused[side == PlayerSide::Front ? 0 : 1] || p.IsPlaying()))
                 continue;
             // The reloaded front player has not started yet: it starts, goes to t and pauses
             // there, as the rear player does.
@@ -599,7 +608,7 @@ void DualPlayerController::Flip() {
     }
 }
 
-void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
+void DualPlayerController::ReloadCurrentRecording() {
     int n = static_cast<int>(m_library.Records().size());
     int current = std::min(m_library.CurrentRow(), n - 1);
     if (current != m_library.CurrentRow())
@@ -615,7 +624,6 @@ void DualPlayerController::ReloadCurrentRecording(int64_t* restoreTime) {
         OpenRearPartner(m_strCurrentPath, true);
         return;
     }
-    *restoreTime = m_rearPlayer.IsLoaded() ? m_rearPlayer.Time() : -1;
     OpenRearPartner(m_strCurrentPath, false);
     m_host.FitVideoPanes();
 }
@@ -729,6 +737,8 @@ void DualPlayerController::WriteSnapshot(VlcApi& player, const QString& path) {
 }
 
 void DualPlayerController::Snapshot() {
+    if (m_library.Scanning())
+        return;
     if (m_library.Records().empty()) {
         m_host.ShowMessage(136, 145);
         return;
@@ -777,7 +787,7 @@ void DualPlayerController::PlayNextAfterSettling() {
     StopBoth();
     emit seekBarPositionChanged(Scale().leadIn);
     emit curveReset(false);
-    if (!m_bAutoPlayNext)
+    if (!m_bAutoPlayNext || m_library.Scanning())
         return;
     int n = static_cast<int>(m_library.Records().size());
     int c = n > 0 ? std::min(m_library.CurrentRow(), n - 1) : -1;
@@ -929,6 +939,8 @@ void DualPlayerController::FollowSeekInReview(int64_t ms) {
 }
 
 bool DualPlayerController::JumpToJolt(int direction) {
+    if (m_library.Scanning())
+        return false;
     int row = m_library.CurrentRow();
     int64_t now = CurrentTime();
     if (row < 0 || row >= static_cast<int>(m_library.Records().size()) || now < 0)

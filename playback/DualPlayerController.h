@@ -5,7 +5,8 @@
 //
 // libVLC reports on its own threads. Those callbacks only read atomic flags and post events to
 // this object; everything else runs on the thread that owns it (the GUI thread). A libVLC thread
-// never waits for the GUI thread and never calls into libVLC.
+// never waits for the GUI thread and never calls into libVLC. While a scan fills the library on
+// its worker, the commands that read the list do nothing.
 
 #include "playback/CameraSync.h"
 #include "playback/PlayerHost.h"
@@ -191,7 +192,7 @@ private:
     void RefreshRateLabel();
     void RefreshSeekBarFromPlayers();
     void PlayNextAfterSettling();
-    void ReloadCurrentRecording(int64_t* restoreTime);
+    void ReloadCurrentRecording();
     QString FrontFileOf(const QString& path) const;
     void ShowMovedTo(int64_t ms, int64_t length);
     void SelectAndPlay(int index);

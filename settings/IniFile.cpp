@@ -288,6 +288,18 @@ std::string ResolveTarget(const std::string& path) {
     return result;
 }
 
+// The fallback when the folder takes no temporary file: the existing file rewritten where it is.
+bool RewriteInPlace(const std::string& target, std::string_view content) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const bool written = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && WriteAll(fd, content) &&
+                         ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    return written && closed;
+}
+
 bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
     const std::string target = ResolveTarget(path);
     const std::size_t slash = target.rfind('/');
@@ -296,7 +308,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
     std::string tempPath = folder + "." + fileName + ".XXXXXX";
     const int fd = ::mkstemp(tempPath.data());
     if (fd < 0)
-        return false;
+        return RewriteInPlace(target, content);
     struct stat st {};
     const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
     const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
@@ -363,17 +375,30 @@ int IniFile::ReadInt(std::string_view section, std::string_view key, int default
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) const {
-    if (!IsValidName(section, true) || !IsValidName(key, false) || !FitsOnOneLine(value))
+    const IniValue one[] = {{key, std::string(value)}};
+    return WriteValues(section, one);
+}
+
+bool IniFile::WriteValues(std::string_view section, std::span<const IniValue> values) const {
+    if (!IsValidName(section, true))
         return false;
+    for (const IniValue& v : values)
+        if (!IsValidName(v.key, false) || !FitsOnOneLine(v.value))
+            return false;
     ProfileText content;
     if (ReadProfileText(m_strPath, content) == ReadResult::Failed)
         return false;
-    // Blanks around a value and a pair of quotes around it are dropped when reading: quoting such a
-    // value keeps it as it was given.
-    const bool needsQuotes =
-        !value.empty() && (Trim(value).size() != value.size() || StripQuotes(value).size() != value.size());
-    const std::string stored = needsQuotes ? "\"" + std::string(value) + "\"" : std::string(value);
-    const auto bytes = EncodeProfileText(BuildUpdatedText(content.text, section, key, stored), content.utf16);
+    std::string text = content.text;
+    for (const IniValue& v : values) {
+        // Blanks around a value and a pair of quotes around it are dropped when reading: quoting
+        // such a value keeps it as it was given.
+        const std::string_view value = v.value;
+        const bool needsQuotes = !value.empty() && (Trim(value).size() != value.size() ||
+                                                    StripQuotes(value).size() != value.size());
+        const std::string stored = needsQuotes ? "\"" + v.value + "\"" : v.value;
+        text = BuildUpdatedText(text, section, v.key, stored);
+    }
+    const auto bytes = EncodeProfileText(text, content.utf16);
     return bytes && ReplaceFileAtomically(m_strPath, *bytes);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ namespace vemora {
 // without regard to ASCII case; the first occurrence of a section or key wins. Text is UTF-8; a file
 // that starts with a UTF-16LE byte-order mark (as Windows programs write them) is read and written
 // as UTF-16LE.
+// One key and its value for IniFile::WriteValues.
+struct IniValue {
+    std::string_view key;
+    std::string value;
+};
+
 class IniFile {
 public:
     // Files larger than this are not the settings file of this program: reads give defaults and
@@ -33,10 +40,14 @@ public:
     int ReadInt(std::string_view section, std::string_view key, int defaultValue) const;
 
     // Sets section/key to value, creating the file, the section or the key as needed. The file is
-    // replaced atomically (temporary file in the same folder, then rename). Returns false when
-    // nothing was written: unreadable or oversized file, unwritable folder, or a section, key or
+    // replaced atomically (temporary file in the same folder, then rename); when the folder takes
+    // no new file but the file itself is writable, it is rewritten in place. Returns false when
+    // nothing was written: unreadable or oversized file, nowhere to write, or a section, key or
     // value that cannot be stored on one line.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value) const;
+    // Several keys of one section with one rewrite of the file, as that many WriteString calls in
+    // order would leave it; nothing is written when any of them cannot be stored.
+    bool WriteValues(std::string_view section, std::span<const IniValue> values) const;
 
     bool WriteInt(std::string_view section, std::string_view key, int value) const;
 

@@ -123,12 +123,12 @@ SavedWindowRect SettingsFile::ReadWindowRect() const {
 }
 
 bool SettingsFile::SaveWindowRect(const SavedWindowRect& rect) {
-    // All four are attempted even when one fails, as each key stands alone in the file.
-    const bool left = WriteInt(kSectionWinPos, "LEFT", rect.left);
-    const bool top = WriteInt(kSectionWinPos, "TOP", rect.top);
-    const bool right = WriteInt(kSectionWinPos, "RIGHT", rect.right);
-    const bool bottom = WriteInt(kSectionWinPos, "BOTTOM", rect.bottom);
-    return left && top && right && bottom;
+    // One rewrite of the file for the four keys.
+    const IniValue values[] = {{"LEFT", std::to_string(rect.left)},
+                               {"TOP", std::to_string(rect.top)},
+                               {"RIGHT", std::to_string(rect.right)},
+                               {"BOTTOM", std::to_string(rect.bottom)}};
+    return m_file.WriteValues(kSectionWinPos, values);
 }
 
 QString SettingsFile::LoadUiString(int nId) {

@@ -153,6 +153,23 @@ int CTrackFeeder::LoadTrack(int recordIndex) {
     return 1;
 }
 
+int CTrackFeeder::ResendTrackToMap(int64_t drivenToMs) {
+    TelemetryTrack& track = m_source.Track();
+    std::unique_lock<std::mutex> lock(m_trackMutex, std::defer_lock);
+    const ContainerSummary* summary = CurrentSummary();
+    if (!summary || track.loading || !lock.try_lock())
+        return 0; // a load under way sends the path itself
+    Script("pathdrived_delete()");
+    Script("path_delete()");
+    TrackTimeline timeline(track, summary->format);
+    if (m_pMap && timeline.GpsRecordCount() != 0) {
+        PlotWholePath(timeline);
+        if (drivenToMs > 0)
+            PlotDrivenPath(timeline, timeline.IndexAt(drivenToMs));
+    }
+    return 1;
+}
+
 int CTrackFeeder::UpdateAtTime(int64_t timeMs, bool gsensorShown, bool mapShown, const std::string&) {
     TelemetryTrack& track = m_source.Track();
     std::unique_lock<std::mutex> lock(m_trackMutex, std::defer_lock);
@@ -249,7 +266,11 @@ int CTrackFeeder::ReplotDrivenPath(int64_t positionMs) {
     Script("pathdrived_delete()");
     if (const ContainerSummary* summary = CurrentSummary()) {
         TrackTimeline timeline(track, summary->format);
-        PlotDrivenPath(timeline, timeline.IndexAt(positionMs));
+        const double index = timeline.IndexAt(positionMs);
+        PlotDrivenPath(timeline, index);
+        // Playback goes on from here: the time reports that follow are no jump.
+        m_dLastDrivenIndex = std::max(0.0, index);
+        m_dLastTickMs = static_cast<double>(positionMs);
     }
     track.busy = false;
     return 1;

@@ -37,6 +37,11 @@ public:
     // 0 when the list is empty, else 1.
     int ReplotDrivenPath(int64_t positionMs) override;
 
+    // The loaded track's whole path and the part driven up to drivenToMs (none when not above 0)
+    // to the map page again (a new page); the curve and the instruments are left as they are.
+    // 0 when no known recording is current.
+    int ResendTrackToMap(int64_t drivenToMs);
+
     // Empties the curve (the list's reset).
     void ClearCurve();
 

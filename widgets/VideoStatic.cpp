@@ -14,6 +14,8 @@ constexpr qreal kPaneTextSize = 36;
 
 CVideoStatic::CVideoStatic(int id, QWidget* parent) : QWidget(parent), m_nId(id) {
     setObjectName(QStringLiteral("video%1").arg(id));
+    // A click on the video takes the keyboard from a list: the playback keys act again.
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
 }
@@ -56,6 +58,7 @@ void CVideoStatic::mousePressEvent(QMouseEvent* e) {
 
 CVideoStaticBg::CVideoStaticBg(int id, QWidget* parent) : QWidget(parent), m_nId(id) {
     setObjectName(QStringLiteral("videobg%1").arg(id));
+    setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

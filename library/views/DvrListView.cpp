@@ -61,6 +61,12 @@ void CDvrListView::HighlightRow(int row) {
         scrollTo(m_pModel->index(shown, 0));
 }
 
+QModelIndex CDvrListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (action == MoveHome || action == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void CDvrListView::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex hit = indexAt(event->position().toPoint());
     event->accept();

@@ -41,6 +41,8 @@ protected:
     void HighlightRow(int row);
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Home and End go to the first and the last row, as in any list of rows.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     CListRowModel* m_pModel;

@@ -21,6 +21,8 @@ void ApplyBrowserSettings(QWebEngineSettings* s) {
     s->setFontSize(QWebEngineSettings::MinimumFontSize, 12);
     // The map pages are files of the program that draw on tiles and scripts from the network.
     s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    // No window without a click (a click's window goes to the user's browser).
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     // A failed load shows the program's own error page instead.
     s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
 }
@@ -40,6 +42,7 @@ void CCEFWebkitUI::NewPage(const QUrl& url) {
     auto* page = new MapWebPage(CCefClientApp::Instance().Profile(), m_pClientHandler.get(), browser);
     ApplyBrowserSettings(page->settings());
     browser->setPage(page);
+    page->WatchInputOf(browser);
     // The engine's menu (reload, back) would only lose the drawn track; the window's menu shows.
     browser->setContextMenuPolicy(Qt::NoContextMenu);
     browser->setGeometry(m_rcView);

@@ -45,7 +45,9 @@ void CCefClientHandler::OnBeforeClose(QWebEngineView* browser) {
 }
 
 bool CCefClientHandler::OnBeforePopup(const QUrl& target) {
-    if (target.isValid())
+    // Only web addresses: the system's opener would also run programs for other schemes.
+    const QString scheme = target.scheme();
+    if (target.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")))
         Opener()(target);
     return true;
 }

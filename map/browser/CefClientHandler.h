@@ -26,8 +26,9 @@ public:
     void OnAfterCreated(QWebEngineView* browser);
     // A browser about to go: it leaves the list.
     void OnBeforeClose(QWebEngineView* browser);
-    // A page asked for a new window: the target opens in the system's default browser and no
-    // window is made here. Always true (handled).
+    // A page asked for a new window or a link was clicked: an http or https target opens in the
+    // system's default browser, anything else nowhere; no window is made here. Always true
+    // (handled).
     bool OnBeforePopup(const QUrl& target);
     // Failed loads other than cancelled ones get the error page in the failing page.
     void OnLoadError(QWebEnginePage* page, const QWebEngineLoadingInfo& info);

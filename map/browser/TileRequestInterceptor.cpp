@@ -1,13 +1,28 @@
 #include "map/browser/TileRequestInterceptor.h"
 
-#include <QUrl>
+#include <QDir>
+#include <QFileInfo>
 
 namespace vemora {
 
 TileRequestInterceptor::TileRequestInterceptor(QObject* parent, QString tileHost)
     : QWebEngineUrlRequestInterceptor(parent), m_strTileHost(std::move(tileHost)) {}
 
+bool PageMayLoadFile(const QUrl& pageUrl, const QUrl& fileUrl) {
+    if (!pageUrl.isLocalFile() || !fileUrl.isLocalFile())
+        return false;
+    const QString folder = QDir::cleanPath(QFileInfo(pageUrl.toLocalFile()).path()) + QLatin1Char('/');
+    return QDir::cleanPath(fileUrl.toLocalFile()).startsWith(folder);
+}
+
 void TileRequestInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    // The page itself is what the program loads (other navigations are refused by the page).
+    if (info.requestUrl().scheme() == QLatin1String("file") &&
+        info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame &&
+        !PageMayLoadFile(info.firstPartyUrl(), info.requestUrl())) {
+        info.block(true);
+        return;
+    }
     const QString host = info.requestUrl().host();
     if (host != m_strTileHost && !host.endsWith(QLatin1Char('.') + m_strTileHost))
         return;

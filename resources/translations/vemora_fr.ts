@@ -488,6 +488,41 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>Aller à la secousse précédente du capteur G</translation>
     </message>
+    <message id="270">
+        <source>The folder %s cannot be created.</source>
+        <extracomment>export failure: the export folder could not be made</extracomment>
+        <translation>Impossible de créer le dossier %s.</translation>
+    </message>
+    <message id="271">
+        <source>The file %s cannot be created.</source>
+        <extracomment>export failure: the export file could not be made</extracomment>
+        <translation>Impossible de créer le fichier %s.</translation>
+    </message>
+    <message id="272">
+        <source>The file %s could not be written completely.</source>
+        <extracomment>export failure: writing the export file failed (it was removed)</extracomment>
+        <translation>Le fichier %s n’a pas pu être écrit entièrement.</translation>
+    </message>
+    <message id="273">
+        <source>Permission denied.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>Permission refusée.</translation>
+    </message>
+    <message id="274">
+        <source>The disk is read-only.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>Le disque est en lecture seule.</translation>
+    </message>
+    <message id="275">
+        <source>The disk is full.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message id="276">
+        <source>A file of that name is in the way.</source>
+        <extracomment>reason of an export failure: a file stands where a folder is needed</extracomment>
+        <translation>Un fichier de ce nom est dans le chemin.</translation>
+    </message>
     <message id="300">
         <source>Export clip…</source>
         <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>

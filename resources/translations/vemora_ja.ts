@@ -493,6 +493,41 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>前の G センサーの衝撃へ</translation>
     </message>
+    <message id="270">
+        <source>The folder %s cannot be created.</source>
+        <extracomment>export failure: the export folder could not be made</extracomment>
+        <translation>フォルダー %s を作成できません。</translation>
+    </message>
+    <message id="271">
+        <source>The file %s cannot be created.</source>
+        <extracomment>export failure: the export file could not be made</extracomment>
+        <translation>ファイル %s を作成できません。</translation>
+    </message>
+    <message id="272">
+        <source>The file %s could not be written completely.</source>
+        <extracomment>export failure: writing the export file failed (it was removed)</extracomment>
+        <translation>ファイル %s を最後まで書き込めませんでした。</translation>
+    </message>
+    <message id="273">
+        <source>Permission denied.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>アクセスが拒否されました。</translation>
+    </message>
+    <message id="274">
+        <source>The disk is read-only.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>ディスクは読み取り専用です。</translation>
+    </message>
+    <message id="275">
+        <source>The disk is full.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>ディスクがいっぱいです。</translation>
+    </message>
+    <message id="276">
+        <source>A file of that name is in the way.</source>
+        <extracomment>reason of an export failure: a file stands where a folder is needed</extracomment>
+        <translation>同じ名前のファイルがあります。</translation>
+    </message>
     <message id="300">
         <source>Export clip…</source>
         <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>

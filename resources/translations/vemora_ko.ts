@@ -488,6 +488,41 @@
         <extracomment>list of keys: Shift+J jumps to the previous shock the G-sensor recorded</extracomment>
         <translation>이전 G 센서 충격으로 이동</translation>
     </message>
+    <message id="270">
+        <source>The folder %s cannot be created.</source>
+        <extracomment>export failure: the export folder could not be made</extracomment>
+        <translation>폴더 %s을(를) 만들 수 없습니다.</translation>
+    </message>
+    <message id="271">
+        <source>The file %s cannot be created.</source>
+        <extracomment>export failure: the export file could not be made</extracomment>
+        <translation>파일 %s을(를) 만들 수 없습니다.</translation>
+    </message>
+    <message id="272">
+        <source>The file %s could not be written completely.</source>
+        <extracomment>export failure: writing the export file failed (it was removed)</extracomment>
+        <translation>파일 %s을(를) 끝까지 쓰지 못했습니다.</translation>
+    </message>
+    <message id="273">
+        <source>Permission denied.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>권한이 거부되었습니다.</translation>
+    </message>
+    <message id="274">
+        <source>The disk is read-only.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>디스크가 읽기 전용입니다.</translation>
+    </message>
+    <message id="275">
+        <source>The disk is full.</source>
+        <extracomment>reason of an export failure</extracomment>
+        <translation>디스크가 가득 찼습니다.</translation>
+    </message>
+    <message id="276">
+        <source>A file of that name is in the way.</source>
+        <extracomment>reason of an export failure: a file stands where a folder is needed</extracomment>
+        <translation>같은 이름의 파일이 있습니다.</translation>
+    </message>
     <message id="300">
         <source>Export clip…</source>
         <extracomment>menu entry (right-click the window): export a clip of both cameras</extracomment>

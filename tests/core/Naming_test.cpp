@@ -145,6 +145,31 @@ TEST(NamingRules, PartnerRulesRenameFoldersToo) {
     EXPECT_EQ(GetFrontPartner(r + "back/y1_b.MP4"), r + "front/y0.MP4");
 }
 
+// A card below folders whose names hold every letter the rules swap pairs as anywhere else:
+// only the file name and the recorder's camera folder take part.
+TEST(NamingRules, PartnersOfACardBelowAnyFolders) {
+    TempTree tree;
+    const std::string card = tree.Root() + "Fred/frontback/CAR.MP4b/";
+    const std::string front = "DCIM/front/FILE0120.MP4", back = "DCIM/back/FILE0121_b.MP4";
+    const std::string f = "DCIM/Movie/F/20240517_102030_F.MP4", r = "DCIM/Movie/R/20240517_102030_R.MP4";
+    const std::string flatF = "CAM_0001F.MP4", flatR = "CAM_0001R.MP4";
+    for (const std::string* file : {&front, &back, &f, &r, &flatF, &flatR})
+        tree.AddFile("Fred/frontback/CAR.MP4b/" + *file);
+    struct Case {
+        std::string path;
+        bool rear;
+        std::string partner; // below card; empty for none
+    } cases[] = {
+        {front, false, back}, {back, true, front},         {f, false, r}, {r, true, f}, {flatF, false, flatR},
+        {flatR, true, flatF}, {"FILE0000.MP4", false, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsRearFile(card + c.path), c.rear) << c.path;
+        std::string partner = c.rear ? GetFrontPartner(card + c.path) : GetRearPartner(card + c.path);
+        EXPECT_EQ(partner, c.partner.empty() ? "" : card + c.partner) << c.path;
+    }
+}
+
 TEST(NamingRules, NameTextRoundTripsAnyBytes) {
     const std::string names[] = {"plain.MP4", "\xe6\x97\xa5\xe6\x9c\xac.MP4", "bad\xff\xfe.MP4",
                                  "\xf0\x9f\x9a\x97"

@@ -229,6 +229,31 @@ TEST(TrackFeeder, PlaybackAndJumps) {
     EXPECT_EQ(map.markers.size(), 5u);
 }
 
+// A skip or jolt jump redraws the driven part at once; the time reports that follow from the new
+// place keep it.
+TEST(TrackFeeder, TimeReportsAfterAReplotKeepTheDrivenPath) {
+    ScratchDir dir;
+    OneRecording rec;
+    std::vector<Fix> fixes;
+    for (int i = 0; i < 50; ++i)
+        fixes.push_back(At(2530 + i, 12130 + i));
+    MetaTrack(dir, rec, fixes);
+    Recorder map;
+    CTrackFeeder feeder(rec, &map, &map, &map);
+    ASSERT_EQ(feeder.LoadTrack(0), 1);
+    feeder.UpdateAtTime(0, true, true, "");
+    feeder.UpdateAtTime(250, true, true, "");
+    for (int64_t skipTo : {6000, 1000}) {
+        map.TakeScripts();
+        ASSERT_EQ(feeder.ReplotDrivenPath(skipTo), 1);
+        EXPECT_EQ(map.TakeScripts().size(), static_cast<size_t>(1 + skipTo / 200)) << skipTo;
+        for (int64_t t : {skipTo, skipTo + 250, skipTo + 500})
+            feeder.UpdateAtTime(t, true, true, "");
+        for (const std::string& script : map.TakeScripts())
+            EXPECT_EQ(script.find("delete"), std::string::npos) << skipTo << " " << script;
+    }
+}
+
 TEST(TrackFeeder, InlinePlaceholderHasNoPositionOnTheMap) {
     ScratchDir dir;
     OneRecording rec;

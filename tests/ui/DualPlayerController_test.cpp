@@ -16,7 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 using namespace vemora;
 
@@ -39,7 +42,8 @@ public:
 // Front/rear pairs one after the other (three seconds each unless told); optionally the last
 // front file alone.
 std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3,
-                      const std::string& baseDir = VEMORA_FIXTURE_DIR) {
+                      const std::string& baseDir = VEMORA_FIXTURE_DIR,
+                      fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
     std::vector<fixture::CardRecording> recordings;
     for (int i = 0; i < pairs; ++i) {
         fixture::CardRecording pair;
@@ -48,6 +52,7 @@ std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = fal
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + seconds * i};
         pair.index = static_cast<unsigned>(i);
         pair.withRear = !(lastWithoutRear && i == pairs - 1);
+        pair.style = style;
         recordings.push_back(pair);
     }
     auto result = fixture::WriteCard(root.toStdString(), recordings);
@@ -67,8 +72,11 @@ protected:
     }
     // Scans the card and builds the controller; fails loudly without libVLC.
     void Load(int pairs, bool lastWithoutRear = false, int seconds = 3,
-              const std::string& baseDir = VEMORA_FIXTURE_DIR) {
-        std::string root = WriteCard(card.path(), pairs, lastWithoutRear, seconds, baseDir);
+              const std::string& baseDir = VEMORA_FIXTURE_DIR,
+              fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
+        // Letters that the partner rules swap, in a folder above the card.
+        QString folder = card.path() + QStringLiteral("/Fred%1").arg(static_cast<int>(style));
+        std::string root = WriteCard(folder, pairs, lastWithoutRear, seconds, baseDir, style);
         ASSERT_TRUE(library.ScanSource(root, ""));
         library.BuildTables();
         players = std::make_unique<DualPlayerController>(library, host);
@@ -92,18 +100,24 @@ protected:
     std::unique_ptr<DualPlayerController> players;
 };
 
+// Both of the recorder's naming styles; the card's folder may hold any letters.
 TEST_F(DualPlayerControllerTest, OpeningEitherFileOfAPairStartsBothCamerasWithTheRearSilent) {
-    Load(1);
-    for (int row : {0, 1}) { // the front file, then the rear file of the same pair
-        players->PlayRecordingAt(row);
-        EXPECT_EQ(Front().MediaPath(), RecordPath(0));
-        EXPECT_EQ(Rear().MediaPath(), RecordPath(1));
-        EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
-        EXPECT_TRUE(host.shown[0] && host.shown[1]);
-        EXPECT_TRUE(BothRunPast(300));
-        EXPECT_EQ(Front().Volume(), 100);
-        EXPECT_EQ(Rear().Volume(), 0);
-        players->StopBoth();
+    for (auto style : {fixture::NameStyle::TimeStamped, fixture::NameStyle::Numbered}) {
+        players.reset();
+        library.ClearLibrary();
+        Load(1, false, 3, VEMORA_FIXTURE_DIR, style);
+        for (int row : {0, 1}) { // the front file, then the rear file of the same pair
+            SCOPED_TRACE(RecordPath(row));
+            players->PlayRecordingAt(row);
+            EXPECT_EQ(Front().MediaPath(), RecordPath(0));
+            EXPECT_EQ(Rear().MediaPath(), RecordPath(1));
+            EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
+            EXPECT_TRUE(host.shown[0] && host.shown[1]);
+            EXPECT_TRUE(BothRunPast(300));
+            EXPECT_EQ(Front().Volume(), 100);
+            EXPECT_EQ(Rear().Volume(), 0);
+            players->StopBoth();
+        }
     }
 }
 
@@ -213,6 +227,60 @@ TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWa
     QTest::qWait(300);
     EXPECT_LT(std::llabs(Front().Time() - t), 300);
     EXPECT_LT(std::llabs(Rear().Time() - t), 300);
+}
+
+// While a scan fills the list on its worker, the commands that read the list do nothing.
+TEST_F(DualPlayerControllerTest, CommandsThatReadTheListWaitForTheScan) {
+    std::string root = WriteCard(card.path(), 1);
+    std::atomic<bool> reading{false}, release{false};
+    library.SetContainerReader([&](const std::string& path, ContainerKind kind, ContainerSummary& summary) {
+        reading = true;
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return ReadContainer(path, kind, summary);
+    });
+    players = std::make_unique<DualPlayerController>(library, host);
+    players->AttachPlayers(nullptr, nullptr);
+    std::thread scan([&] { library.ScanSource(root, ""); });
+    ASSERT_TRUE(Wait([&] { return reading.load(); }));
+    int reactions = 0;
+    QObject::connect(players.get(), &DualPlayerController::playButtonShowsPause, [&] { ++reactions; });
+    QObject::connect(players.get(), &DualPlayerController::currentRecordingChanged, [&] { ++reactions; });
+    players->Flip();
+    players->Snapshot();
+    players->TogglePlayPause();
+    EXPECT_FALSE(players->JumpToJolt(+1));
+    players->PlayNext();
+    QTest::qWait(600);
+    release = true;
+    scan.join();
+    EXPECT_FALSE(players->Flipped());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(reactions, 0);
+}
+
+// A rear file alone (its front file gone) plays on, or stays paused, where it was; the idle front
+// player stays idle.
+TEST_F(DualPlayerControllerTest, FlipKeepsTheTimeOfARearFileAlone) {
+    Load(1, false, 6);
+    ASSERT_TRUE(QFile::remove(QString::fromStdString(RecordPath(0))));
+    ASSERT_TRUE(library.ScanSource(card.path().toStdString() + "/Fred0/", ""));
+    library.BuildTables();
+    ASSERT_EQ(library.Records().size(), 1u);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(Wait([&] { return Rear().Time() > 1500; }));
+    for (libvlc_state_t state : {libvlc_Playing, libvlc_Paused}) {
+        if (state == libvlc_Paused) {
+            players->TogglePlayPause();
+            ASSERT_TRUE(Wait([&] { return Rear().State() == libvlc_Paused; }));
+        }
+        int64_t t = Rear().Time();
+        players->Flip();
+        ASSERT_TRUE(Wait([&] { return Rear().State() == state && Rear().Time() > 0; })) << state;
+        QTest::qWait(300);
+        EXPECT_GE(Rear().Time(), t - 300) << state;
+        EXPECT_FALSE(Front().IsPlaying() || Front().IsPaused()) << state;
+    }
 }
 
 TEST_F(DualPlayerControllerTest, SnapshotWritesBothCamerasInTheFormatTheNameAsksFor) {

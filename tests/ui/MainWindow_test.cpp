@@ -12,7 +12,9 @@
 #include "settings/LanguageTable.h"
 #include "settings/SettingsFile.h"
 #include "tools/fixture/FixtureWriter.h"
+#include "widgets/GSensorCtrl.h"
 #include "widgets/GdipButton.h"
+#include "widgets/VideoStatic.h"
 #include "widgets/VwrToolTipCtrl.h"
 
 #include <QDir>
@@ -154,6 +156,8 @@ TEST_F(MainWindowTest, EveryControlExistsAndTheHiddenOnesAreDisabled) {
     EXPECT_TRUE(w.Control(IDC_ABOUT)->isVisible()); // its menu holds the GPX export
     EXPECT_FALSE(w.Control(IDC_COMPASS)->isVisible());
     EXPECT_FALSE(w.Control(IDC_RATE_LABEL)->isVisible());
+    for (int id : {IDC_FRONT_VIDEO_BG, IDC_REAR_VIDEO_BG}) // both panes framed by a sunken edge
+        EXPECT_TRUE(qobject_cast<CVideoStaticBg*>(w.Control(id))->ClientEdge()) << id;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Vemora Viewer"));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
@@ -219,7 +223,7 @@ TEST_F(MainWindowTest, CloseButtonSavesTheRectangleAndEndsTheLoop) {
     QCoreApplication::processEvents();
     int exitCode = -1;
     QTimer::singleShot(0, &w, [&] { w.Button(IDC_CLOSE)->click(); });
-    QTimer::singleShot(5000, [&] { QCoreApplication::exit(99); });
+    QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(99); }); // gone with the window
     exitCode = QCoreApplication::exec();
     EXPECT_EQ(exitCode, 0);
     std::string saved = ReadSettings();
@@ -364,6 +368,7 @@ QString WriteTwoPairCard(const QString& root) {
         pair.front.baseDir = VEMORA_FIXTURE_DIR;
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, static_cast<int>(30 + 3 * i)};
         pair.front.gps = fixture::SimulateGps({}, pair.front.seconds, 5, pair.front.start);
+        pair.front.gsensor = fixture::SimulateGsensor({}, pair.front.seconds, 5);
         pair.index = i;
         pairs.push_back(pair);
     }
@@ -419,6 +424,26 @@ TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
     EXPECT_EQ(g_bBusy.load(), 1);
 }
 
+// STOP greys the curve with its cursor at the start; a new map page leaves the curve as it was.
+TEST_F(MainWindowTest, CurveStopsWithStopAndKeepsItsPlaceOverANewMapPage) {
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    auto* curve = qobject_cast<CGSensorCtrl*>(w.Control(IDC_GSENSOR));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return curve->SampleCount() > 0; }, 3000));
+    Post(UM_PLAYER_TIME, 1500);
+    ASSERT_EQ(curve->PositionMs(), 1500);
+    size_t samples = curve->SampleCount();
+    emit w.MapDlg()->pageReady();
+    EXPECT_EQ(curve->PositionMs(), 1500);
+    EXPECT_EQ(curve->SampleCount(), samples);
+    w.OnCommand(IDC_STOP);
+    EXPECT_TRUE(curve->Stopped());
+    EXPECT_EQ(curve->PositionMs(), 0);
+}
+
 TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
     QTemporaryDir card, out;
     WriteTwoPairCard(card.path());
@@ -437,6 +462,20 @@ TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
     QDir kml(out.path() + QStringLiteral("/KML"));
     EXPECT_EQ(kml.entryList({QStringLiteral("*.KML")}, QDir::Files).size(), 1);
     EXPECT_EQ(kml.entryList({QStringLiteral("*.gpx"), QStringLiteral("*.GPX")}, QDir::Files).size(), 0);
+
+    // A failure says why: here a file stands where the folder should be made.
+    QFile blocker(out.path() + QStringLiteral("/plain-file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    w.SetExportFolder(blocker.fileName() + QStringLiteral("/KML/"));
+    dialogs.boxes.clear();
+    w.OnCommand(IDC_KML);
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text,
+              QStringLiteral("Save KML file: Failed.\nThe folder %1/KML/ cannot be created. "
+                             "A file of that name is in the way.")
+                  .arg(blocker.fileName()));
+    w.SetExportFolder(out.path() + QStringLiteral("/KML/"));
 
     // "Save GPS data as GPX…": the export folder and the recording's name are proposed; the file
     // goes where the user says and the result is reported like the KML's.
@@ -630,4 +669,51 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
     w.OnCommand(IDC_CONF);
     EXPECT_EQ(w.Players().RateIndex(), 8);
     EXPECT_EQ(w.Players().Muted(), mutedBefore);
+}
+
+// While a list has the keyboard its own keys move its rows and the other keys still reach
+// playback; a click on the video gives the arrows back to playback.
+TEST_F(MainWindowTest, ListsKeepTheirKeysUntilTheVideoIsClicked) {
+    QTemporaryDir card;
+    WriteTwoPairCard(card.path());
+    CDvrDlg& w = Open();
+    w.StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(w));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Library().CurrentRow() == 0; }, 3000));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    struct KeySpy : QObject {
+        int seen = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            seen += e->type() == QEvent::KeyPress;
+            return false;
+        }
+    };
+    CDvrFileListCtrl* list = w.FileList();
+    list->setFocus();
+    list->setCurrentIndex(list->model()->index(0, 1));
+    for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Home}) {
+        int before = list->currentIndex().row();
+        QTest::keyClick(list, static_cast<Qt::Key>(key));
+        EXPECT_NE(list->currentIndex().row(), before) << key;
+    }
+    KeySpy listSpy;
+    list->installEventFilter(&listSpy);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Space})
+        QTest::keyClick(list, key);
+    QTest::keyClick(list, Qt::Key_Plus); // a playback key that is none of the list's
+    list->removeEventFilter(&listSpy);
+    EXPECT_EQ(listSpy.seen, 3);
+    EXPECT_EQ(w.Players().RateIndex(), 8);
+
+    QWidget* pane = w.Control(IDC_FRONT_VIDEO);
+    ASSERT_TRUE(pane->isVisible());
+    QTest::mouseClick(pane, Qt::LeftButton);
+    EXPECT_TRUE(pane->hasFocus());
+    KeySpy paneSpy;
+    pane->installEventFilter(&paneSpy);
+    QTest::keyClick(pane, Qt::Key_Right); // a skip: taken by playback before the pane sees it
+    QTest::keyClick(pane, Qt::Key_Home);  // no playback key
+    pane->removeEventFilter(&paneSpy);
+    EXPECT_EQ(paneSpy.seen, 1);
 }

@@ -100,22 +100,66 @@ TEST(MapWindowTest, AFailedLoadShowsTheErrorPage) {
         << Eval(page, text).toString().toStdString();
 }
 
+// The page's scripts come from the map providers: of the local files they read only the page's
+// own; a window opens only for a click, and only for a web address, in the user's own browser; the
+// map stays in place.
 TEST(MapWindowTest, NewWindowsOpenInTheUsersBrowserAndTheMapStays) {
     QList<QUrl> opened;
     CCefClientHandler::SetExternalOpener([&](const QUrl& url) { opened << url; });
     LoadedMap m(BuiltPageFolder());
     ASSERT_TRUE(m.loaded);
     const QUrl mapUrl = m.Page().url();
-    m.Page().runJavaScript(QStringLiteral("window.open('https://www.openstreetmap.org/copyright')"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }, 10000));
-    // A link of the page, followed in place, would replace the map as well.
+    auto readFile = [&](const char* url) {
+        m.Page().runJavaScript(
+            QStringLiteral("delete window.got; var x = new XMLHttpRequest();"
+                           "x.onload = function () { window.got = 'read'; };"
+                           "x.onerror = function () { window.got = 'refused'; };"
+                           "try { x.open('GET', '%1'); x.send(); } catch (e) { window.got = 'refused'; }")
+                .arg(QLatin1String(url)));
+        return WaitFor(m.Page(), "window.got !== undefined") ? Eval(m.Page(), "window.got").toString()
+                                                             : QString();
+    };
+    EXPECT_EQ(readFile("file:///etc/hostname"), QStringLiteral("refused"));
+    EXPECT_EQ(readFile("gmap_ufo.png"), QStringLiteral("read"));
+
+    // Without the user's click nothing opens: not a script's window, not a script's move to
+    // another address, not a link a script clicks, and never an address that is not http(s).
+    const char* clickLink =
+        "var a = document.createElement('a'); a.href = '%1'; document.body.appendChild(a); a.click();";
+    for (const QString& script :
+         {QStringLiteral("window.open('https://example.org/unasked')"),
+          QStringLiteral("location.href = 'https://example.org/elsewhere'"),
+          QString::fromLatin1(clickLink).arg(QLatin1String("https://example.org/scripted")),
+          QStringLiteral(
+              "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()")})
+        m.Page().runJavaScript(script);
+    QTest::qWait(1500);
+    EXPECT_TRUE(opened.isEmpty());
+
+    // The user's clicks: on the tile attribution (followed in place it would replace the map), on
+    // a link that asks for a new window, and on one that is not a web address.
     m.Page().runJavaScript(QStringLiteral(
-        "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return opened.size() == 2; }, 10000));
+        "function place(href, top, target) { var b = document.createElement('a'); b.href = href;"
+        "  b.target = target; b.style = 'position:fixed; left:0; width:60px; height:40px; z-index:100000;"
+        "  display:block; top:' + top + 'px'; document.body.appendChild(b); }"
+        "place('https://example.org/clicked', 0, '_blank'); place('file:///etc/hostname', 60, '');"
+        "window.placed = true;"));
+    ASSERT_TRUE(WaitFor(m.Page(), "window.placed === true"));
+    const QVariantList attribution =
+        Eval(m.Page(), "var r = document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]')"
+                       ".getBoundingClientRect(); [r.left + r.width / 2, r.top + r.height / 2]")
+            .toList();
+    ASSERT_EQ(attribution.size(), 2);
+    QWidget* input = OnlyBrowser(m.map)->focusProxy();
+    for (QPoint at :
+         {QPoint(attribution[0].toInt(), attribution[1].toInt()), QPoint(20, 20), QPoint(20, 80)}) {
+        QTest::mouseClick(input, Qt::LeftButton, {}, at);
+        QTest::qWait(1200);
+    }
     CCefClientHandler::SetExternalOpener([](const QUrl&) {});
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://www.openstreetmap.org/copyright")));
-    EXPECT_EQ(opened[1], QUrl(QStringLiteral("https://www.openstreetmap.org/copyright")));
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl(QStringLiteral("https://www.openstreetmap.org/copyright")),
+                                   QUrl(QStringLiteral("https://example.org/clicked"))}))
+        << opened.size();
     EXPECT_EQ(m.Page().url(), mapUrl);
     EXPECT_EQ(m.map.WebView()->Browsers().size(), 1u);
 }

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace vemora {
@@ -159,9 +160,22 @@ TEST_F(SettingsFileTest, FolderKeepsNonAsciiNamesAndIsCutAt1023Characters) {
     EXPECT_TRUE(settings.GetFolder().isEmpty());
 }
 
+// Closing the window writes the file once: the four keys go in with one replacement of the file.
 TEST_F(SettingsFileTest, WindowRectIsSavedInKeyOrderAndReadBack) {
     SettingsFile settings(m_path);
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(
+        ::inotify_add_watch(watch, m_dir.path().toLocal8Bit().constData(), IN_MOVED_TO | IN_CLOSE_WRITE), 0);
     ASSERT_TRUE(settings.SaveWindowRect({-10, 20, 1290, 740}));
+    int replacements = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;)
+        for (char* p = events; p < events + n;
+             p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len)
+            replacements += std::string(reinterpret_cast<inotify_event*>(p)->name) == "Kalvo.ini";
+    ::close(watch);
+    EXPECT_EQ(replacements, 1);
     EXPECT_EQ(ReadBytes(m_path), "[WINPOS]\nLEFT=-10\nTOP=20\nRIGHT=1290\nBOTTOM=740\n");
     const SavedWindowRect rect = settings.ReadWindowRect();
     EXPECT_EQ(rect.left, -10);

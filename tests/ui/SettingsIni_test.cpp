@@ -13,6 +13,8 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vemora {
 namespace {
@@ -238,6 +240,28 @@ TEST_F(IniFileTest, WriteIntoAnImpossibleFolderFailsCleanly) {
     IniFile ini(blocker + "/Kalvo.ini");
     EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
     EXPECT_EQ(ini.ReadInt("UI", "MAP", 4), 4);
+    EXPECT_EQ(CountEntries(m_folder), 1);
+}
+
+// A settings file that may be written in a folder that takes no new file (the user's own file in
+// a shared folder): written in place. Root is not stopped by permissions, so the write runs as
+// an unprivileged user when the test runs as root.
+TEST_F(IniFileTest, FileInAFolderThatTakesNoNewFileIsWrittenInPlace) {
+    WriteBytes(m_path, "[UI]\nMAP=0\nLANGID=ENG\n");
+    ASSERT_EQ(::chmod(m_path.c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(m_folder.c_str(), 0555), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(IniFile(m_path).WriteInt("UI", "MAP", 1) ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ::chmod(m_folder.c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\nMAP=1\nLANGID=ENG\n");
     EXPECT_EQ(CountEntries(m_folder), 1);
 }
 
