@@ -8,6 +8,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/IncidentTexts.h"
 #include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "platform/HevcProbe.h"
@@ -210,6 +211,7 @@ void CDvrDlg::CreateControls() {
             [this](int row) { PostUserMessage(this, UM_OPEN_FILE, row); });
     m_pRejectedNote = new CRejectedFilesNote(this);
     m_pRejectedNote->SetLookup(lookup);
+    CreateIncidentViews();
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -571,11 +573,14 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     QAction* action = menu.addAction(about);
     // The Conf button stays hidden; the configuration dialog is reached from this menu.
     QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
+    QAction* incidents = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentsMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
     else if (chosen == config)
         OnConfig();
+    else if (chosen == incidents)
+        OnIncidents();
 }
 
 } // namespace vemora

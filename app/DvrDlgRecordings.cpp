@@ -66,6 +66,7 @@ void CDvrDlg::OnDelete() {
     HideVideoPanes();
     bool deleted = m_library.DeleteMarked();
     UpdateLockButton();
+    RefreshIncidentViews();
     if (!deleted) {
         ShowStringBox(135, 144);
         return;

@@ -28,6 +28,7 @@ enum class KeyAction {
     FullScreenFront,
     NextJolt,
     PreviousJolt,
+    ShowIncidents,
 };
 
 struct KeyBinding {

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSlider>
 
+#include <vector>
+
 namespace vemora {
 
 // What both sliders share: the geometry of channel and thumb and the thumb's drawing.
@@ -35,10 +37,22 @@ private:
     QColor m_crThumbPressed;
 };
 
+// A small mark on the seek bar: where in the recording (0 = start, 1 = end) and its colour.
+struct SeekMark {
+    double fraction = 0;
+    QColor colour;
+};
+
 class CVideoSlider : public COwnerDrawnSlider {
     Q_OBJECT
 public:
     explicit CVideoSlider(QWidget* parent);
+
+    // Marks drawn under the thumb (the incidents of the recording); empty = none.
+    void SetMarks(std::vector<SeekMark> marks);
+    const std::vector<SeekMark>& Marks() const { return m_marks; }
+    // x of a mark's centre in the bar's pixels.
+    int MarkX(const SeekMark& mark) const;
 
 signals:
     // The thumb was dragged or released; the wanted position is value().
@@ -54,6 +68,9 @@ private:
     // The clicked position, never below the lead-in.
     int SeekPositionAt(int x) const;
     void PublishCalibration();
+    void DrawMarks(QPainter& painter) const;
+
+    std::vector<SeekMark> m_marks;
 };
 
 class CMySliderControl : public COwnerDrawnSlider {
