@@ -191,6 +191,8 @@ private:
     void OnIncidentsFound(const std::vector<ListedIncident>& incidents);
     // Counts, marks and the open list again from m_incidents and the current lists.
     void RefreshIncidentViews();
+    // After a language change: the list's texts.
+    void RetextIncidentViews();
     void ShowIncidentMarks();
     void PlayIncident(const QString& file, qint64 timeMs);
     // J / Shift+J past the end of the playing recording's jolts: the next / previous recording

@@ -129,6 +129,11 @@ void CDvrDlg::RefreshIncidentViews() {
     ShowIncidentMarks();
 }
 
+void CDvrDlg::RetextIncidentViews() {
+    if (m_pIncidentsDlg)
+        m_pIncidentsDlg->Retext();
+}
+
 void CDvrDlg::ShowIncidentMarks() {
     std::vector<SeekMark> marks;
     const int row = m_library.CurrentRow();

@@ -1,6 +1,6 @@
 #pragma once
 // Looks for the incidents of every recording of a card on a worker thread at the lowest priority,
-// keeping to a quarter of one CPU so that playback never waits for it, and with a cache outside
+// keeping to a fifth of one CPU so that playback never waits for it, and with a cache outside
 // the card so that a second opening of the same card needs no reading at all. Progress and the
 // result come back on the thread that owns this object. Nothing is ever written on the card.
 
@@ -54,7 +54,7 @@ private:
     std::thread m_worker;
     std::shared_ptr<std::atomic<bool>> m_cancel;
     bool m_bRunning = false;
-    double m_dCpuShare = 0.25;
+    double m_dCpuShare = 0.2;
 };
 
 } // namespace vemora

@@ -78,16 +78,16 @@ CIncidentsDlg::CIncidentsDlg(UiStringLookup lookup, SavePathChooser chooseSavePa
     top->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_pExport, QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(m_lookup(ids::kIncidentClose), QDialogButtonBox::RejectRole);
+    m_pClose = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    close->setAutoDefault(false);
+    m_pClose->setAutoDefault(false);
     m_pExport->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_pTable, 1);
     layout->addWidget(m_pEmpty);
     layout->addWidget(buttons);
-    Retext();
+    RetextControls();
     resize(760, 420);
 }
 
@@ -96,6 +96,11 @@ QString CIncidentsDlg::KindText(IncidentKind kind) const {
 }
 
 void CIncidentsDlg::Retext() {
+    RetextControls();
+    FillModel();
+}
+
+void CIncidentsDlg::RetextControls() {
     setWindowTitle(m_lookup(ids::kIncidentsCaption));
     m_pModel->setHorizontalHeaderLabels(
         {m_lookup(ids::kIncidentWhenColumn), m_lookup(ids::kIncidentDriveColumn),
@@ -108,6 +113,7 @@ void CIncidentsDlg::Retext() {
                        KindText(IncidentKind::HardBraking)});
     m_pKind->setCurrentIndex(std::max(choice, 0));
     m_pExport->setText(m_lookup(ids::kIncidentExport));
+    m_pClose->setText(m_lookup(ids::kIncidentClose));
     m_pEmpty->setText(m_lookup(ids::kIncidentNone));
 }
 

@@ -34,6 +34,8 @@ public:
     CIncidentsDlg(UiStringLookup lookup, SavePathChooser chooseSavePath, QWidget* parent);
 
     void SetRows(std::vector<IncidentListRow> rows);
+    // Every text again in the current language (after a language change).
+    void Retext();
     // 0 = all kinds, 1 = jolts, 2 = hard brakings.
     void SetKindFilter(int choice);
     int VisibleRowCount() const;
@@ -51,7 +53,7 @@ signals:
     void exportFailed(const QString& text);
 
 private:
-    void Retext();
+    void RetextControls();
     void FillModel();
     void ExportList();
     QString KindText(IncidentKind kind) const;
@@ -66,6 +68,7 @@ private:
     QComboBox* m_pKind;
     QLabel* m_pEmpty;
     QPushButton* m_pExport;
+    QPushButton* m_pClose = nullptr;
 };
 
 } // namespace vemora
