@@ -57,37 +57,40 @@ printf '[WINPOS]\nLEFT=0\nTOP=0\nRIGHT=1280\nBOTTOM=800\n' > Kalvo.ini
 XDG_CACHE_HOME="$cache" "$VIEWER" "$work/card" > /dev/null 2>&1 &
 pid=$!
 launched=$(date +%s.%N)
+# Fields of a /proc stat file after the command's name (bash builtins only: polled often).
+stat_fields() {
+  local line
+  { read -r line < "$1"; } 2>/dev/null || return 1
+  read -r -a f <<< "${line##*) }"
+}
 tree_ticks() {
-  local pids=("$1") i=0 total=0
+  local pids=("$1") i=0 total=0 c
   while [ $i -lt ${#pids[@]} ]; do
     for c in $(cat /proc/${pids[$i]}/task/*/children 2>/dev/null); do pids+=("$c"); done
     i=$((i + 1))
   done
-  for p in "${pids[@]}"; do
-    read -r -a f < <(sed 's/^.*) //' /proc/$p/stat 2>/dev/null || echo)
-    [ ${#f[@]} -gt 12 ] && total=$((total + f[11] + f[12]))
+  for c in "${pids[@]}"; do
+    stat_fields /proc/$c/stat && [ ${#f[@]} -gt 12 ] && total=$((total + f[11] + f[12]))
   done
   echo "$total"
 }
 # utime + stime of the viewer's threads at nice 19: the incident search.
 search_ticks() {
-  local total=0
+  local total=0 t
   for t in /proc/$pid/task/*/stat; do
-    read -r -a f < <(sed 's/^.*) //' "$t" 2>/dev/null || echo)
-    [ ${#f[@]} -gt 16 ] && [ "${f[16]}" = 19 ] && total=$((total + f[11] + f[12]))
+    stat_fields "$t" && [ ${#f[@]} -gt 16 ] && [ "${f[16]}" = 19 ] && total=$((total + f[11] + f[12]))
   done
-  echo "$total"
+  search_now=$total
 }
 file="$cache/vemora-viewer/incidents.txt"
 written=""
 search=0
 poll() {
-  local s
-  s=$(search_ticks); [ "$s" -gt "$search" ] && search=$s
+  search_ticks; [ "$search_now" -gt "$search" ] && search=$search_now
   [ -n "$written" ] && return
   [ -f "$file" ] && written=$(awk -v a="$launched" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
 }
-for _ in $(seq 1 25); do poll; sleep 0.1; done
+sleep 2.5
 t0=$(tree_ticks "$pid"); start=$(date +%s.%N)
 if [ "$window" = 0 ]; then
   for _ in $(seq 1 1200); do poll; [ -n "$written" ] && break; sleep 0.1; done

@@ -16,7 +16,8 @@ namespace {
 
 // Entries of other cards are dropped beyond this many.
 constexpr size_t kMaxCacheEntries = 50000;
-constexpr auto kProgressInterval = std::chrono::milliseconds(150);
+// Each new text repaints the window: a quiet line changes twice a second at most.
+constexpr auto kProgressInterval = std::chrono::milliseconds(500);
 
 } // namespace
 

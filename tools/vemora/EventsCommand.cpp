@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unordered_set>
 
 namespace vemora::cli {
 namespace {
