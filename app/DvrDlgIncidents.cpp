@@ -106,6 +106,14 @@ std::string CDvrDlg::IncidentFileOfRow(int row) const {
 }
 
 void CDvrDlg::RefreshIncidentViews() {
+    // The scan worker owns the library until it reports back; nothing is listed meanwhile.
+    if (LibraryBusy()) {
+        m_pIncidentCounts->SetCounts({});
+        if (m_pIncidentsDlg)
+            m_pIncidentsDlg->SetRows({});
+        m_pSeek->SetMarks({});
+        return;
+    }
     std::unordered_map<std::string, int> recordOf;
     const auto& records = m_library.Records();
     for (size_t i = 0; i < records.size(); ++i)
@@ -136,7 +144,7 @@ void CDvrDlg::RetextIncidentViews() {
 
 void CDvrDlg::ShowIncidentMarks() {
     std::vector<SeekMark> marks;
-    const int row = m_library.CurrentRow();
+    const int row = LibraryBusy() ? -1 : m_library.CurrentRow();
     if (row >= 0 && row < static_cast<int>(m_library.Records().size())) {
         const std::string file = IncidentFileOfRow(row);
         const double length = m_library.Records()[static_cast<size_t>(row)].summary.durationMs;
