@@ -9,7 +9,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <regex>
 #include <sys/wait.h>
 
 using vemora::testing::TempTree;
@@ -109,16 +108,27 @@ Output RunTool(const std::string& command) {
     return out;
 }
 
+// The text after `key` up to the next `end`, searching from `from`; moves `from` past it.
+std::string FieldAfter(const std::string& json, const std::string& key, char end, size_t& from) {
+    size_t at = json.find(key, from);
+    if (at == std::string::npos)
+        return {};
+    at += key.size();
+    size_t stop = json.find(end, at);
+    from = stop;
+    return json.substr(at, stop - at);
+}
+
 std::vector<Found> EventsOf(const std::string& json, const std::string& root) {
     std::vector<Found> found;
-    static const std::regex event(
-        R"re(\{"file":"([^"]*)","start_time":"[^"]*","time_ms":(\d+),"kind":"(\w+)")re");
-    for (auto it = std::sregex_iterator(json.begin(), json.end(), event); it != std::sregex_iterator();
-         ++it) {
-        std::string file = (*it)[1];
+    const size_t events = json.find("],\"recordings\"");
+    for (size_t from = json.find("{\"file\":\""); from < events; from = json.find("{\"file\":\"", from)) {
+        std::string file = FieldAfter(json, "{\"file\":\"", '"', from);
+        std::string time = FieldAfter(json, "\"time_ms\":", ',', from);
+        std::string kind = FieldAfter(json, "\"kind\":\"", '"', from);
         if (file.starts_with(root))
             file = file.substr(root.size());
-        found.push_back({file, (*it)[3], std::stoll((*it)[2])});
+        found.push_back({file, kind, std::stoll(time)});
     }
     return found;
 }
