@@ -19,7 +19,7 @@ const KeyBinding kBindings[] = {
     {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront, 232},      // "Front camera full screen ..."
     {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt, 233},             // "To the next jolt ..."
     {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt, 234},      // "To the previous jolt ..."
-    {Qt::Key_L, Qt::NoModifier, KeyAction::ShowIncidents, 313},        // "List of the card's incidents"
+    {Qt::Key_L, Qt::NoModifier, KeyAction::ShowIncidents, 613},        // "List of the card's incidents"
 };
 
 // Shift matters only for the keys bound both ways; "+" needs Shift on many keyboards, and the
