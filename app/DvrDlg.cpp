@@ -9,6 +9,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/IncidentTexts.h"
 #include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "platform/HevcProbe.h"
@@ -213,6 +214,7 @@ void CDvrDlg::CreateControls() {
             [this](int row) { PostUserMessage(this, UM_OPEN_FILE, row); });
     m_pRejectedNote = new CRejectedFilesNote(this);
     m_pRejectedNote->SetLookup(lookup);
+    CreateIncidentViews();
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -576,6 +578,7 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     // The Conf button stays hidden; the configuration dialog is reached from this menu.
     QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
     QAction* clip = menu.addAction(SettingsFile::Instance().LoadUiString(cliptext::kMenuEntry));
+    QAction* incidents = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentsMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
@@ -583,6 +586,8 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
         OnConfig();
     else if (chosen == clip)
         OnExportClip();
+    else if (chosen == incidents)
+        OnIncidents();
 }
 
 } // namespace vemora

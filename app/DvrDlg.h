@@ -5,6 +5,7 @@
 #include "app/ClipRange.h"
 #include "app/WindowLayout.h"
 #include "library/RecordingLibrary.h"
+#include "library/views/IncidentSearch.h"
 #include "map/KmlWriter.h"
 #include "map/browser/HtmlMapDlg.h"
 #include "playback/BusyFlag.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
 class QMenu;
 
 #include <atomic>
@@ -50,6 +52,8 @@ class GuiThreadMapSink;
 class CRejectedFilesNote;
 class CVwrToolTipCtrl;
 class CClipExportJob;
+class CIncidentsDlg;
+class CIncidentCountDelegate;
 
 // Set once the main loop has returned.
 extern std::atomic<int> g_bLoopEnded;
@@ -110,6 +114,14 @@ public:
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
     CRejectedFilesNote* RejectedNote() const { return m_pRejectedNote; }
     CVwrToolTipCtrl* ToolTip() const { return m_pToolTip; }
+    // The incidents of the card, once the search after the scan has finished.
+    const std::vector<ListedIncident>& Incidents() const { return m_incidents; }
+    CIncidentSearch* IncidentSearch() const { return m_pIncidentSearch; }
+    QLabel* IncidentNote() const { return m_pIncidentNote; }
+    CIncidentCountDelegate* IncidentCounts() const { return m_pIncidentCounts; }
+    CVideoSlider* SeekBar() const { return m_pSeek; }
+    // Opens (or raises) the list of the card's incidents: key L and the window's menu.
+    CIncidentsDlg* OnIncidents();
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
     // The running or last clip export; null before the first.
@@ -178,6 +190,26 @@ private:
     void OpenDrive(const QString& path);
     bool LibraryBusy() const;
     QString ExportFolder() const;
+
+    // The card's incidents (DvrDlgIncidents.cpp).
+    void CreateIncidentViews();
+    void StartIncidentSearch();
+    void StopIncidentSearch();
+    void OnIncidentProgress(int done, int total);
+    void OnIncidentsFound(const std::vector<ListedIncident>& incidents);
+    // Counts, marks and the open list again from m_incidents and the current lists.
+    void RefreshIncidentViews();
+    // After a language change: the list's texts.
+    void RetextIncidentViews();
+    void ShowIncidentMarks();
+    void PlayIncident(const QString& file, qint64 timeMs);
+    // J / Shift+J past the end of the playing recording's jolts: the next / previous recording
+    // that holds one.
+    bool JumpToJoltInOtherRecording(int direction);
+    // The record an incident of this file is listed under (-1 when no longer listed).
+    int RecordOfIncidentFile(const std::string& file) const;
+    // The file the current recording's incidents are listed under.
+    std::string IncidentFileOfRow(int row) const;
 
     // Commands.
     void OnOpen();
@@ -308,6 +340,11 @@ private:
     CDvrFileListCtrl* m_pFileList = nullptr;
     CRejectedFilesNote* m_pRejectedNote = nullptr;
     CVwrToolTipCtrl* m_pToolTip = nullptr;
+    CIncidentSearch* m_pIncidentSearch = nullptr;
+    QLabel* m_pIncidentNote = nullptr;
+    CIncidentCountDelegate* m_pIncidentCounts = nullptr;
+    CIncidentsDlg* m_pIncidentsDlg = nullptr;
+    std::vector<ListedIncident> m_incidents;
     CRecordingLibrary m_library;
     // After the library: the players hold a reference to it.
     std::unique_ptr<DualPlayerController> m_pPlayers;

@@ -221,6 +221,7 @@ void CDvrDlg::LayoutControls(int W, int H) {
             c->setGeometry(rect);
     if (!m_bFullScreen) {
         m_pRejectedNote->setGeometry(g.rejectedNote);
+        m_pIncidentNote->setGeometry(g.rejectedNote);
         m_rcMapSplitter = g.mapSplitter;
         m_rcListSplitter = g.listSplitter;
         m_rcColumnSplitter = g.columnSplitter;
@@ -268,6 +269,7 @@ void CDvrDlg::ShowControls(bool show) {
     // The rate label shows only away from normal speed.
     m_pRateLabel->setVisible(show && !m_pPlayers->RateLabel().isEmpty());
     m_pRejectedNote->setVisible(show && !m_pRejectedNote->Files().empty());
+    m_pIncidentNote->setVisible(show && m_pIncidentSearch->Running());
     if (!m_bMapEnabled || !show)
         m_pMapDlg->setGeometry(0, 0, 1, 1);
     else

@@ -87,6 +87,7 @@ void CDvrDlg::OnLanguageChanged(qint64 wParam) {
     m_pGroupList->UpdateColumnTitles();
     m_pFileList->UpdateColumnTitles();
     m_pRejectedNote->Retext();
+    RetextIncidentViews();
 }
 
 } // namespace vemora

@@ -78,6 +78,7 @@ void CDvrDlg::StartFolderScan(const QString& folder) {
         m_scanThread.join();
     m_bScanRunning = 1;
     m_nDeferredOpenIndex = -1;
+    StopIncidentSearch();
     m_library.ClearLibrary();
     m_pRejectedNote->SetFiles({});
     ShowLoadingText(true);
@@ -103,6 +104,7 @@ void CDvrDlg::OnScanFinished(bool found) {
         return;
     }
     m_library.BuildTables();
+    StartIncidentSearch();
     UpdateLockButton();
     m_nDeferredOpenIndex = 0;
     m_pPlayers->SetHevcDecode(HevcDecode());
@@ -130,6 +132,7 @@ void CDvrDlg::OnDeferredOpenTick() {
 void CDvrDlg::OpenSingleFile(const QString& path) {
     if (m_bScanRunning)
         return;
+    StopIncidentSearch();
     m_library.ClearLibrary();
     QFileInfo file(path);
     std::string folder = file.absolutePath().toStdString() + "/";
@@ -140,6 +143,7 @@ void CDvrDlg::OpenSingleFile(const QString& path) {
         return;
     }
     m_library.BuildTables();
+    StartIncidentSearch();
     m_pPlayers->SetHevcDecode(HevcDecode());
     m_pPlayers->PlayRecordingAt(0);
 }

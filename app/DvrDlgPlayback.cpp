@@ -172,10 +172,15 @@ void CDvrDlg::CarryOut(int keyAction) {
     case KeyAction::FullScreenFront:
         return OnToggleFullScreen(kFullScreenFrontPane);
     case KeyAction::NextJolt:
-        m_pPlayers->JumpToJolt(+1);
+        if (!m_pPlayers->JumpToJolt(+1))
+            JumpToJoltInOtherRecording(+1);
         return;
     case KeyAction::PreviousJolt:
-        m_pPlayers->JumpToJolt(-1);
+        if (!m_pPlayers->JumpToJolt(-1))
+            JumpToJoltInOtherRecording(-1);
+        return;
+    case KeyAction::ShowIncidents:
+        OnIncidents();
         return;
     case KeyAction::MarkClipIn:
         return OnMarkClipIn();

@@ -129,6 +129,7 @@ void CDvrDlg::OnFileOpFinished(const FileOpPlan& plan, const FileOpOutcome& outc
     m_bFileOpRunning = false;
     m_library.ApplyFileOp(plan, outcome);
     UpdateLockButton();
+    RefreshIncidentViews();
     const int current = m_library.CurrentRow();
     if (replayCurrent && current >= 0)
         m_pPlayers->PlayRecordingAt(current);

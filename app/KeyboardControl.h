@@ -33,6 +33,7 @@ enum class KeyAction {
     MarkClipIn,
     MarkClipOut,
     ExportClip,
+    ShowIncidents,
 };
 
 struct KeyBinding {

@@ -411,6 +411,15 @@ void DualPlayerController::PlayRecordingAt(int index) {
     SelectAndPlay(index);
 }
 
+void DualPlayerController::PlayRecordingFrom(int index, int64_t startMs) {
+    PlayRecordingAt(index);
+    if (startMs <= 0)
+        return;
+    for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+        if (Player(side).IsLoaded() && Player(side).HasMedia())
+            RestoreOnceStarted(side, startMs, false);
+}
+
 // The partner is looked for among the two entries on either side (a pair sorts next to each
 // other, with at most one other camera's file between them).
 bool DualPlayerController::CanPlayRecording(int index) const {

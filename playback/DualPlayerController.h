@@ -66,6 +66,8 @@ public:
     void OpenRearPartner(const QString& path, bool noAudio);
     // Makes a row of the library current, loads its track and plays it.
     void PlayRecordingAt(int index);
+    // The same, from startMs on (both players move there once they play).
+    void PlayRecordingFrom(int index, int64_t startMs);
     // False when the recording or its partner is H.265 and the machine cannot decode H.265.
     bool CanPlayRecording(int index) const;
 

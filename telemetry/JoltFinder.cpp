@@ -20,9 +20,9 @@ double Median(std::vector<double>& values) {
 
 } // namespace
 
-std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double samplesPerMs,
-                               double fullScaleG, const JoltRule& rule) {
-    std::vector<int64_t> jolts;
+std::vector<JoltPeak> FindJoltPeaks(const std::vector<GSensorSample>& samples, double samplesPerMs,
+                                    double fullScaleG, const JoltRule& rule) {
+    std::vector<JoltPeak> jolts;
     if (samples.empty() || !(samplesPerMs > 0) || !(fullScaleG > 0))
         return jolts;
     const double gPerCount = fullScaleG / 128.0;
@@ -71,8 +71,7 @@ std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double
     auto closeRun = [&] {
         if (runPeak < 0)
             return;
-        int64_t t = timeOf(runPeakSample);
-        jolts.push_back(t);
+        jolts.push_back(JoltPeak{timeOf(runPeakSample), runPeak});
         runPeak = -1;
     };
     for (size_t k = 0; k < deviation.size(); ++k) {
@@ -91,13 +90,28 @@ std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double
     return jolts;
 }
 
+std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double samplesPerMs,
+                               double fullScaleG, const JoltRule& rule) {
+    std::vector<int64_t> times;
+    for (const JoltPeak& peak : FindJoltPeaks(samples, samplesPerMs, fullScaleG, rule))
+        times.push_back(peak.timeMs);
+    return times;
+}
+
 std::vector<int64_t> FindJoltsOfTrack(const TelemetryTrack& track, const ContainerSummary& summary) {
+    std::vector<int64_t> times;
+    for (const JoltPeak& peak : FindJoltPeaksOfTrack(track, summary))
+        times.push_back(peak.timeMs);
+    return times;
+}
+
+std::vector<JoltPeak> FindJoltPeaksOfTrack(const TelemetryTrack& track, const ContainerSummary& summary) {
     TrackTimeline timeline(track, summary.format);
     std::vector<GSensorSample> samples(timeline.SampleCount());
     for (size_t i = 0; i < samples.size(); ++i)
         samples[i] = timeline.Sample(i);
     double fullScale = summary.gsensorInfo.FullScaleG() != 0 ? summary.gsensorInfo.FullScaleG() : 8.0;
-    return FindJolts(samples, GSensorSamplesPerMs(summary, samples.size()), fullScale);
+    return FindJoltPeaks(samples, GSensorSamplesPerMs(summary, samples.size()), fullScale);
 }
 
 int64_t JoltJumpTarget(int64_t joltMs) {

@@ -23,12 +23,21 @@ struct JoltRule {
     int64_t mergeWithinMs = 2000;
 };
 
-// Times (ms from the start) of the jolts in samples taken samplesPerMs apart, counts scaled so
-// that 128 stands for fullScaleG.
+// One jolt: where its largest deviation lies and how large it is.
+struct JoltPeak {
+    int64_t timeMs = 0;
+    double deviationG = 0;
+};
+
+// The jolts in samples taken samplesPerMs apart, counts scaled so that 128 stands for fullScaleG.
+std::vector<JoltPeak> FindJoltPeaks(const std::vector<GSensorSample>& samples, double samplesPerMs,
+                                    double fullScaleG, const JoltRule& rule = {});
+// Their times only (ms from the start).
 std::vector<int64_t> FindJolts(const std::vector<GSensorSample>& samples, double samplesPerMs,
                                double fullScaleG, const JoltRule& rule = {});
 
 // The jolts of a loaded track, with the recording's G-sensor rate and scale.
+std::vector<JoltPeak> FindJoltPeaksOfTrack(const TelemetryTrack& track, const ContainerSummary& summary);
 std::vector<int64_t> FindJoltsOfTrack(const TelemetryTrack& track, const ContainerSummary& summary);
 
 // Where a jump to a jolt lands: a little before it, to see what led to it.

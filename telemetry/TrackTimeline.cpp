@@ -48,6 +48,12 @@ double TrackTimeline::IndexAt(int64_t timeMs) const {
     return std::trunc(KeepsNmea() ? t / rate / 1000 : t * rate / 1000);
 }
 
+int64_t TrackTimeline::TimeOfRecord(size_t index) const {
+    const double rate = m_track.gpsRate != 0 ? m_track.gpsRate : 1.0;
+    const double i = static_cast<double>(index);
+    return std::llround(KeepsNmea() ? i * rate * 1000 : i * 1000 / rate);
+}
+
 void TrackTimeline::ForEachValidPoint(const std::function<void(size_t, const GpsPoint&)>& visit) const {
     const size_t count = GpsRecordCount();
     for (size_t i = 0; i < count; ++i) {

@@ -39,6 +39,8 @@ public:
     // "gpsa" value its recorders use as a divisor. It may lie past the last record, and is
     // negative for negative times. A rate of 0 counts as 1.
     double IndexAt(int64_t timeMs) const;
+    // The playback time from which record index covers the recording: the inverse of IndexAt.
+    int64_t TimeOfRecord(size_t index) const;
 
     // Every record whose fix is valid and whose coordinates are finite numbers, in order, with
     // the coordinates in decimal degrees.

@@ -73,6 +73,7 @@ void CVideoSlider::paintEvent(QPaintEvent*) {
     DrawSunkenEdge(p, rect());
     PublishCalibration();
     DrawClipMarks(p);
+    DrawMarks(p);
     DrawThumb(p);
 }
 
@@ -106,6 +107,38 @@ void CVideoSlider::DrawClipMarks(QPainter& painter) const {
     for (int x : {in ? left : -1, out ? right : -1})
         if (x >= 0)
             painter.fillRect(QRect(x - 1, 2, 3, std::max(4, height() - 4)), amber);
+}
+
+void CVideoSlider::SetMarks(std::vector<SeekMark> marks) {
+    m_marks = std::move(marks);
+    update();
+}
+
+// Marks sit where the thumb stands when that moment plays: past the lead-in, on the span.
+int CVideoSlider::MarkX(const SeekMark& mark) const {
+    const QRect channel = ChannelRect();
+    const double position = SeekLeadInForWidth(width()) +
+                            std::clamp(mark.fraction, 0.0, 1.0) * (kSeekRange - SeekLeadInForWidth(width()));
+    const int span = std::max(1, maximum() - minimum());
+    return channel.left() + static_cast<int>(channel.width() * (position - minimum()) / span);
+}
+
+void CVideoSlider::DrawMarks(QPainter& painter) const {
+    if (m_marks.empty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const int top = 3, bottom = height() - 3;
+    for (const SeekMark& mark : m_marks) {
+        const int x = MarkX(mark);
+        painter.setBrush(mark.colour);
+        // A small downward triangle above a thin line: visible beside the round thumb.
+        const QPointF triangle[3] = {{x - 3.5, double(top)}, {x + 3.5, double(top)}, {double(x), top + 5.0}};
+        painter.drawPolygon(triangle, 3);
+        painter.fillRect(QRect(x, top, 1, bottom - top), mark.colour);
+    }
+    painter.restore();
 }
 
 int CVideoSlider::SeekPositionAt(int x) const {

@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSlider>
 
+#include <vector>
+
 namespace vemora {
 
 // What both sliders share: the geometry of channel and thumb and the thumb's drawing.
@@ -35,6 +37,12 @@ private:
     QColor m_crThumbPressed;
 };
 
+// A small mark on the seek bar: where in the recording (0 = start, 1 = end) and its colour.
+struct SeekMark {
+    double fraction = 0;
+    QColor colour;
+};
+
 class CVideoSlider : public COwnerDrawnSlider {
     Q_OBJECT
 public:
@@ -44,6 +52,11 @@ public:
     // inBefore / outAfter: the range reaches in from an earlier or on into a later recording,
     // so the band runs to that end of the bar.
     void SetClipMarks(int inPosition, int outPosition, bool inBefore, bool outAfter);
+    // Marks drawn under the thumb (the incidents of the recording); empty = none.
+    void SetMarks(std::vector<SeekMark> marks);
+    const std::vector<SeekMark>& Marks() const { return m_marks; }
+    // x of a mark's centre in the bar's pixels.
+    int MarkX(const SeekMark& mark) const;
 
 signals:
     // The thumb was dragged or released; the wanted position is value().
@@ -66,6 +79,9 @@ private:
     int m_nClipOut = -1;
     bool m_bClipInBefore = false; // the start mark lies in an earlier recording
     bool m_bClipOutAfter = false; // the end mark lies in a later recording
+    void DrawMarks(QPainter& painter) const;
+
+    std::vector<SeekMark> m_marks;
 };
 
 class CMySliderControl : public COwnerDrawnSlider {

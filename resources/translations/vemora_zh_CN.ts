@@ -837,5 +837,90 @@
         <extracomment>failure reason: any other system error, %1 = code and system text</extracomment>
         <translation>系统错误 %1</translation>
     </message>
+    <message id="600">
+        <source>Looking for incidents… %1 / %2</source>
+        <extracomment>progress line below the lists while the recordings are searched for jolts and hard brakings: done / total</extracomment>
+        <translation>正在查找事件… %1 / %2</translation>
+    </message>
+    <message id="601">
+        <source>Incidents</source>
+        <extracomment>title of the list of every incident (jolt or hard braking) of the card</extracomment>
+        <translation>事件</translation>
+    </message>
+    <message id="602">
+        <source>Incidents…</source>
+        <extracomment>menu entry opening the list of incidents</extracomment>
+        <translation>事件列表…</translation>
+    </message>
+    <message id="603">
+        <source>Date and time</source>
+        <extracomment>incidents list: column of the incident&apos;s date and time</extracomment>
+        <translation>日期和时间</translation>
+    </message>
+    <message id="604">
+        <source>Drive</source>
+        <extracomment>incidents list: column of the drive (group of recordings) it belongs to</extracomment>
+        <translation>行程</translation>
+    </message>
+    <message id="605">
+        <source>Kind</source>
+        <extracomment>incidents list: column of the kind of incident</extracomment>
+        <translation>类型</translation>
+    </message>
+    <message id="606">
+        <source>Strength</source>
+        <extracomment>incidents list: column of its strength (g or m/s²)</extracomment>
+        <translation>强度</translation>
+    </message>
+    <message id="607">
+        <source>Speed</source>
+        <extracomment>incidents list: column of the vehicle&apos;s speed at that moment</extracomment>
+        <translation>速度</translation>
+    </message>
+    <message id="608">
+        <source>Jolt</source>
+        <extracomment>kind of incident: a sudden shock seen by the G-sensor</extracomment>
+        <translation>冲击</translation>
+    </message>
+    <message id="609">
+        <source>Hard braking</source>
+        <extracomment>kind of incident: the vehicle slowed down very sharply (GPS speed)</extracomment>
+        <translation>急刹车</translation>
+    </message>
+    <message id="610">
+        <source>All kinds</source>
+        <extracomment>incidents list: filter entry showing every kind</extracomment>
+        <translation>所有类型</translation>
+    </message>
+    <message id="611">
+        <source>Export list…</source>
+        <extracomment>incidents list: button that saves the list as a CSV file</extracomment>
+        <translation>导出列表…</translation>
+    </message>
+    <message id="612">
+        <source>Close</source>
+        <extracomment>incidents list: button closing the list</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message id="613">
+        <source>List of the card&apos;s incidents</source>
+        <extracomment>list of keys: L opens the list of every incident of the card</extracomment>
+        <translation>存储卡中的事件列表</translation>
+    </message>
+    <message id="614">
+        <source>The list could not be written: %1</source>
+        <extracomment>incidents list: the CSV file could not be saved; %1 = the system&apos;s reason</extracomment>
+        <translation>无法写入列表：%1</translation>
+    </message>
+    <message id="615">
+        <source>File</source>
+        <extracomment>incidents list: column of the recording&apos;s file name</extracomment>
+        <translation>文件</translation>
+    </message>
+    <message id="616">
+        <source>No incidents found on this card.</source>
+        <extracomment>incidents list: shown when the card holds no incident</extracomment>
+        <translation>此存储卡中未找到事件。</translation>
+    </message>
 </context>
 </TS>

@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
     std::string dir = "/tmp/vemora-ui-tests-XXXXXX";
     if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0)
         return 1;
+    // The program's caches too (the incidents of the cards the tests open).
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir + "/cache"));
     ::testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {
