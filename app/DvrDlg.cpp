@@ -281,6 +281,9 @@ void CDvrDlg::OnInitDialog() {
 
     m_pFrontVideo->hide();
     m_pRearVideo->hide();
+    // The players have the keyboard from the start: Space plays and pauses until a list is
+    // clicked, instead of ticking the first drive for copying or deleting.
+    m_pFrontBg->setFocus(Qt::OtherFocusReason);
     StartMapCover();
 
     m_deferredOpenTimer.start();

@@ -690,6 +690,10 @@ TEST_F(MainWindowTest, ListsKeepTheirKeysUntilTheVideoIsClicked) {
         }
     };
     CDvrFileListCtrl* list = w.FileList();
+    QWidget* startFocus = QApplication::focusWidget();
+    EXPECT_TRUE(startFocus && !list->isAncestorOf(startFocus) && startFocus != list &&
+                startFocus != w.GroupList())
+        << "the players have the keyboard at start";
     list->setFocus();
     list->setCurrentIndex(list->model()->index(0, 1));
     for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Down, Qt::Key_Home}) {
