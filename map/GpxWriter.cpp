@@ -129,7 +129,10 @@ ExportResult WriteGpxFile(const std::string& path, const ExportRecording& record
     ExportResult result;
     ExportFile file;
     if (!file.Open(path)) {
-        result.error = "cannot create " + path + ": " + std::strerror(errno);
+        result.errorNumber = errno;
+        result.error = "cannot create " + path + ": " + std::strerror(result.errorNumber);
+        result.failure = ExportFailure::FileNotCreated;
+        result.failedPath = path;
         return result;
     }
     result.path = path;
@@ -137,11 +140,15 @@ ExportResult WriteGpxFile(const std::string& path, const ExportRecording& record
     ForEachExportPoint(recording.format, track,
                        [&](const ExportPoint& p) { file.Write(GpxPoint(recording.format, p)); });
     file.Write(kGpxEnd);
+    errno = 0;
     result.ok = file.Close();
     if (!result.ok) {
+        result.errorNumber = errno;
         // A file cut short by a full disk would look like a shorter track: leave none.
         std::remove(path.c_str());
         result.error = "cannot write " + path;
+        result.failure = ExportFailure::FileNotWritten;
+        result.failedPath = path;
     }
     return result;
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace vemora {
 namespace {
 
@@ -216,6 +218,10 @@ TEST(GpxWriter, AFolderThatCannotHoldTheFileGivesFailureWithoutPath) {
         SaveGpx(dir.Path() + "/plain-file", ExportRecording{"F.MP4", "", 0, {}}, TelemetryTrack{});
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.path.empty());
+    // The window names the file and the reason.
+    EXPECT_EQ(r.failure, ExportFailure::FileNotCreated);
+    EXPECT_EQ(r.failedPath.rfind(dir.Path() + "/plain-file/", 0), 0u) << r.failedPath;
+    EXPECT_EQ(r.errorNumber, ENOTDIR);
 }
 
 } // namespace
