@@ -19,7 +19,8 @@ namespace {
 
 QDoubleSpinBox* SecondsBox(double ms, double maxMs, QWidget* parent) {
     auto* box = new QDoubleSpinBox(parent);
-    box->setDecimals(1);
+    // Hundredths: a mark set with I or O lands within a frame of where the clip starts.
+    box->setDecimals(2);
     box->setSingleStep(1.0);
     box->setRange(0.0, maxMs / 1000.0);
     box->setValue(ms / 1000.0);

@@ -28,10 +28,14 @@ QString UiString(int id) {
 }
 
 // "15" for whole seconds, "15.5" otherwise: the range in the clip's file name.
+// Seconds as the dialog's boxes show them (hundredths), without trailing zeros: "1.65", "5.4", "12".
 QString SecondsText(double ms) {
-    double seconds = std::round(ms / 100.0) / 10.0;
-    return seconds == std::floor(seconds) ? QString::number(static_cast<qint64>(seconds))
-                                          : QString::number(seconds, 'f', 1);
+    QString text = QString::number(std::round(ms / 10.0) / 100.0, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 QString ClipsFolder() {
