@@ -3,9 +3,11 @@
 // cameras' pictures part while they play: the card's videos show their frame numbers
 // (make_demo_card --frame-counter), read from the screen in both panes at the same instant.
 //   bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] [--pause-cycles N] [--no-sync]
-//                       [--fps F] [--hold-rear MS]
+//                       [--fps F] [--hold-rear MS] [--skip-cycles N]
 // The card's recordings must run at least SECONDS x rate; F is their frame rate (25). MS holds the
 // rear player that long before the measuring starts, as if it had been started so much later.
+// N skips of 5 s forward, evenly spread, each reported with the time until the two pictures were
+// last more than a frame apart and their largest difference from 0.5 s after the skip on.
 // BENCH_VERBOSE=1 prints each correction and a line a second; BENCH_FRAME_STEPS=1 instead pauses,
 // steps five frames forward, three back and one forward, and prints the frames both panes show.
 #include "app/ControlIds.h"
@@ -27,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace vemora;
 
@@ -100,10 +103,10 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] "
-                             "[--pause-cycles N] [--no-sync] [--fps F] [--hold-rear MS]\n");
+                             "[--pause-cycles N] [--no-sync] [--fps F] [--hold-rear MS] [--skip-cycles N]\n");
         return 2;
     }
-    int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0;
+    int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0, skipCycles = 0;
     bool sync = true;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
@@ -111,6 +114,8 @@ int main(int argc, char** argv) {
             rateIndex = std::atoi(argv[++i]);
         else if (arg == "--pause-cycles" && i + 1 < argc)
             pauseCycles = std::atoi(argv[++i]);
+        else if (arg == "--skip-cycles" && i + 1 < argc)
+            skipCycles = std::atoi(argv[++i]);
         else if (arg == "--hold-rear" && i + 1 < argc)
             holdRearMs = std::atoi(argv[++i]);
         else if (arg == "--fps" && i + 1 < argc)
@@ -181,6 +186,16 @@ int main(int argc, char** argv) {
         dlg.OnCommand(IDC_SLOW);
     const int64_t pauseEvery = pauseCycles > 0 ? seconds * 1000LL / (pauseCycles + 1) : 0;
     int pausesDone = 0;
+    const int64_t skipEvery = skipCycles > 0 ? seconds * 1000LL / (skipCycles + 1) : 0;
+    int skipsDone = 0;
+    // Per skip: when (after the key) the pictures were last more than a frame apart, and the
+    // largest difference from 0.5 s after it on.
+    struct SkipSettling {
+        int64_t at = 0;
+        int64_t lastApartMs = 0;
+        int largestLate = 0;
+    };
+    std::vector<SkipSettling> skips;
 
     // A picture pair one frame apart is seen whenever the grab falls between the two players'
     // frame changes, so the mean of the differences, in frames, estimates how far apart the two
@@ -208,9 +223,24 @@ int main(int argc, char** argv) {
             ++pausesDone;
             continue;
         }
+        if (skipEvery > 0 && skipsDone < skipCycles && clock.elapsed() >= skipEvery * (skipsDone + 1)) {
+            skips.push_back({clock.elapsed(), 0, 0});
+            dlg.Players().SkipBy(5000);
+            ++skipsDone;
+            continue;
+        }
         if (!dlg.FrontPlayer().IsPlaying() || !dlg.RearPlayer().IsPlaying())
             continue;
         ShownFrames shown = ReadShownFrames(front, rear);
+        if (!skips.empty() && shown.front >= 0 && shown.rear >= 0) {
+            SkipSettling& last = skips.back();
+            int64_t since = clock.elapsed() - last.at;
+            int d = std::abs(FramesBehind(shown));
+            if (d > 1)
+                last.lastApartMs = since;
+            if (since >= 500)
+                last.largestLate = std::max(last.largestLate, d);
+        }
         if (shown.front < 0 || shown.rear < 0) {
             ++unreadable;
             continue;
@@ -263,6 +293,20 @@ int main(int argc, char** argv) {
                 static_cast<long long>(samples), static_cast<long long>(unreadable));
     std::printf("largest difference after the first %lld s: %d frames (%.0f ms)\n",
                 static_cast<long long>(kSettlingMs / 1000), largestSettled, largestSettled * frameMs);
+    int64_t slowest = 0;
+    int largestLate = 0;
+    for (const SkipSettling& skip : skips) {
+        std::printf("skip at %.1f s: last more than a frame apart %lld ms after it, largest difference "
+                    "from 0.5 s on %d frames\n",
+                    double(skip.at) / 1000.0, static_cast<long long>(skip.lastApartMs), skip.largestLate);
+        slowest = std::max(slowest, skip.lastApartMs);
+        largestLate = std::max(largestLate, skip.largestLate);
+    }
+    if (!skips.empty())
+        std::printf(
+            "skips: within a frame %lld ms after the key at the latest, largest difference from 0.5 s "
+            "on %d frames\n",
+            static_cast<long long>(slowest), largestLate);
     std::printf("by the players' time reports the rear was behind by %.1f ms on average\n",
                 reportedSamples ? double(reportedSum) / double(reportedSamples) : 0.0);
     dlg.OnCommand(IDC_STOP);
