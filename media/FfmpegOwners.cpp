@@ -19,6 +19,20 @@ PacketPtr MakePacket() {
     return packet;
 }
 
+InputPtr OpenInput(const std::string& path, std::string* error) {
+    AVFormatContext* raw = nullptr;
+    if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
+        *error = AvError(path, "cannot open", rc);
+        return nullptr;
+    }
+    InputPtr input(raw);
+    if (int rc = avformat_find_stream_info(input.get(), nullptr); rc < 0) {
+        *error = AvError(path, "cannot read the streams", rc);
+        return nullptr;
+    }
+    return input;
+}
+
 std::string AvError(const std::string& file, const std::string& what, int code) {
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     if (av_strerror(code, text, sizeof text) < 0)

@@ -58,6 +58,9 @@ using FifoPtr = std::unique_ptr<AVAudioFifo, FifoFreer>;
 FramePtr MakeFrame();
 PacketPtr MakePacket();
 
+// Opens `path` and reads its stream headers; null with a readable `error` when either fails.
+InputPtr OpenInput(const std::string& path, std::string* error);
+
 // "FILE: what: FFmpeg's text for code".
 std::string AvError(const std::string& file, const std::string& what, int code);
 

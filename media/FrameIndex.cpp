@@ -16,16 +16,9 @@ struct PacketTime {
 
 bool ReadPacketTimes(const std::string& path, std::vector<PacketTime>& times, int64_t& startPts,
                      AVRational& timeBase, std::string* error) {
-    AVFormatContext* raw = nullptr;
-    if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
-        *error = AvError(path, "cannot open", rc);
+    InputPtr input = OpenInput(path, error);
+    if (!input)
         return false;
-    }
-    InputPtr input(raw);
-    if (int rc = avformat_find_stream_info(input.get(), nullptr); rc < 0) {
-        *error = AvError(path, "cannot read the streams", rc);
-        return false;
-    }
     int index = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (index < 0) {
         *error = path + ": no video stream";

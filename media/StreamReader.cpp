@@ -2,29 +2,12 @@
 
 namespace vemora::media {
 
-namespace {
-
-bool OpenInput(const std::string& path, InputPtr& input, std::string* error) {
-    AVFormatContext* raw = nullptr;
-    if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
-        *error = AvError(path, "cannot open", rc);
-        return false;
-    }
-    input.reset(raw);
-    if (int rc = avformat_find_stream_info(input.get(), nullptr); rc < 0) {
-        *error = AvError(path, "cannot read the streams", rc);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
 std::unique_ptr<StreamReader> StreamReader::Open(const std::string& path, StreamKind kind,
                                                  std::string* error) {
     std::unique_ptr<StreamReader> reader(new StreamReader);
     reader->m_path = path;
-    if (!OpenInput(path, reader->m_input, error))
+    reader->m_input = OpenInput(path, error);
+    if (!reader->m_input)
         return nullptr;
     const AVMediaType type = kind == StreamKind::Video ? AVMEDIA_TYPE_VIDEO : AVMEDIA_TYPE_AUDIO;
     const AVCodec* decoder = nullptr;
