@@ -84,10 +84,8 @@ void VlcApi::ResolveEntryPoints() {
     m_getLength = Resolve<decltype(m_getLength)>("libvlc_media_player_get_length");
     m_setMute = Resolve<decltype(m_setMute)>("libvlc_audio_set_mute");
     m_takeSnapshot = Resolve<decltype(m_takeSnapshot)>("libvlc_video_take_snapshot");
-    m_nextFrame = Resolve<decltype(m_nextFrame)>("libvlc_media_player_next_frame");
     m_setRate = Resolve<decltype(m_setRate)>("libvlc_media_player_set_rate");
     m_getState = Resolve<decltype(m_getState)>("libvlc_media_player_get_state");
-    m_getFps = Resolve<decltype(m_getFps)>("libvlc_media_player_get_fps");
     m_logUnset = Resolve<decltype(m_logUnset)>("libvlc_log_unset");
     m_logSet = Resolve<decltype(m_logSet)>("libvlc_log_set");
 }
@@ -292,15 +290,6 @@ int VlcApi::TakeSnapshot(const std::string& utf8Path) {
     if (!Ready() || !m_takeSnapshot)
         return -1;
     return m_takeSnapshot(m_player, 0, utf8Path.c_str(), 0, 0);
-}
-
-void VlcApi::NextFrame() {
-    if (Ready() && m_nextFrame)
-        m_nextFrame(m_player);
-}
-
-float VlcApi::Fps() const {
-    return Ready() && m_getFps ? m_getFps(m_player) : 0.0f;
 }
 
 libvlc_state_t VlcApi::State() const {

@@ -65,10 +65,6 @@ public:
     void SetMute(int on);
     // Writes the current picture at the video's own size; 0 on success.
     int TakeSnapshot(const std::string& utf8Path);
-    // One frame forward while paused.
-    void NextFrame();
-    // Frames per second of the playing video; 0 while unknown.
-    float Fps() const;
     // libVLC's own state of the player (libvlc_NothingSpecial without a player).
     libvlc_state_t State() const;
 
@@ -114,12 +110,8 @@ private:
     decltype(&libvlc_media_player_get_length) m_getLength = nullptr;
     decltype(&libvlc_audio_set_mute) m_setMute = nullptr;
     decltype(&libvlc_video_take_snapshot) m_takeSnapshot = nullptr;
-    decltype(&libvlc_media_player_next_frame) m_nextFrame = nullptr;
     decltype(&libvlc_media_player_set_rate) m_setRate = nullptr;
     decltype(&libvlc_media_player_get_state) m_getState = nullptr;
-    // libvlc_media_player_get_fps, declared deprecated in libVLC 3 but the only frame-rate query.
-    using GetFps = float (*)(libvlc_media_player_t*);
-    GetFps m_getFps = nullptr;
     decltype(&libvlc_log_unset) m_logUnset = nullptr;
     decltype(&libvlc_log_set) m_logSet = nullptr;
 };
