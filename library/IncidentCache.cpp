@@ -1,5 +1,7 @@
 #include "library/IncidentCache.h"
 
+#include "platform/TextFile.h"
+
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -117,22 +119,12 @@ bool IncidentCache::Save(const std::string& file) const {
     const fs::path target(file);
     if (target.has_parent_path())
         fs::create_directories(target.parent_path(), ec);
-    const std::string temporary = file + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << kHeader << '\n';
-        for (const auto& [path, entry] : m_entries)
-            out << EntryLine(path, entry.stamp, entry.found) << '\n';
-        out.flush();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        fs::remove(temporary, ec);
+    std::ostringstream text;
+    text << kHeader << '\n';
+    for (const auto& [path, entry] : m_entries)
+        text << EntryLine(path, entry.stamp, entry.found) << '\n';
+    if (!WriteTextFile(file, text.str(), nullptr))
         return false;
-    }
     m_bChanged = false;
     return true;
 }

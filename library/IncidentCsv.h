@@ -11,7 +11,4 @@ namespace vemora {
 std::string CsvText(const std::vector<std::string>& header,
                     const std::vector<std::vector<std::string>>& rows);
 
-// Writes text to path, whole or not at all; false with the reason in *error.
-bool WriteTextFile(const std::string& path, const std::string& text, std::string* error);
-
 } // namespace vemora

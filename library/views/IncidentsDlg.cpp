@@ -3,6 +3,7 @@
 #include "library/IncidentCsv.h"
 #include "library/ListTexts.h"
 #include "library/views/IncidentTexts.h"
+#include "platform/TextFile.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
