@@ -157,6 +157,12 @@ void CDvrDlg::CreateControls() {
     m_pSeek = new CVideoSlider(this);
     m_controls[IDC_SEEK] = m_pSeek;
     connect(m_pSeek, &CVideoSlider::seekDragged, this, [this] { PostUserMessage(this, UM_SEEK_DRAGGED, 0); });
+    // A click or the end of a drag moves the players at once, after the position it posted;
+    // while the thumb is dragged the pending seek is applied every half second.
+    connect(m_pSeek, &CVideoSlider::seekReleased, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { m_pPlayers->ApplyPendingSeek(); }, Qt::QueuedConnection);
+    });
     m_pVolume = new CMySliderControl(this);
     m_controls[IDC_VOLUME] = m_pVolume;
     connect(m_pVolume, &CMySliderControl::volumeChanged, this,

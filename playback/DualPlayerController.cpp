@@ -24,7 +24,11 @@ namespace vemora {
 namespace {
 
 // What a libVLC callback tells the GUI thread.
-enum PlayerMessage { MsgTime, MsgState, MsgEnd, MsgRearEnd, MsgError, MsgStopped, MsgStarted };
+enum PlayerMessage { MsgTime, MsgState, MsgEnd, MsgRearEnd, MsgError, MsgStopped, MsgStarted, MsgArrived };
+
+// How long a player that arrived at a jump's target waits for the other one at most: longer than
+// decoding a long group of full-HD pictures takes on a busy machine.
+constexpr int kLandingPatienceMs = 4000;
 
 const QEvent::Type kPlayerEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
 
@@ -70,6 +74,14 @@ struct PlayerEventRelay {
         if (relay->controller)
             relay->controller->OnPlayerEventThread(relay->side, event->type, newTime);
     }
+    // On libVLC's input thread: the player's first picture after an opening or a seek.
+    static void Arrived(void* data) {
+        auto* relay = static_cast<PlayerEventRelay*>(data);
+        uint64_t count = ++relay->arrivals;
+        std::lock_guard<std::mutex> lock(relay->mutex);
+        if (relay->controller)
+            relay->controller->PostPlayerMessage(MsgArrived, relay->side, static_cast<int64_t>(count));
+    }
     void Detach() {
         std::lock_guard<std::mutex> lock(mutex);
         controller = nullptr;
@@ -78,6 +90,7 @@ struct PlayerEventRelay {
     std::mutex mutex;
     DualPlayerController* controller;
     PlayerSide side;
+    std::atomic<uint64_t> arrivals{0};
 };
 
 DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHost& host, QObject* parent)
@@ -113,6 +126,9 @@ DualPlayerController::DualPlayerController(CRecordingLibrary& library, PlayerHos
     m_syncCorrectionTimer.setSingleShot(true);
     m_syncCorrectionTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_syncCorrectionTimer, &QTimer::timeout, this, &DualPlayerController::EndRateCorrection);
+    m_landingTimer.setSingleShot(true);
+    m_landingTimer.setInterval(kLandingPatienceMs);
+    connect(&m_landingTimer, &QTimer::timeout, this, &DualPlayerController::ReleaseLanding);
 }
 
 DualPlayerController::~DualPlayerController() {
@@ -129,12 +145,14 @@ void DualPlayerController::AttachPlayers(bool* frontLoaded, bool* rearLoaded) {
     if (m_frontPlayer.IsLoaded()) {
         m_frontPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Front));
         m_frontPlayer.AttachEvents(&PlayerEventRelay::Callback, m_frontRelay.get());
+        m_frontPlayer.SetArrivalCallback(&PlayerEventRelay::Arrived, m_frontRelay.get());
         m_nRateIndex = kNormalRateIndex;
         m_frontPlayer.SetRate(1.0f);
     }
     if (m_rearPlayer.IsLoaded()) {
         m_rearPlayer.SetWindow(m_host.PaneWindow(PlayerSide::Rear));
         m_rearPlayer.AttachEvents(&PlayerEventRelay::Callback, m_rearRelay.get());
+        m_rearPlayer.SetArrivalCallback(&PlayerEventRelay::Arrived, m_rearRelay.get());
         m_rearPlayer.SetRate(static_cast<float>(PlaybackRates[m_nRateIndex].rate));
     }
     // The front player carries the sound and starts muted; the rear one stays at volume 0.
@@ -198,7 +216,9 @@ void DualPlayerController::OnPlayerEventThread(PlayerSide side, int type, int64_
         PostPlayerMessage(MsgState, side, 3);
         break;
     case libvlc_MediaPlayerPaused:
-        m_llPendingSeekMs = 0;
+        // A player held at a jump's target stays playing for the controller.
+        if (!Player(side).IsPlaying())
+            m_llPendingSeekMs = 0;
         PostPlayerMessage(MsgState, side, 4);
         break;
     case libvlc_MediaPlayerEndReached:
@@ -235,7 +255,10 @@ void DualPlayerController::HandlePlayerMessage(int kind, PlayerSide side, int64_
         OnTimeReport(side, value);
         break;
     case MsgState:
-        OnPlayerStateReport(static_cast<int>(value));
+        OnPlayerStateReport(side, static_cast<int>(value));
+        break;
+    case MsgArrived:
+        OnPlayerArrived(side, static_cast<uint64_t>(value));
         break;
     case MsgEnd:
         PlayNext();
@@ -270,7 +293,9 @@ void DualPlayerController::OnTimeReport(PlayerSide side, int64_t time) {
     g_bBusy = 0;
 }
 
-void DualPlayerController::OnPlayerStateReport(int state) {
+void DualPlayerController::OnPlayerStateReport(PlayerSide side, int state) {
+    if (state == 4 && Player(side).IsPlaying())
+        return; // held at a jump's target: the button keeps showing pause
     if (state == 1 || state == 4) {
         emit playButtonShowsPause(false);
     } else if (state == 2 || state == 3) {
@@ -293,8 +318,14 @@ void DualPlayerController::OnPlayerStarted(PlayerSide side) {
         return;
     restore.waiting = false;
     VlcApi& player = Player(side);
-    if (restore.timeMs >= 0)
+    if (restore.timeMs >= 0) {
         player.SetTime(restore.timeMs);
+        if (!restore.pause && m_landing.Active()) {
+            // The arrival awaited is now the one at the start time.
+            m_landing.Expect(side == PlayerSide::Front ? 0 : 1, ArrivalsOf(side));
+            m_landingTimer.start();
+        }
+    }
     RestartSync();
     if (restore.pause && player.IsPaused())
         player.Pause();
@@ -397,6 +428,7 @@ void DualPlayerController::OpenRecording(const QString& path) {
         m_host.FitVideoPanes();
         StartPlayer(m_rearPlayer);
         StartRateLabelRefresh();
+        LandTogether(0);
         return;
     }
     LoadIntoPlayer(PlayerSide::Front, front, false);
@@ -404,6 +436,7 @@ void DualPlayerController::OpenRecording(const QString& path) {
     StartPlayer(m_frontPlayer);
     StartRateLabelRefresh();
     OpenRearPartner(m_strCurrentPath, true);
+    LandTogether(0);
 }
 
 void DualPlayerController::PlayRecordingAt(int index) {
@@ -472,6 +505,9 @@ void DualPlayerController::TogglePlayPause() {
         return;
     const bool pausing = (m_frontPlayer.IsLoaded() && m_frontPlayer.IsPlaying()) ||
                          (m_rearPlayer.IsLoaded() && m_rearPlayer.IsPlaying());
+    const int64_t shown = pausing ? TimeShown() : -1;
+    if (pausing)
+        AbandonLanding();
     if (m_frontPlayer.IsLoaded()) {
         if (m_frontPlayer.IsPlaying()) {
             m_frontPlayer.MarkPaused();
@@ -493,7 +529,9 @@ void DualPlayerController::TogglePlayPause() {
         }
     }
     if (pausing)
-        BeginReview(CurrentTime());
+        BeginReview(shown);
+    else
+        LandAtResumeTime();
 }
 
 void DualPlayerController::StopFrontPlayer() {
@@ -501,6 +539,8 @@ void DualPlayerController::StopFrontPlayer() {
 }
 
 void DualPlayerController::StopBoth() {
+    AbandonLanding();
+    m_llResumeAtMs = -1;
     m_review->End();
     m_bReviewCrossed = false;
     m_endSettleTimer.stop();
@@ -536,6 +576,7 @@ void DualPlayerController::StepRate(int d) {
 }
 
 DualPlayerController::Interruption DualPlayerController::PausePlaying() {
+    AbandonLanding();
     Interruption paused;
     for (auto [player, flag] :
          {std::pair{&m_frontPlayer, &paused.front}, std::pair{&m_rearPlayer, &paused.rear}}) {
@@ -693,7 +734,8 @@ std::optional<int64_t> DualPlayerController::RearBehindMs() const {
 // The front player carries the sound and leads; only the rear one is ever corrected.
 void DualPlayerController::KeepRearInStep() {
     if (!m_bSync || !m_frontPlayer.IsLoaded() || !m_rearPlayer.IsLoaded() || !m_frontPlayer.IsPlaying() ||
-        !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0 || m_syncCorrectionTimer.isActive())
+        !m_rearPlayer.IsPlaying() || m_llPendingSeekMs.load() != 0 || m_syncCorrectionTimer.isActive() ||
+        m_landing.Active())
         return;
     int64_t now = SteadyMs();
     // Only reports made after the last restart or correction count.
@@ -728,6 +770,69 @@ void DualPlayerController::EndRateCorrection() {
         m_rearPlayer.SetRate(m_frontPlayer.Rate());
     m_sync.Reset();
     m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Landing together after a jump
+
+uint64_t DualPlayerController::ArrivalsOf(PlayerSide side) const {
+    return (side == PlayerSide::Front ? m_frontRelay : m_rearRelay)->arrivals.load();
+}
+
+void DualPlayerController::LandTogether(int64_t targetMs) {
+    // A landing still open is over: its held player plays on and is sent on with the other.
+    for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+        if (m_landing.Held(side == PlayerSide::Front ? 0 : 1) && Player(side).IsPlaying())
+            Player(side).Play();
+    m_landing.End();
+    for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
+        VlcApi& player = Player(side);
+        int64_t length = player.Length();
+        if (player.IsLoaded() && player.HasMedia() && player.IsPlaying() &&
+            (length <= 0 || targetMs < length))
+            m_landing.Expect(side == PlayerSide::Front ? 0 : 1, ArrivalsOf(side));
+    }
+    if (m_landing.Active())
+        m_landingTimer.start();
+    else
+        ReleaseLanding();
+}
+
+void DualPlayerController::OnPlayerArrived(PlayerSide side, uint64_t arrivalCount) {
+    switch (m_landing.Arrived(side == PlayerSide::Front ? 0 : 1, arrivalCount)) {
+    case JointLanding::Step::Hold:
+        Player(side).Pause();
+        break;
+    case JointLanding::Step::Release:
+        ReleaseLanding();
+        break;
+    case JointLanding::Step::None:
+        break;
+    }
+}
+
+void DualPlayerController::ReleaseLanding() {
+    m_landingTimer.stop();
+    const bool landed = m_landing.Active();
+    for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
+        if (m_landing.Held(side == PlayerSide::Front ? 0 : 1) && Player(side).IsPlaying())
+            Player(side).Play();
+    m_landing.End();
+    if (m_bReviewPicturesLeft) {
+        m_bReviewPicturesLeft = false;
+        m_review->ClearPictures();
+    }
+    if (landed)
+        RestartSync();
+}
+
+void DualPlayerController::AbandonLanding() {
+    m_landingTimer.stop();
+    m_landing.End();
+    if (m_bReviewPicturesLeft) {
+        m_bReviewPicturesLeft = false;
+        m_review->ClearPictures();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -840,11 +945,26 @@ void DualPlayerController::ApplyPendingSeek() {
         return;
     m_frontPlayer.SetTime(target);
     m_rearPlayer.SetTime(target);
+    LandTogether(target);
     RestartSync();
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
     m_llPendingSeekMs = 0;
     FollowSeekInReview(target);
+}
+
+// libVLC's own time is that of its last report, up to a quarter of a second old; the report
+// carried on at the player's rate is nearer the picture on the screen.
+int64_t DualPlayerController::TimeShown() {
+    VlcApi* source = MasterPlayer(false);
+    if (!source || m_review->Active() || m_landing.Active())
+        return CurrentTime();
+    PlayerSide side = source == &m_frontPlayer ? PlayerSide::Front : PlayerSide::Rear;
+    std::optional<int64_t> now = TimeNow(side);
+    if (!now || SteadyMs() - LastSighting(side).wallMs > 1000)
+        return CurrentTime();
+    int64_t length = source->Length();
+    return std::clamp<int64_t>(*now, 0, length > 0 ? length - 1 : *now);
 }
 
 int64_t DualPlayerController::CurrentTime() {
@@ -865,6 +985,7 @@ void DualPlayerController::SeekTo(int64_t ms) {
     m_llPendingSeekMs = 0;
     m_frontPlayer.SetTime(ms);
     m_rearPlayer.SetTime(ms);
+    LandTogether(ms);
     ShowMovedTo(ms, length);
     FollowSeekInReview(ms);
 }
@@ -891,9 +1012,10 @@ void DualPlayerController::StepFrame(int direction) {
     if (!MasterPlayer(true))
         return;
     if (!m_review->Active()) {
+        const int64_t shown = TimeShown();
         PausePlaying();
         emit playButtonShowsPause(false);
-        BeginReview(CurrentTime());
+        BeginReview(shown);
     }
     m_review->Step(direction);
 }
@@ -916,9 +1038,9 @@ void DualPlayerController::OnReviewCrossed(int row) {
 bool DualPlayerController::ResumeFromReview() {
     const int64_t t = std::max<int64_t>(1, m_review->TimeMs());
     const bool crossed = m_bReviewCrossed;
-    m_review->End();
     m_bReviewCrossed = false;
     if (crossed) {
+        m_review->End();
         OpenRecording(m_strCurrentPath);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
             if (Player(side).IsLoaded() && Player(side).HasMedia())
@@ -926,10 +1048,24 @@ bool DualPlayerController::ResumeFromReview() {
         emit curveResumed();
         return true;
     }
-    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
-        if (p->IsLoaded() && p->HasMedia())
-            p->SetTime(t);
+    // The players start where they were paused and are then sent to the picture shown, both
+    // at once, beneath the review's pictures (a seek of a paused player is only decoded once it
+    // plays again).
+    m_review->Finish();
+    m_bReviewPicturesLeft = true;
+    m_llResumeAtMs = t;
     return false;
+}
+
+void DualPlayerController::LandAtResumeTime() {
+    const int64_t t = m_llResumeAtMs;
+    m_llResumeAtMs = -1;
+    if (t < 0)
+        return;
+    for (VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+        if (p->IsLoaded() && p->HasMedia() && p->IsPlaying())
+            p->SetTime(t);
+    LandTogether(t);
 }
 
 // A seek while the pictures are reviewed: the review goes on from there, in the recording the

@@ -9,6 +9,7 @@
 // its worker, the commands that read the list do nothing.
 
 #include "playback/CameraSync.h"
+#include "playback/JointLanding.h"
 #include "playback/PlayerHost.h"
 #include "playback/SeekScale.h"
 #include "playback/VlcApi.h"
@@ -111,6 +112,8 @@ public:
     bool JumpToJolt(int direction);
     // Where playback is: the leading player's time, paused or playing; -1 with none.
     int64_t CurrentTime();
+    // The time of the picture the leading player shows now (pausing and stepping start there).
+    int64_t TimeShown();
     // Applies a pending seek to both players (every 500 ms); the driven path is redrawn.
     void ApplyPendingSeek();
     int64_t PendingSeek() const { return m_llPendingSeekMs.load(); }
@@ -178,7 +181,7 @@ private:
     void PostPlayerMessage(int kind, PlayerSide side, int64_t value);
     void HandlePlayerMessage(int kind, PlayerSide side, int64_t value);
     void OnTimeReport(PlayerSide side, int64_t time);
-    void OnPlayerStateReport(int state);
+    void OnPlayerStateReport(PlayerSide side, int state);
     // libVLC seeks and pauses only a player that already plays: a player just started is moved
     // to timeMs (when not negative), and paused when asked, at its first Playing report.
     void RestoreOnceStarted(PlayerSide side, int64_t timeMs, bool pause);
@@ -207,11 +210,23 @@ private:
     // Play after a review: both players go to the time of the picture shown, in the recording
     // the steps reached. True when the players were started here.
     bool ResumeFromReview();
+    // After playing resumed from a review: both players to the picture that was shown.
+    void LandAtResumeTime();
     void OnReviewCrossed(int row);
     void FollowSeekInReview(int64_t ms);
     // Clocks start again and the rear player returns to the front rate (after anything that moves
     // or restarts a player).
     void RestartSync();
+    // The playing players were just sent to targetMs (or started): the first to show its picture
+    // there waits for the other. A player whose file ends before targetMs is not waited for.
+    void LandTogether(int64_t targetMs);
+    void OnPlayerArrived(PlayerSide side, uint64_t arrivalCount);
+    // Plays the held players again and ends the landing; the review's pictures, when they were
+    // left over the panes, go now.
+    void ReleaseLanding();
+    // Ends the landing without playing anyone (the players are paused or stopped).
+    void AbandonLanding();
+    uint64_t ArrivalsOf(PlayerSide side) const;
 
     CRecordingLibrary& m_library;
     PlayerHost& m_host;
@@ -251,6 +266,13 @@ private:
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
     QTimer m_syncTimer;           // compares the two players' times while both play
     QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
+    QTimer m_landingTimer;        // one-shot: a player that never arrives is not waited for longer
+
+    JointLanding m_landing;
+    // The review's pictures stay over the panes until the landing that resumed playback ends.
+    bool m_bReviewPicturesLeft = false;
+    // Where playing resumes after a review; -1 when it resumes where the players are.
+    int64_t m_llResumeAtMs = -1;
 
     bool m_bSync = false;
     CameraSync m_sync;

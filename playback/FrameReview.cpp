@@ -123,12 +123,20 @@ void FrameReview::Begin(int row, int64_t timeMs, bool mirrorRear) {
 }
 
 void FrameReview::End() {
+    Finish();
+    ClearPictures();
+}
+
+void FrameReview::Finish() {
     m_bActive = false;
     m_nTicket = 0;
     for (Camera* camera : {m_stepped.get(), m_other.get()}) {
         camera->picture.reset();
         camera->ticket = 0;
     }
+}
+
+void FrameReview::ClearPictures() {
     for (FrameOverlay* overlay : {m_pFront, m_pRear})
         if (overlay)
             overlay->Clear();

@@ -33,6 +33,10 @@ public:
     void Begin(int row, int64_t timeMs, bool mirrorRear);
     // Gives the panes back to the players.
     void End();
+    // Ends the review but leaves its pictures over the panes until ClearPictures (playing
+    // resumes beneath them and they go once both players show the same picture).
+    void Finish();
+    void ClearPictures();
     bool Active() const { return m_bActive; }
     // One picture of the stepped camera forward (+1) or back (-1).
     void Step(int direction);

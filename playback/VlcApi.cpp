@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <dlfcn.h>
 #include <sstream>
@@ -63,15 +64,15 @@ VlcApi::~VlcApi() {
         m_logUnset(m_instance);
     ReleaseMedia();
     ReleaseInstanceAndPlayer();
-    if (m_logFile)
-        std::fclose(m_logFile);
+    if (FILE* file = m_logFile.exchange(nullptr))
+        std::fclose(file);
     if (m_module)
         dlclose(m_module);
 }
 
 void VlcApi::ResolveEntryPoints() {
     m_play = Resolve<decltype(m_play)>("libvlc_media_player_play");
-    m_pause = Resolve<decltype(m_pause)>("libvlc_media_player_pause");
+    m_setPause = Resolve<decltype(m_setPause)>("libvlc_media_player_set_pause");
     m_stop = Resolve<decltype(m_stop)>("libvlc_media_player_stop");
     m_setVolume = Resolve<decltype(m_setVolume)>("libvlc_audio_set_volume");
     m_mediaNewPath = Resolve<decltype(m_mediaNewPath)>("libvlc_media_new_path");
@@ -109,7 +110,17 @@ bool VlcApi::CreateInstanceAndPlayer() {
     m_eventManager = events(m_player);
     if (m_setVolume)
         m_setVolume(m_player, m_volume);
+    InstallLog();
     return true;
+}
+
+// The log callback stays installed for the instance's life: it watches for the arrival message
+// and copies every message to the log file while one is set.
+void VlcApi::InstallLog() {
+    if (!m_logSet || !m_instance || m_logInstalled)
+        return;
+    m_logSet(m_instance, &VlcApi::LogCallback, this);
+    m_logInstalled = true;
 }
 
 // The player goes before its instance; libVLC joins its event threads in the player's release,
@@ -166,18 +177,21 @@ void VlcApi::AttachEvents(libvlc_callback_t callback, void* userData) {
         attach(m_eventManager, type, callback, userData);
 }
 
+void VlcApi::SetArrivalCallback(ArrivalCallback callback, void* userData) {
+    m_arrivalUserData = userData;
+    m_arrivalCallback = callback;
+}
+
 void VlcApi::SetLogFile(FILE* file) {
     if (!file)
         return;
-    if (!IsLoaded() || !m_logSet || !m_instance) {
+    if (!IsLoaded() || !m_logInstalled) {
         std::fclose(file);
         return;
     }
-    if (m_logFile)
-        std::fclose(m_logFile);
-    m_logFile = file;
-    m_logSet(m_instance, &VlcApi::LogCallback, file);
-    m_logInstalled = true;
+    // Set before any media plays: no message is being written to the file replaced.
+    if (FILE* old = m_logFile.exchange(file))
+        std::fclose(old);
 }
 
 // Binding a window also chooses the video output, so without one the instance's own choice
@@ -240,8 +254,8 @@ void VlcApi::Play() {
 }
 
 void VlcApi::Pause() {
-    if (Ready() && m_pause)
-        m_pause(m_player);
+    if (Ready() && m_setPause)
+        m_setPause(m_player, 1);
 }
 
 void VlcApi::Stop() {
@@ -311,19 +325,30 @@ const char* VlcApi::LevelName(int level) {
     }
 }
 
+// libVLC's input thread says "Decoder wait done in N ms" once every decoder holds its first
+// picture after the stream was (re)started, right before the clock starts it: the moment the
+// player's picture is about to change. The format string is compared, not the message.
 void VlcApi::LogCallback(void* data, int level, const libvlc_log_t*, const char* fmt, va_list args) {
-    auto* file = static_cast<FILE*>(data);
+    auto* api = static_cast<VlcApi*>(data);
+    static constexpr char kArrival[] = "Decoder wait done";
+    if (fmt && std::strncmp(fmt, kArrival, sizeof kArrival - 1) == 0)
+        if (ArrivalCallback callback = api->m_arrivalCallback.load())
+            callback(api->m_arrivalUserData.load());
+    FILE* file = api->m_logFile.load();
     if (!file)
         return;
-    char stamp[32];
-    std::time_t now = std::time(nullptr);
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
     std::tm tm{};
-    localtime_r(&now, &tm);
+    localtime_r(&ts.tv_sec, &tm);
+    char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &tm);
-    std::fprintf(file, "[%s] [%s] ", stamp, LevelName(level));
+    flockfile(file); // one line at a time from libVLC's many threads
+    std::fprintf(file, "[%s.%03ld] [%s] ", stamp, ts.tv_nsec / 1000000, LevelName(level));
     std::vfprintf(file, fmt, args);
     std::fputs("\n", file);
     std::fflush(file);
+    funlockfile(file);
 }
 
 } // namespace vemora

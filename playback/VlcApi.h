@@ -28,7 +28,7 @@ public:
     float Rate() const { return m_rate; }
     bool HasMedia() const { return m_media != nullptr; }
     const std::string& MediaPath() const { return m_mediaPath; }
-    bool HasLog() const { return m_logInstalled; }
+    bool HasLog() const { return m_logFile.load() != nullptr; }
 
     // The controller's view of the player (libVLC's own state is never asked): safe to read from
     // libVLC's event threads.
@@ -40,10 +40,15 @@ public:
 
     // New instance and player with the arguments of mode (1 = rear video mirrored). Returns 1
     // when they were made; 0 without a media given before (the mode then waits for the next
-    // call) or on failure, which leaves the player unloaded. The new player has no window and
-    // no log; the attached events are attached again.
+    // call) or on failure, which leaves the player unloaded. The new player has no window; the
+    // attached events, the arrival callback and the log file carry over.
     int Recreate(int newMode);
     void AttachEvents(libvlc_callback_t callback, void* userData);
+    // Called on libVLC's input thread each time the player has decoded its first picture after
+    // an opening or a seek and is about to show it (libVLC has no event for that moment; its
+    // log says it). The callback must not call into libVLC.
+    using ArrivalCallback = void (*)(void* userData);
+    void SetArrivalCallback(ArrivalCallback callback, void* userData);
     // Installs a log file (owned from now on); libVLC's messages go there one line each.
     void SetLogFile(FILE* file);
     // Binds the player's video output to a native X11 window.
@@ -53,6 +58,7 @@ public:
     // noAudio, without sound. The media it replaces is released.
     void LoadMedia(const std::string& utf8Path, bool noAudio);
     void Play();
+    // Pauses a playing player (a paused one stays paused); Play resumes it.
     void Pause();
     void Stop();
     // Stop, and the controller's playing and paused marks cleared.
@@ -68,7 +74,6 @@ public:
     // libVLC's own state of the player (libvlc_NothingSpecial without a player).
     libvlc_state_t State() const;
 
-    static void LogCallback(void* data, int level, const libvlc_log_t* ctx, const char* fmt, va_list args);
     static const char* LevelName(int level);
 
 private:
@@ -77,6 +82,8 @@ private:
     bool CreateInstanceAndPlayer();
     void ReleaseInstanceAndPlayer();
     void ReleaseMedia();
+    void InstallLog();
+    static void LogCallback(void* data, int level, const libvlc_log_t* ctx, const char* fmt, va_list args);
     bool Ready() const { return IsLoaded() && m_player; }
 
     libvlc_instance_t* m_instance = nullptr;
@@ -93,11 +100,14 @@ private:
     int m_mode = 0;
     int m_volume = 0;
     float m_rate = 1.0f;
-    FILE* m_logFile = nullptr;
+    // Written on the GUI thread, read by the log callback on libVLC's threads.
+    std::atomic<FILE*> m_logFile{nullptr};
+    std::atomic<ArrivalCallback> m_arrivalCallback{nullptr};
+    std::atomic<void*> m_arrivalUserData{nullptr};
     bool m_logInstalled = false;
 
     decltype(&libvlc_media_player_play) m_play = nullptr;
-    decltype(&libvlc_media_player_pause) m_pause = nullptr;
+    decltype(&libvlc_media_player_set_pause) m_setPause = nullptr;
     decltype(&libvlc_media_player_stop) m_stop = nullptr;
     decltype(&libvlc_audio_set_volume) m_setVolume = nullptr;
     decltype(&libvlc_media_new_path) m_mediaNewPath = nullptr;

@@ -167,6 +167,7 @@ void CVideoSlider::mouseReleaseEvent(QMouseEvent* e) {
     setSliderDown(false);
     setValue(SeekPositionAt(e->position().toPoint().x()));
     emit seekDragged();
+    emit seekReleased();
 }
 
 CMySliderControl::CMySliderControl(QWidget* parent)

@@ -61,6 +61,8 @@ public:
 signals:
     // The thumb was dragged or released; the wanted position is value().
     void seekDragged();
+    // The button was let go (after the last seekDragged): the players may go there at once.
+    void seekReleased();
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -3,11 +3,14 @@
 // cameras' pictures part while they play: the card's videos show their frame numbers
 // (make_demo_card --frame-counter), read from the screen in both panes at the same instant.
 //   bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] [--pause-cycles N] [--no-sync]
-//                       [--fps F] [--hold-rear MS] [--skip-cycles N]
+//                       [--fps F] [--hold-rear MS] [--skip-cycles N] [--actions N LIST]
 // The card's recordings must run at least SECONDS x rate; F is their frame rate (25). MS holds the
 // rear player that long before the measuring starts, as if it had been started so much later.
-// N skips of 5 s forward, evenly spread, each reported with the time until the two pictures were
-// last more than a frame apart and their largest difference from 0.5 s after the skip on.
+// --actions does N user actions, evenly spread, taking turns from LIST (comma-separated: skip = 5 s
+// forward, pause = pause for 2 s and resume, rate = one rate step up or back down, bar = a click
+// on the seek bar 8 s ahead); --skip-cycles N is --actions N skip. Each action is reported with
+// the time until the two pictures were last more than a frame apart and their largest difference
+// from 0.5 s and from 1.0 s after the key on, the pictures read paused or playing.
 // BENCH_VERBOSE=1 prints each correction and a line a second; BENCH_FRAME_STEPS=1 instead pauses,
 // steps five frames forward, three back and one forward, and prints the frames both panes show.
 #include "app/ControlIds.h"
@@ -21,6 +24,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QScreen>
 #include <QTest>
 
@@ -98,15 +102,72 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
     return QTest::qWaitFor(condition, ms);
 }
 
+// The pictures after one user action: when (after the key) they were last more than a frame
+// apart, and their largest difference from 0.5 s and from 1.0 s after it on.
+struct Settling {
+    std::string action;
+    int64_t at = 0;
+    int64_t lastApartMs = 0;
+    int largestAfterHalf = 0;
+    int largestAfterOne = 0;
+    int samples = 0;
+    void Add(int64_t since, int frames) {
+        ++samples;
+        if (frames > 1)
+            lastApartMs = since;
+        if (since >= 500)
+            largestAfterHalf = std::max(largestAfterHalf, frames);
+        if (since >= 1000)
+            largestAfterOne = std::max(largestAfterOne, frames);
+    }
+};
+
+void PrintSettlings(const std::vector<Settling>& all) {
+    QMap<QString, Settling> worst;
+    QMap<QString, int> count;
+    for (const Settling& s : all) {
+        std::printf("%s at %.1f s: last more than a frame apart %lld ms after the key, largest difference "
+                    "from 0.5 s on %d frames, from 1.0 s on %d frames (%d samples)\n",
+                    s.action.c_str(), double(s.at) / 1000.0, static_cast<long long>(s.lastApartMs),
+                    s.largestAfterHalf, s.largestAfterOne, s.samples);
+        Settling& w = worst[QString::fromStdString(s.action)];
+        w.lastApartMs = std::max(w.lastApartMs, s.lastApartMs);
+        w.largestAfterHalf = std::max(w.largestAfterHalf, s.largestAfterHalf);
+        w.largestAfterOne = std::max(w.largestAfterOne, s.largestAfterOne);
+        ++count[QString::fromStdString(s.action)];
+    }
+    for (auto it = worst.begin(); it != worst.end(); ++it)
+        std::printf("%ss (%d): within a frame %lld ms after the key at the latest, largest difference from "
+                    "0.5 s on %d frames, from 1.0 s on %d frames\n",
+                    qPrintable(it.key()), count[it.key()], static_cast<long long>(it->lastApartMs),
+                    it->largestAfterHalf, it->largestAfterOne);
+}
+
+std::vector<std::string> SplitList(const std::string& list) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= list.size()) {
+        size_t comma = list.find(',', start);
+        if (comma == std::string::npos)
+            comma = list.size();
+        if (comma > start)
+            out.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: bench_playback_sync CARD_FOLDER [SECONDS] [--rate-index N] "
-                             "[--pause-cycles N] [--no-sync] [--fps F] [--hold-rear MS] [--skip-cycles N]\n");
+                             "[--pause-cycles N] [--no-sync] [--fps F] [--hold-rear MS] [--skip-cycles N] "
+                             "[--actions N LIST]\n");
         return 2;
     }
-    int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0, skipCycles = 0;
+    int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0, actionCount = 0;
+    std::vector<std::string> actionList;
     bool sync = true;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
@@ -114,9 +175,13 @@ int main(int argc, char** argv) {
             rateIndex = std::atoi(argv[++i]);
         else if (arg == "--pause-cycles" && i + 1 < argc)
             pauseCycles = std::atoi(argv[++i]);
-        else if (arg == "--skip-cycles" && i + 1 < argc)
-            skipCycles = std::atoi(argv[++i]);
-        else if (arg == "--hold-rear" && i + 1 < argc)
+        else if (arg == "--skip-cycles" && i + 1 < argc) {
+            actionCount = std::atoi(argv[++i]);
+            actionList = {"skip"};
+        } else if (arg == "--actions" && i + 2 < argc) {
+            actionCount = std::atoi(argv[++i]);
+            actionList = SplitList(argv[++i]);
+        } else if (arg == "--hold-rear" && i + 1 < argc)
             holdRearMs = std::atoi(argv[++i]);
         else if (arg == "--fps" && i + 1 < argc)
             fps = std::max(1, std::atoi(argv[++i]));
@@ -186,16 +251,29 @@ int main(int argc, char** argv) {
         dlg.OnCommand(IDC_SLOW);
     const int64_t pauseEvery = pauseCycles > 0 ? seconds * 1000LL / (pauseCycles + 1) : 0;
     int pausesDone = 0;
-    const int64_t skipEvery = skipCycles > 0 ? seconds * 1000LL / (skipCycles + 1) : 0;
-    int skipsDone = 0;
-    // Per skip: when (after the key) the pictures were last more than a frame apart, and the
-    // largest difference from 0.5 s after it on.
-    struct SkipSettling {
-        int64_t at = 0;
-        int64_t lastApartMs = 0;
-        int largestLate = 0;
+    const int64_t actionEvery =
+        actionCount > 0 && !actionList.empty() ? seconds * 1000LL / (actionCount + 1) : 0;
+    int actionsDone = 0;
+    std::vector<Settling> settlings;
+    int64_t resumeAt = -1; // a pause action resumes then
+    int rateTurn = 0;
+    QWidget* seekBar = dlg.Control(IDC_SEEK);
+    auto doAction = [&](const std::string& action) {
+        settlings.push_back({action, clock.elapsed()});
+        if (action == "skip") {
+            dlg.Players().SkipBy(5000);
+        } else if (action == "pause") {
+            dlg.OnCommand(IDC_PLAY);
+            resumeAt = clock.elapsed() + 2000;
+        } else if (action == "rate") {
+            dlg.OnCommand(rateTurn++ % 2 == 0 ? IDC_FAST : IDC_SLOW);
+        } else if (action == "bar") {
+            int64_t length = std::max<int64_t>(1, dlg.FrontPlayer().Length());
+            double at = double(dlg.Players().CurrentTime() + 8000) / double(length);
+            QPoint point(static_cast<int>(at * seekBar->width()), seekBar->height() / 2);
+            QTest::mouseClick(seekBar, Qt::LeftButton, {}, point);
+        }
     };
-    std::vector<SkipSettling> skips;
 
     // A picture pair one frame apart is seen whenever the grab falls between the two players'
     // frame changes, so the mean of the differences, in frames, estimates how far apart the two
@@ -223,24 +301,31 @@ int main(int argc, char** argv) {
             ++pausesDone;
             continue;
         }
-        if (skipEvery > 0 && skipsDone < skipCycles && clock.elapsed() >= skipEvery * (skipsDone + 1)) {
-            skips.push_back({clock.elapsed(), 0, 0});
-            dlg.Players().SkipBy(5000);
-            ++skipsDone;
+        if (resumeAt >= 0 && clock.elapsed() >= resumeAt) {
+            resumeAt = -1;
+            settlings.push_back({"resume", clock.elapsed()});
+            dlg.OnCommand(IDC_PLAY);
             continue;
         }
-        if (!dlg.FrontPlayer().IsPlaying() || !dlg.RearPlayer().IsPlaying())
+        if (actionEvery > 0 && resumeAt < 0 && actionsDone < actionCount &&
+            clock.elapsed() >= actionEvery * (actionsDone + 1)) {
+            doAction(actionList[static_cast<size_t>(actionsDone) % actionList.size()]);
+            ++actionsDone;
+            continue;
+        }
+        const bool paused = resumeAt >= 0;
+        if (!paused && (!dlg.FrontPlayer().IsPlaying() || !dlg.RearPlayer().IsPlaying()))
             continue;
         ShownFrames shown = ReadShownFrames(front, rear);
-        if (!skips.empty() && shown.front >= 0 && shown.rear >= 0) {
-            SkipSettling& last = skips.back();
-            int64_t since = clock.elapsed() - last.at;
-            int d = std::abs(FramesBehind(shown));
-            if (d > 1)
-                last.lastApartMs = since;
-            if (since >= 500)
-                last.largestLate = std::max(last.largestLate, d);
+        if (!settlings.empty() && shown.front >= 0 && shown.rear >= 0) {
+            settlings.back().Add(clock.elapsed() - settlings.back().at, std::abs(FramesBehind(shown)));
+            if (verbose && std::abs(FramesBehind(shown)) > 1)
+                std::fprintf(stderr, "%lld ms after the %s: front %d, rear %d\n",
+                             static_cast<long long>(clock.elapsed() - settlings.back().at),
+                             settlings.back().action.c_str(), shown.front, shown.rear);
         }
+        if (paused)
+            continue;
         if (shown.front < 0 || shown.rear < 0) {
             ++unreadable;
             continue;
@@ -293,20 +378,7 @@ int main(int argc, char** argv) {
                 static_cast<long long>(samples), static_cast<long long>(unreadable));
     std::printf("largest difference after the first %lld s: %d frames (%.0f ms)\n",
                 static_cast<long long>(kSettlingMs / 1000), largestSettled, largestSettled * frameMs);
-    int64_t slowest = 0;
-    int largestLate = 0;
-    for (const SkipSettling& skip : skips) {
-        std::printf("skip at %.1f s: last more than a frame apart %lld ms after it, largest difference "
-                    "from 0.5 s on %d frames\n",
-                    double(skip.at) / 1000.0, static_cast<long long>(skip.lastApartMs), skip.largestLate);
-        slowest = std::max(slowest, skip.lastApartMs);
-        largestLate = std::max(largestLate, skip.largestLate);
-    }
-    if (!skips.empty())
-        std::printf(
-            "skips: within a frame %lld ms after the key at the latest, largest difference from 0.5 s "
-            "on %d frames\n",
-            static_cast<long long>(slowest), largestLate);
+    PrintSettlings(settlings);
     std::printf("by the players' time reports the rear was behind by %.1f ms on average\n",
                 reportedSamples ? double(reportedSum) / double(reportedSamples) : 0.0);
     dlg.OnCommand(IDC_STOP);

@@ -41,14 +41,22 @@ public:
 
 // Front/rear pairs one after the other (three seconds each unless told); optionally the last
 // front file alone.
+// Pictures of the card's recordings: the writer's small ones unless a test asks for others.
+struct Pictures {
+    int width = 320, height = 240, fps = 10;
+};
+
 std::string WriteCard(const QString& root, int pairs, bool lastWithoutRear = false, int seconds = 3,
                       const std::string& baseDir = VEMORA_FIXTURE_DIR,
-                      fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
+                      fixture::NameStyle style = fixture::NameStyle::TimeStamped, Pictures pictures = {}) {
     std::vector<fixture::CardRecording> recordings;
     for (int i = 0; i < pairs; ++i) {
         fixture::CardRecording pair;
         pair.front.baseDir = baseDir;
         pair.front.seconds = seconds;
+        pair.front.width = pictures.width;
+        pair.front.height = pictures.height;
+        pair.front.fps = pictures.fps;
         pair.front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, 30 + seconds * i};
         pair.index = static_cast<unsigned>(i);
         pair.withRear = !(lastWithoutRear && i == pairs - 1);
@@ -76,7 +84,7 @@ protected:
               fixture::NameStyle style = fixture::NameStyle::TimeStamped) {
         // Letters that the partner rules swap, in a folder above the card.
         QString folder = card.path() + QStringLiteral("/Fred%1").arg(static_cast<int>(style));
-        std::string root = WriteCard(folder, pairs, lastWithoutRear, seconds, baseDir, style);
+        std::string root = WriteCard(folder, pairs, lastWithoutRear, seconds, baseDir, style, pictures);
         ASSERT_TRUE(library.ScanSource(root, ""));
         library.BuildTables();
         players = std::make_unique<DualPlayerController>(library, host);
@@ -94,6 +102,7 @@ protected:
     }
     std::string RecordPath(int i) { return library.GetRecordingPath(i); }
 
+    Pictures pictures;
     QTemporaryDir card;
     CRecordingLibrary library;
     FakeHost host;
@@ -419,6 +428,41 @@ TEST_F(DualPlayerControllerTest, StepsBackAcrossTheCutAndPlayOnFromThePictureSho
     // Only a start at the picture shown reaches 19 s of the first recording this soon.
     EXPECT_TRUE(Wait([this] { return Front().Time() >= 19000; }, 8000));
     EXPECT_EQ(players->CurrentPath().toStdString(), RecordPath(frontRow(0)));
+}
+
+// Full-HD pictures take long enough to decode that the two cameras reach a jump's target at
+// different moments: after each action both report times within 40 ms of each other once both
+// report from the target on, and a pause leaves both showing the same picture.
+TEST_F(DualPlayerControllerTest, BothCamerasLandTogetherAfterSkipsAndResumes) {
+    QTemporaryDir base;
+    std::string error;
+    ASSERT_FALSE(
+        fixture::EnsureFrameCounterVideo(base.path().toStdString(), 1920, 1080, 20, 25, &error).empty())
+        << error;
+    pictures = {1920, 1080, 25};
+    Load(1, false, 20, base.path().toStdString());
+    players->SetSyncEnabled(true);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(1000));
+    auto landedNear = [this](int64_t target) {
+        EXPECT_TRUE(BothRunPast(target + 200));
+        auto behind = players->RearBehindMs();
+        ASSERT_TRUE(behind.has_value());
+        EXPECT_LE(std::llabs(*behind), 40) << "after landing at " << target;
+    };
+    for (int64_t skip : {5000, 5000, -3000}) {
+        int64_t target = players->CurrentTime() + skip;
+        players->SkipBy(skip);
+        landedNear(target);
+    }
+    players->TogglePlayPause();
+    ASSERT_TRUE(Wait([this] { return players->Review().Settled(); }));
+    auto paused = ShownFrames(*players, host, card.path());
+    EXPECT_GE(paused.first, 0);
+    EXPECT_EQ(paused.first, paused.second);
+    int64_t pausedAt = players->Review().TimeMs();
+    players->TogglePlayPause();
+    landedNear(pausedAt);
 }
 
 } // namespace

@@ -161,6 +161,7 @@ TEST(SeekBar, CalibrationAndClicks) {
         EXPECT_EQ(SeekSpan, 1000 - leadIn);
     }
     QSignalSpy dragged(&bar, &CVideoSlider::seekDragged);
+    QSignalSpy released(&bar, &CVideoSlider::seekReleased);
     QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(0, 10)); // left of the channel
     EXPECT_EQ(bar.value(), SeekLeadIn.load());
     EXPECT_EQ(dragged.count(), 0);
@@ -170,6 +171,7 @@ TEST(SeekBar, CalibrationAndClicks) {
     EXPECT_EQ(bar.value(), 1000); // beyond the right end: the range's end
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, 10));
     EXPECT_EQ(dragged.count(), 2);
+    EXPECT_EQ(released.count(), 1); // only the release lets the players go at once
     EXPECT_NEAR(bar.value(), 500, 5);
     bar.grab();
     EXPECT_NEAR(SeekThumbX, bar.width() / 2, 10);
