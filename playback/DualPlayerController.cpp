@@ -779,11 +779,14 @@ uint64_t DualPlayerController::ArrivalsOf(PlayerSide side) const {
     return (side == PlayerSide::Front ? m_frontRelay : m_rearRelay)->arrivals.load();
 }
 
-void DualPlayerController::LandTogether(int64_t targetMs) {
-    // A landing still open is over: its held player plays on and is sent on with the other.
+void DualPlayerController::PlayHeldPlayers() {
     for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
         if (m_landing.Held(side == PlayerSide::Front ? 0 : 1) && Player(side).IsPlaying())
             Player(side).Play();
+    m_landing.End();
+}
+
+void DualPlayerController::LandTogether(int64_t targetMs) {
     m_landing.End();
     for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
         VlcApi& player = Player(side);
@@ -796,6 +799,15 @@ void DualPlayerController::LandTogether(int64_t targetMs) {
         m_landingTimer.start();
     else
         ReleaseLanding();
+}
+
+// A player held by a landing still open plays again before the seek: a seek sent to a paused
+// player is only decoded once it plays, too late for its pictures.
+void DualPlayerController::SendBothTo(int64_t ms) {
+    PlayHeldPlayers();
+    m_frontPlayer.SetTime(ms);
+    m_rearPlayer.SetTime(ms);
+    LandTogether(ms);
 }
 
 void DualPlayerController::OnPlayerArrived(PlayerSide side, uint64_t arrivalCount) {
@@ -814,10 +826,7 @@ void DualPlayerController::OnPlayerArrived(PlayerSide side, uint64_t arrivalCoun
 void DualPlayerController::ReleaseLanding() {
     m_landingTimer.stop();
     const bool landed = m_landing.Active();
-    for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
-        if (m_landing.Held(side == PlayerSide::Front ? 0 : 1) && Player(side).IsPlaying())
-            Player(side).Play();
-    m_landing.End();
+    PlayHeldPlayers();
     if (m_bReviewPicturesLeft) {
         m_bReviewPicturesLeft = false;
         m_review->ClearPictures();
@@ -943,9 +952,7 @@ void DualPlayerController::ApplyPendingSeek() {
     int64_t target = m_llPendingSeekMs.load();
     if (target == 0)
         return;
-    m_frontPlayer.SetTime(target);
-    m_rearPlayer.SetTime(target);
-    LandTogether(target);
+    SendBothTo(target);
     RestartSync();
     if (m_pFeed)
         m_pFeed->ReplotDrivenPath(target & 0xffffffff);
@@ -983,9 +990,7 @@ void DualPlayerController::SeekTo(int64_t ms) {
         ms = std::min(ms, length - 1);
     ms = std::max<int64_t>(ms, 1);
     m_llPendingSeekMs = 0;
-    m_frontPlayer.SetTime(ms);
-    m_rearPlayer.SetTime(ms);
-    LandTogether(ms);
+    SendBothTo(ms);
     ShowMovedTo(ms, length);
     FollowSeekInReview(ms);
 }

@@ -221,6 +221,10 @@ private:
     // there waits for the other. A player whose file ends before targetMs is not waited for.
     void LandTogether(int64_t targetMs);
     void OnPlayerArrived(PlayerSide side, uint64_t arrivalCount);
+    // Both players to ms (skips, seek-bar seeks, jolts), landing together.
+    void SendBothTo(int64_t ms);
+    // The held players play again; the landing ends.
+    void PlayHeldPlayers();
     // Plays the held players again and ends the landing; the review's pictures, when they were
     // left over the panes, go now.
     void ReleaseLanding();
