@@ -27,16 +27,8 @@ public:
     // Each decision rests on the median of this many comparisons since the last action: a
     // player reports its time four times a second, each report a little early or late.
     static constexpr int kEvidence = 9;
-    // After both players landed together on a jump's target, what is left is the small difference
-    // of their arrivals, not drift: the first decision rests on this many comparisons.
-    static constexpr int kLandedEvidence = 3;
-    // ... and its correction may be shorter: the difference is a frame or two.
-    static constexpr int64_t kLeastLandedCorrectionMs = 300;
 
-    void Reset(bool landed = false) {
-        m_count = 0;
-        m_needed = landed ? kLandedEvidence : kEvidence;
-    }
+    void Reset() { m_count = 0; }
     // behindMs: how far the rear player's time is behind the front one's now (negative: ahead);
     // rate: the front player's rate.
     SyncAction Decide(int64_t behindMs, double rate);
@@ -44,7 +36,6 @@ public:
 private:
     int64_t m_behind[kEvidence] = {};
     int m_count = 0;
-    int m_needed = kEvidence;
 };
 
 } // namespace vemora

@@ -705,8 +705,8 @@ void DualPlayerController::HoldPlayer(PlayerSide side, int ms) {
     });
 }
 
-void DualPlayerController::RestartSync(bool landed) {
-    m_sync.Reset(landed);
+void DualPlayerController::RestartSync() {
+    m_sync.Reset();
     m_syncQuietUntil = SteadyMs() + kSyncQuietMs;
     m_syncCorrectionTimer.stop();
     if (m_rearPlayer.IsLoaded() && m_rearPlayer.Rate() != m_frontPlayer.Rate() && m_frontPlayer.IsLoaded())
@@ -832,7 +832,7 @@ void DualPlayerController::ReleaseLanding() {
         m_review->ClearPictures();
     }
     if (landed)
-        RestartSync(true);
+        RestartSync();
 }
 
 void DualPlayerController::AbandonLanding() {

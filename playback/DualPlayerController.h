@@ -215,8 +215,8 @@ private:
     void OnReviewCrossed(int row);
     void FollowSeekInReview(int64_t ms);
     // Clocks start again and the rear player returns to the front rate (after anything that moves
-    // or restarts a player); landed: both just left a jump's target together.
-    void RestartSync(bool landed = false);
+    // or restarts a player).
+    void RestartSync();
     // The playing players were just sent to targetMs (or started): the first to show its picture
     // there waits for the other. A player whose file ends before targetMs is not waited for.
     void LandTogether(int64_t targetMs);
