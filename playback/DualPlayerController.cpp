@@ -186,13 +186,13 @@ int64_t SteadyMs() {
 
 DualPlayerController::Sighting DualPlayerController::LastSighting(PlayerSide side) const {
     std::lock_guard<std::mutex> lock(m_sightingMutex);
-    return m_sighting[side == PlayerSide::Front ? 0 : 1];
+    return m_sighting[SideIndex(side)];
 }
 
 void DualPlayerController::OnPlayerEventThread(PlayerSide side, int type, int64_t newTime) {
     if (type == libvlc_MediaPlayerTimeChanged) {
         std::lock_guard<std::mutex> lock(m_sightingMutex);
-        m_sighting[side == PlayerSide::Front ? 0 : 1] = {newTime, SteadyMs()};
+        m_sighting[SideIndex(side)] = {newTime, SteadyMs()};
     }
     if (type == libvlc_MediaPlayerPlaying)
         PostPlayerMessage(MsgStarted, side, 0);
@@ -309,11 +309,11 @@ void DualPlayerController::RestoreOnceStarted(PlayerSide side, int64_t timeMs, b
     VlcApi& player = Player(side);
     if (pause)
         player.MarkPaused();
-    m_startRestore[side == PlayerSide::Front ? 0 : 1] = {true, timeMs, pause};
+    m_startRestore[SideIndex(side)] = {true, timeMs, pause};
 }
 
 void DualPlayerController::OnPlayerStarted(PlayerSide side) {
-    StartRestore& restore = m_startRestore[side == PlayerSide::Front ? 0 : 1];
+    StartRestore& restore = m_startRestore[SideIndex(side)];
     if (!restore.waiting)
         return;
     restore.waiting = false;
@@ -322,7 +322,7 @@ void DualPlayerController::OnPlayerStarted(PlayerSide side) {
         player.SetTime(restore.timeMs);
         if (!restore.pause && m_landing.Active()) {
             // The arrival awaited is now the one at the start time.
-            m_landing.Expect(side == PlayerSide::Front ? 0 : 1, ArrivalsOf(side));
+            m_landing.Expect(SideIndex(side), ArrivalsOf(side));
             m_landingTimer.start();
         }
     }
@@ -637,8 +637,7 @@ void DualPlayerController::Flip() {
         emit playButtonShowsPause(false);
         for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear}) {
             VlcApi& p = Player(side);
-            if (!p.IsLoaded() || !p.HasMedia() ||
-                !(wasPaused[side == PlayerSide::Front ? 0 : 1] || p.IsPlaying()))
+            if (!p.IsLoaded() || !p.HasMedia() || !(wasPaused[SideIndex(side)] || p.IsPlaying()))
                 continue;
             // The reloaded front player has not started yet: it starts, goes to t and pauses
             // there, as the rear player does.
@@ -781,7 +780,7 @@ uint64_t DualPlayerController::ArrivalsOf(PlayerSide side) const {
 
 void DualPlayerController::PlayHeldPlayers() {
     for (PlayerSide side : {PlayerSide::Front, PlayerSide::Rear})
-        if (m_landing.Held(side == PlayerSide::Front ? 0 : 1) && Player(side).IsPlaying())
+        if (m_landing.Held(SideIndex(side)) && Player(side).IsPlaying())
             Player(side).Play();
     m_landing.End();
 }
@@ -793,7 +792,7 @@ void DualPlayerController::LandTogether(int64_t targetMs) {
         int64_t length = player.Length();
         if (player.IsLoaded() && player.HasMedia() && player.IsPlaying() &&
             (length <= 0 || targetMs < length))
-            m_landing.Expect(side == PlayerSide::Front ? 0 : 1, ArrivalsOf(side));
+            m_landing.Expect(SideIndex(side), ArrivalsOf(side));
     }
     if (m_landing.Active())
         m_landingTimer.start();
@@ -811,7 +810,7 @@ void DualPlayerController::SendBothTo(int64_t ms) {
 }
 
 void DualPlayerController::OnPlayerArrived(PlayerSide side, uint64_t arrivalCount) {
-    switch (m_landing.Arrived(side == PlayerSide::Front ? 0 : 1, arrivalCount)) {
+    switch (m_landing.Arrived(SideIndex(side), arrivalCount)) {
     case JointLanding::Step::Hold:
         Player(side).Pause();
         break;

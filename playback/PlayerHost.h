@@ -8,6 +8,11 @@ namespace vemora {
 
 enum class PlayerSide { Front, Rear };
 
+// 0 for the front camera, 1 for the rear one: the index of per-camera arrays.
+inline int SideIndex(PlayerSide side) {
+    return side == PlayerSide::Front ? 0 : 1;
+}
+
 class PlayerHost {
 public:
     virtual ~PlayerHost() = default;

@@ -29,7 +29,7 @@ class FakeHost : public PlayerHost {
 public:
     bool HasPane(PlayerSide) override { return true; }
     unsigned long PaneWindow(PlayerSide) override { return 0; }
-    void ShowPane(PlayerSide side, bool show) override { shown[side == PlayerSide::Front ? 0 : 1] = show; }
+    void ShowPane(PlayerSide side, bool show) override { shown[SideIndex(side)] = show; }
     void FitVideoPanes() override {}
     QString AskSnapshotPath() override { return snapshotPath; }
     void ShowMessage(int textId, int) override { messages.push_back(textId); }
