@@ -143,20 +143,6 @@ void PrintSettlings(const std::vector<Settling>& all) {
                     it->largestAfterHalf, it->largestAfterOne);
 }
 
-std::vector<std::string> SplitList(const std::string& list) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t comma = list.find(',', start);
-        if (comma == std::string::npos)
-            comma = list.size();
-        if (comma > start)
-            out.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return out;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -180,7 +166,8 @@ int main(int argc, char** argv) {
             actionList = {"skip"};
         } else if (arg == "--actions" && i + 2 < argc) {
             actionCount = std::atoi(argv[++i]);
-            actionList = SplitList(argv[++i]);
+            for (const QString& action : QString::fromLocal8Bit(argv[++i]).split(u',', Qt::SkipEmptyParts))
+                actionList.push_back(action.toStdString());
         } else if (arg == "--hold-rear" && i + 1 < argc)
             holdRearMs = std::atoi(argv[++i]);
         else if (arg == "--fps" && i + 1 < argc)
