@@ -14,6 +14,7 @@ PACKAGES=(
   dpkg-dev appstream
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libfreetype-dev
+  libgeonames-dev libgeonames-common libsqlite3-dev libcairo2-dev libpango1.0-dev poppler-utils
 )
 
 missing=()
