@@ -11,7 +11,7 @@ TEST(NearestPlace, NearestWithinReachAcrossCellsAndTheDateLine) {
         {"Shinjuku", "JP", 35.6938, 139.7034},
         {"Nakano", "JP", 35.7074, 139.6638},
         {"Apia", "WS", -13.8333, -171.7667},
-        {"Suva", "FJ", -18.1416, 178.4415},
+        {"Waiyevo", "FJ", -16.7900, 179.9800},
         {"Longyearbyen", "SJ", 78.2232, 15.6267},
     });
     struct Case {
@@ -21,7 +21,7 @@ TEST(NearestPlace, NearestWithinReachAcrossCellsAndTheDateLine) {
         {35.6900, 139.7000, "Shinjuku"},
         {35.7100, 139.6600, "Nakano"},
         {35.6999, 140.0000, nullptr}, // 27 km east of Shinjuku
-        {-18.10, -179.99, "Suva"},    // over the date line, 18 km
+        {-16.80, -179.95, "Waiyevo"}, // over the date line, 8 km
         {-13.90, -171.70, "Apia"},
         {78.30, 15.00, "Longyearbyen"}, // far north: a degree of longitude is 23 km
         {91.0, 0.0, nullptr},           // off the globe
