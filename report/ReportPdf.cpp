@@ -200,15 +200,15 @@ private:
             double width;
         };
         const std::vector<Column> columns = {
-            {T(text::kOffset), 44},
-            {T(text::kLocalTime), 92},
-            {T(text::kSpeed), 50},
+            {T(text::kOffset), 34},
+            {T(text::kLocalTime), 106},
+            {T(text::kSpeed), 52},
             {T(text::kHeading), 44},
             {T(text::kLatitude), 70},
             {T(text::kLongitude), 74},
-            {"G X", 47},
-            {"G Y", 47},
-            {"G Z", 47},
+            {"G X", 45},
+            {"G Y", 45},
+            {"G Z", 45},
         };
         double x = kMargin;
         for (const Column& c : columns) {

@@ -186,7 +186,8 @@ int RunReport(const Args& args) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
         return Fail(parsed->file + ": no such file");
-    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    // The report names the card's files by their whole paths.
+    const std::string folder = fs::absolute(file, ec).parent_path().lexically_normal().string();
     CRecordingLibrary library;
     if (!library.ScanSource(folder, std::string()))
         return Fail(folder + ": folder not found");
