@@ -337,10 +337,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>فجوات في التسجيل:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>اختر حادثًا من القائمة.</translation>
-    </message>
 </context>
 </TS>

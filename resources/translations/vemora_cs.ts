@@ -347,10 +347,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Mezery v záznamu:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>Vyberte událost v seznamu.</translation>
-    </message>
 </context>
 </TS>

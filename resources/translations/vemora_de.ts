@@ -1206,10 +1206,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Lücken der Aufnahme:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>Wählen Sie einen Vorfall in der Liste.</translation>
-    </message>
 </context>
 </TS>

@@ -1211,10 +1211,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Gaps in the recording:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>Select an incident in the list.</translation>
-    </message>
 </context>
 </TS>

@@ -1206,10 +1206,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Lacunes de l’enregistrement :</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>Sélectionnez un incident dans la liste.</translation>
-    </message>
 </context>
 </TS>

@@ -1211,10 +1211,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>録画の欠落:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>一覧でイベントを選んでください。</translation>
-    </message>
 </context>
 </TS>

@@ -1206,10 +1206,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>녹화의 누락:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>목록에서 사건을 선택하십시오.</translation>
-    </message>
 </context>
 </TS>

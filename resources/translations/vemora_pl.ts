@@ -1206,10 +1206,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Luki w nagraniu:</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>Zaznacz zdarzenie na liście.</translation>
-    </message>
 </context>
 </TS>

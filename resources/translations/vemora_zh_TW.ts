@@ -1211,10 +1211,5 @@
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>錄影中的缺漏：</translation>
     </message>
-    <message id="866">
-        <source>Select an incident in the list.</source>
-        <extracomment>incidents list: Incident report… without a selected row</extracomment>
-        <translation>請在清單中選擇一個事件。</translation>
-    </message>
 </context>
 </TS>
