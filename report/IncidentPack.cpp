@@ -65,8 +65,18 @@ std::string ResolvedFolder(std::string path) {
     }
 }
 
-// The card: the folder holding both cameras' folders of the recording, and the whole volume
-// when that is a FAT one (a recorder's memory card).
+// The folders a recorder makes on its card, whatever their case.
+bool IsRecorderFolder(std::string name) {
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* known : {"dcim", "movie", "event", "photo", "normal", "emr", "front", "back", "f", "r"})
+        if (name == known)
+            return true;
+    return false;
+}
+
+// The card: the folder holding both cameras' folders of the recording (above the recorder's own
+// folders), and the whole volume when that is a FAT one (a recorder's memory card).
 bool OnTheCard(const std::string& target, const RecordingInfo& record) {
     const CameraFiles files = CameraFilesOf(record);
     std::string top = ResolvedFolder(record.rootFolder);
@@ -75,6 +85,9 @@ bool OnTheCard(const std::string& target, const RecordingInfo& record) {
         while (!folder.empty() && !top.empty() && folder.compare(0, top.size(), top) != 0)
             top = ResolvedFolder(FolderOf(top.substr(0, top.size() - 1)));
     }
+    // The recorder's own folders are part of the card: the card is the folder above them.
+    while (top.size() > 1 && IsRecorderFolder(NameOf(top.substr(0, top.size() - 1))))
+        top = ResolvedFolder(FolderOf(top.substr(0, top.size() - 1)));
     const std::string out = ResolvedFolder(target);
     if (!top.empty() && top != "/" && out.compare(0, top.size(), top) == 0)
         return true;
@@ -220,10 +233,9 @@ bool WriteStills(const PackRequest& request, const DriveSpan& span, const PackFo
     return true;
 }
 
-void GatherTelemetry(const PackRequest& request, const DriveSpan& span, const TextLookup& texts,
-                     PackFacts& facts) {
+void GatherTelemetry(const PackRequest& request, const DriveSpan& span, const MomentFacts& moment,
+                     const TextLookup& texts, PackFacts& facts) {
     const double s = request.atMs;
-    MomentFacts moment(request.records, span, s - kTrackMarginMs, s + kTrackMarginMs);
     facts.at = moment.At(s);
     for (int k = -15; k <= 15; ++k) {
         const double t = s + 1000.0 * k;
@@ -241,8 +253,7 @@ void GatherTelemetry(const PackRequest& request, const DriveSpan& span, const Te
         facts.notes.push_back(Format(texts, text::kNoGsensor));
 }
 
-std::string GpxOfMoment(const PackRequest& request, const DriveSpan& span, const std::string& name) {
-    MomentFacts moment(request.records, span, request.atMs - kTrackMarginMs, request.atMs + kTrackMarginMs);
+std::string GpxOfMoment(const PackRequest& request, const MomentFacts& moment, const std::string& name) {
     std::vector<GpxShare> shares;
     for (const LoadedTrack& loaded : moment.Tracks()) {
         const RecordingInfo& record = request.records[loaded.span.record];
@@ -403,8 +414,10 @@ PackResult MakePack(const PackRequest& request, const TextLookup& texts, const s
         return fail(error);
     }
     progress.Stage(PackStage::Document, 0.4);
-    GatherTelemetry(request, span, texts, facts);
-    if (!WriteText(*folder, "track.gpx", GpxOfMoment(request, span, facts.recordingName), made, &error)) {
+    const MomentFacts moment(request.records, span, request.atMs - kTrackMarginMs,
+                             request.atMs + kTrackMarginMs);
+    GatherTelemetry(request, span, moment, texts, facts);
+    if (!WriteText(*folder, "track.gpx", GpxOfMoment(request, moment, facts.recordingName), made, &error)) {
         stopCopies();
         return fail(error);
     }

@@ -206,9 +206,10 @@ TEST_F(IncidentPackTest, PacksACutOrSaysWhyAndLeavesNothing) {
     for (const PackCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string file = s_file[static_cast<int>(c.card)];
-        const std::string target = std::string(c.target) == "@card"
-                                       ? fs::path(file).parent_path().parent_path().string() + "/pack"
-                                       : out + "/" + c.target;
+        const std::string target =
+            std::string(c.target) == "@card"
+                ? fs::path(file).parent_path().parent_path().parent_path().string() + "/pack"
+                : out + "/" + c.target;
         const auto before = Entries(out);
         const CommandRun run = RunCommand(ShellQuote(kVemora) + " report " + ShellQuote(file) + " " + c.args +
                                           " --out " + ShellQuote(target) + " --lang en");
@@ -216,7 +217,9 @@ TEST_F(IncidentPackTest, PacksACutOrSaysWhyAndLeavesNothing) {
         if (c.exitCode != 0) {
             EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
             EXPECT_EQ(Entries(out), before) << "a failure leaves nothing behind";
-            EXPECT_FALSE(fs::exists(fs::path(file).parent_path().parent_path() / "pack"));
+            if (std::string(c.target) == "@card") {
+                EXPECT_FALSE(fs::exists(target));
+            }
             continue;
         }
         EXPECT_NE(run.out.find("\"out\":"), std::string::npos) << run.out;
