@@ -587,6 +587,7 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     // The Conf button stays hidden; the configuration dialog is reached from this menu.
     QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
     QAction* clip = menu.addAction(SettingsFile::Instance().LoadUiString(cliptext::kMenuEntry));
+    QAction* report = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentReport));
     QAction* incidents = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentsMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
@@ -595,6 +596,8 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
         OnConfig();
     else if (chosen == clip)
         OnExportClip();
+    else if (chosen == report)
+        OnIncidentReport();
     else if (chosen == incidents)
         OnIncidents();
 }

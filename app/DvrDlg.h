@@ -52,6 +52,7 @@ class GuiThreadMapSink;
 class CRejectedFilesNote;
 class CVwrToolTipCtrl;
 class CClipExportJob;
+class CIncidentReportJob;
 class CIncidentsDlg;
 class CIncidentCountDelegate;
 
@@ -127,6 +128,8 @@ public:
     // The running or last clip export; null before the first.
     CClipExportJob* ClipJob() const { return m_pClipJob; }
     const ClipMarks& ClipRangeMarks() const { return m_clipMarks; }
+    // The running or last incident report; null before the first.
+    CIncidentReportJob* ReportJob() const { return m_pReportJob; }
 
 protected:
     bool event(QEvent* e) override;
@@ -253,6 +256,10 @@ private:
     void OnExportClip();
     void ShowClipMarks();
     bool ClipPathOnCard(const QString& path) const;
+    // Incident report (DvrDlgReport.cpp): at the position or the marks' middle, or at an incident
+    // of the list; the dialog and its worker.
+    void OnIncidentReport();
+    void ReportIncidentAt(int record, int64_t ms);
 
     // Posted messages.
     void OnPlayerError(qint64 wParam);
@@ -357,7 +364,8 @@ private:
     std::thread m_openThread;
     QString m_strExportFolder;
     ClipMarks m_clipMarks;
-    CClipExportJob* m_pClipJob = nullptr; // owned as a child; cancelled and joined with the window
+    CClipExportJob* m_pClipJob = nullptr;       // owned as a child; cancelled and joined with the window
+    CIncidentReportJob* m_pReportJob = nullptr; // the same
 
     std::atomic<int> m_nOpenIndex{0};
     // Monotonic: a step of the wall clock must not swallow or repeat list activations.

@@ -166,6 +166,14 @@ CIncidentsDlg* CDvrDlg::OnIncidents() {
         m_pIncidentsDlg = new CIncidentsDlg(UiString, chooser, this);
         m_pIncidentsDlg->SetExportFolder(ExportFolder());
         connect(m_pIncidentsDlg, &CIncidentsDlg::playIncident, this, &CDvrDlg::PlayIncident);
+        connect(m_pIncidentsDlg, &CIncidentsDlg::reportIncident, this,
+                [this](const QString& file, qint64 timeMs) {
+                    if (LibraryBusy())
+                        return;
+                    const int record = RecordOfIncidentFile(file.toStdString());
+                    if (record >= 0)
+                        ReportIncidentAt(record, timeMs);
+                });
         connect(m_pIncidentsDlg, &CIncidentsDlg::exportFailed, this, [this](const QString& text) {
             m_pDialogs->MessageBox(m_pIncidentsDlg, text, UiString(ids::kIncidentsCaption), UserDialogs::Ok);
         });

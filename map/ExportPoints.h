@@ -24,5 +24,8 @@ struct ExportPoint {
 // 200 degrees or more (a record the recorder filled with a placeholder).
 void ForEachExportPoint(TelemetryFormat format, const TelemetryTrack& track,
                         const std::function<void(const ExportPoint&)>& visit);
+// The same, with each point's record index in the track (for its playback time).
+void ForEachExportPointIndexed(TelemetryFormat format, const TelemetryTrack& track,
+                               const std::function<void(size_t index, const ExportPoint&)>& visit);
 
 } // namespace vemora

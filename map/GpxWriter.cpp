@@ -4,6 +4,7 @@
 #include "map/ExportPaths.h"
 #include "map/NumberText.h"
 #include "map/XmlText.h"
+#include "telemetry/TrackTimeline.h"
 #include "telemetry/ZoneShift.h"
 
 #include <algorithm>
@@ -40,8 +41,8 @@ std::optional<int64_t> SecondsOfDateBytes(const std::array<uint8_t, 6>& dt) {
     return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
 }
 
-std::string GpxHeader(const ExportRecording& recording) {
-    const std::string name = EscapeXmlText(recording.fileName);
+std::string GpxHeader(const ExportRecording& recording, const std::string& trackName) {
+    const std::string name = EscapeXmlText(trackName);
     return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<gpx version=\"1.1\" creator=\"Vemora Viewer\""
                        " xmlns=\"http://www.topografix.com/GPX/1/1\" xmlns:vemora=\"") +
@@ -113,6 +114,22 @@ std::string IsoUtcText(int64_t utcSeconds) {
     return buffer;
 }
 
+std::string GpxTextOfShares(const std::string& name, const std::vector<GpxShare>& shares) {
+    std::string text = GpxHeader(shares.empty() ? ExportRecording() : shares.front().recording, name);
+    for (const GpxShare& share : shares) {
+        if (!share.track)
+            continue;
+        TrackTimeline timeline(*share.track, share.recording.format);
+        ForEachExportPointIndexed(share.recording.format, *share.track,
+                                  [&](size_t index, const ExportPoint& p) {
+                                      const int64_t t = timeline.TimeOfRecord(index);
+                                      if (t >= share.fromMs && t <= share.toMs)
+                                          text += GpxPoint(share.recording.format, p);
+                                  });
+    }
+    return text + kGpxEnd;
+}
+
 ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording,
                      const TelemetryTrack& track) {
     ExportResult result;
@@ -136,7 +153,7 @@ ExportResult WriteGpxFile(const std::string& path, const ExportRecording& record
         return result;
     }
     result.path = path;
-    file.Write(GpxHeader(recording));
+    file.Write(GpxHeader(recording, recording.fileName));
     ForEachExportPoint(recording.format, track,
                        [&](const ExportPoint& p) { file.Write(GpxPoint(recording.format, p)); });
     file.Write(kGpxEnd);

@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vemora {
 
@@ -28,6 +29,19 @@ std::string IsoUtcText(int64_t utcSeconds);
 // ExportFileName(fileName, startTime, ".GPX").
 ExportResult SaveGpx(const std::string& folder, const ExportRecording& recording,
                      const TelemetryTrack& track);
+
+// One recording's share of a GPX file that follows a drive across recordings: the points of its
+// track whose playback time lies in [fromMs, toMs].
+struct GpxShare {
+    ExportRecording recording;
+    const TelemetryTrack* track = nullptr;
+    int64_t fromMs = 0;
+    int64_t toMs = 0;
+};
+
+// The GPX text of a stretch of a drive, the shares' points in order as one track segment named
+// `name`; the description is the first share's.
+std::string GpxTextOfShares(const std::string& name, const std::vector<GpxShare>& shares);
 
 // Writes the GPX file of `recording` at `path` (a name the user chose).
 ExportResult WriteGpxFile(const std::string& path, const ExportRecording& recording,

@@ -20,5 +20,6 @@ inline constexpr int kIncidentKeyHelp = 613;        // "List of the card's incid
 inline constexpr int kIncidentExportFailed = 614;   // "The list could not be written: %1"
 inline constexpr int kIncidentFileColumn = 615;     // "File"
 inline constexpr int kIncidentNone = 616;           // "No incidents found on this card."
+inline constexpr int kIncidentReport = 850;         // "Incident report…" (the pack of the incident)
 
 } // namespace vemora::ids

@@ -79,6 +79,16 @@ CIncidentsDlg::CIncidentsDlg(UiStringLookup lookup, SavePathChooser chooseSavePa
     top->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_pExport, QDialogButtonBox::ActionRole);
+    m_pReport = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    m_pReport->setObjectName(QStringLiteral("incidentReport"));
+    m_pReport->setAutoDefault(false);
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_pReport->setEnabled(m_pTable->selectionModel()->hasSelection()); });
+    connect(m_pReport, &QPushButton::clicked, this, [this] {
+        const QModelIndexList selected = m_pTable->selectionModel()->selectedRows();
+        if (!selected.isEmpty())
+            ReportRow(selected.front().row());
+    });
     m_pClose = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_pClose->setAutoDefault(false);
@@ -114,6 +124,7 @@ void CIncidentsDlg::RetextControls() {
                        KindText(IncidentKind::HardBraking)});
     m_pKind->setCurrentIndex(std::max(choice, 0));
     m_pExport->setText(m_lookup(ids::kIncidentExport));
+    m_pReport->setText(m_lookup(ids::kIncidentReport));
     m_pClose->setText(m_lookup(ids::kIncidentClose));
     m_pEmpty->setText(m_lookup(ids::kIncidentNone));
 }
@@ -145,6 +156,7 @@ void CIncidentsDlg::FillModel() {
     m_pTable->resizeColumnsToContents();
     m_pEmpty->setVisible(m_rows.empty());
     m_pExport->setEnabled(!m_rows.empty());
+    m_pReport->setEnabled(false); // until a row is selected
 }
 
 void CIncidentsDlg::SetKindFilter(int choice) {
@@ -165,6 +177,16 @@ void CIncidentsDlg::ActivateRow(int visibleRow) {
         return;
     const ListedIncident& c = m_rows[static_cast<size_t>(row)].listed;
     emit playIncident(QString::fromStdString(c.file), c.incident.timeMs);
+}
+
+void CIncidentsDlg::ReportRow(int visibleRow) {
+    QModelIndex index = m_pProxy->index(visibleRow, When);
+    bool ok = false;
+    int row = index.data(kRowRole).toInt(&ok);
+    if (!ok || row < 0 || row >= static_cast<int>(m_rows.size()))
+        return;
+    const ListedIncident& c = m_rows[static_cast<size_t>(row)].listed;
+    emit reportIncident(QString::fromStdString(c.file), c.incident.timeMs);
 }
 
 std::string CIncidentsDlg::CsvOfVisibleRows() const {

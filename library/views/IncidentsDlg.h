@@ -45,10 +45,14 @@ public:
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
     // What a double-click on the shown row does.
     void ActivateRow(int visibleRow);
+    // What "Incident report…" does for the shown row.
+    void ReportRow(int visibleRow);
     QTableView* Table() const { return m_pTable; }
 
 signals:
     void playIncident(const QString& file, qint64 timeMs);
+    // "Incident report…" for the selected row.
+    void reportIncident(const QString& file, qint64 timeMs);
     // The CSV file could not be written; text says why, in the user's language.
     void exportFailed(const QString& text);
 
@@ -68,6 +72,7 @@ private:
     QComboBox* m_pKind;
     QLabel* m_pEmpty;
     QPushButton* m_pExport;
+    QPushButton* m_pReport = nullptr;
     QPushButton* m_pClose = nullptr;
 };
 

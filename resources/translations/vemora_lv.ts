@@ -917,5 +917,294 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>Šajā kartē negadījumi netika atrasti.</translation>
     </message>
+    <message id="800">
+        <source>Incident report</source>
+        <extracomment>title of the incident report (the PDF and its dialog)</extracomment>
+        <translation>Negadījuma ziņojums</translation>
+    </message>
+    <message id="801">
+        <source>What</source>
+        <extracomment>incident report: label of what happened</extracomment>
+        <translation>Kas</translation>
+    </message>
+    <message id="802">
+        <source>When</source>
+        <extracomment>incident report: label of the date and local time</extracomment>
+        <translation>Kad</translation>
+    </message>
+    <message id="803">
+        <source>Where</source>
+        <extracomment>incident report: label of the position</extracomment>
+        <translation>Kur</translation>
+    </message>
+    <message id="804">
+        <source>Speed</source>
+        <extracomment>incident report: label and column of the GPS speed</extracomment>
+        <translation>Ātrums</translation>
+    </message>
+    <message id="805">
+        <source>Heading</source>
+        <extracomment>incident report: label and column of the course over ground</extracomment>
+        <translation>Kurss</translation>
+    </message>
+    <message id="806">
+        <source>G-sensor</source>
+        <extracomment>incident report: label of the G-sensor&apos;s three axes</extracomment>
+        <translation>G sensors</translation>
+    </message>
+    <message id="807">
+        <source>Jolt, %1 g</source>
+        <extracomment>incident report: what happened; %1 = the jolt&apos;s strength in g</extracomment>
+        <translation>Trieciens, %1 g</translation>
+    </message>
+    <message id="808">
+        <source>Hard braking, %1 m/s²</source>
+        <extracomment>incident report: what happened; %1 = the largest deceleration</extracomment>
+        <translation>Strauja bremzēšana, %1 m/s²</translation>
+    </message>
+    <message id="809">
+        <source>Marked by the user</source>
+        <extracomment>incident report: what happened when no incident was found within 3 s of the moment</extracomment>
+        <translation>Atzīmējis lietotājs</translation>
+    </message>
+    <message id="810">
+        <source>near %1 (%2 km)</source>
+        <extracomment>incident report: the nearest town; %1 = town and country code, %2 = distance</extracomment>
+        <translation>netālu no %1 (%2 km)</translation>
+    </message>
+    <message id="811">
+        <source>No GPS fix at this moment.</source>
+        <extracomment>incident report: a gap - no valid GPS position at the moment</extracomment>
+        <translation>Šajā brīdī nav GPS pozīcijas.</translation>
+    </message>
+    <message id="812">
+        <source>The recording holds no G-sensor data.</source>
+        <extracomment>incident report: a gap - no G-sensor samples</extracomment>
+        <translation>Ierakstā nav G sensora datu.</translation>
+    </message>
+    <message id="813">
+        <source>The rear camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the front camera&apos;s file name</extracomment>
+        <translation>Trūkst aizmugurējās kameras faila: %1</translation>
+    </message>
+    <message id="814">
+        <source>The front camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the rear camera&apos;s file name</extracomment>
+        <translation>Trūkst priekšējās kameras faila: %1</translation>
+    </message>
+    <message id="815">
+        <source>Front camera</source>
+        <extracomment>incident report: the row of the front camera&apos;s stills; the files list</extracomment>
+        <translation>Priekšējā kamera</translation>
+    </message>
+    <message id="816">
+        <source>Rear camera</source>
+        <extracomment>incident report: the row of the rear camera&apos;s stills; the files list</extracomment>
+        <translation>Aizmugurējā kamera</translation>
+    </message>
+    <message id="817">
+        <source>Track, %1 s either side</source>
+        <extracomment>incident report: title of the map; %1 = seconds before and after the moment</extracomment>
+        <translation>Maršruts, %1 s pirms un pēc</translation>
+    </message>
+    <message id="818">
+        <source>Speed (km/h), %1 s either side</source>
+        <extracomment>incident report: title of the speed curve; %1 = seconds before and after</extracomment>
+        <translation>Ātrums (km/h), %1 s pirms un pēc</translation>
+    </message>
+    <message id="819">
+        <source>G-sensor (g), %1 s either side</source>
+        <extracomment>incident report: title of the G-sensor curves; %1 = seconds before and after</extracomment>
+        <translation>G sensors (g), %1 s pirms un pēc</translation>
+    </message>
+    <message id="820">
+        <source>Telemetry, second by second</source>
+        <extracomment>incident report: title of the second page&apos;s table</extracomment>
+        <translation>Telemetrija pa sekundēm</translation>
+    </message>
+    <message id="821">
+        <source>Time</source>
+        <extracomment>incident report: column of the seconds from the moment</extracomment>
+        <translation>Laiks</translation>
+    </message>
+    <message id="822">
+        <source>Local time</source>
+        <extracomment>incident report: column of the recorder&apos;s local date and time</extracomment>
+        <translation>Vietējais laiks</translation>
+    </message>
+    <message id="823">
+        <source>Latitude</source>
+        <extracomment>incident report: column of the latitude</extracomment>
+        <translation>Platums</translation>
+    </message>
+    <message id="824">
+        <source>Longitude</source>
+        <extracomment>incident report: column of the longitude</extracomment>
+        <translation>Garums</translation>
+    </message>
+    <message id="825">
+        <source>The original recordings</source>
+        <extracomment>incident report: title of the list of copied recording files</extracomment>
+        <translation>Oriģinālie ieraksti</translation>
+    </message>
+    <message id="827">
+        <source>Path on the card</source>
+        <extracomment>incident report: where an original file was read from</extracomment>
+        <translation>Ceļš kartē</translation>
+    </message>
+    <message id="828">
+        <source>Size</source>
+        <extracomment>incident report: an original file&apos;s size</extracomment>
+        <translation>Izmērs</translation>
+    </message>
+    <message id="829">
+        <source>Modified</source>
+        <extracomment>incident report: an original file&apos;s modification time</extracomment>
+        <translation>Mainīts</translation>
+    </message>
+    <message id="830">
+        <source>Files made for this report</source>
+        <extracomment>incident report: title of the hashes of the clip, stills and track</extracomment>
+        <translation>Šim ziņojumam izveidotie faili</translation>
+    </message>
+    <message id="831">
+        <source>Made with %1 on %2</source>
+        <extracomment>incident report: %1 = program and version, %2 = date and time (UTC)</extracomment>
+        <translation>Izveidots ar %1, %2</translation>
+    </message>
+    <message id="832">
+        <source>How to check this pack: open a terminal in its folder and run the command below. Every line must end in OK; a file that was changed or is missing is named.</source>
+        <extracomment>incident report: the last page; the command follows on its own line</extracomment>
+        <translation>Kā pārbaudīt šo paketi: atveriet termināli tās mapē un izpildiet zemāk esošo komandu. Katrai rindai jābeidzas ar OK; mainīts vai trūkstošs fails tiek nosaukts.</translation>
+    </message>
+    <message id="833">
+        <source>Recording</source>
+        <extracomment>incident report: label of the recording file and the moment in it</extracomment>
+        <translation>Ieraksts</translation>
+    </message>
+    <message id="834">
+        <source>Page %1 of %2</source>
+        <extracomment>incident report: page number; %1 = this page, %2 = pages in all</extracomment>
+        <translation>%1. lappuse no %2</translation>
+    </message>
+    <message id="835">
+        <source>The range was shortened: the drive begins %1 s before the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>Diapazons saīsināts: brauciens sākas %1 s pirms šī brīža.</translation>
+    </message>
+    <message id="836">
+        <source>The range was shortened: the drive ends %1 s after the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>Diapazons saīsināts: brauciens beidzas %1 s pēc šī brīža.</translation>
+    </message>
+    <message id="837">
+        <source>%1 bytes</source>
+        <extracomment>incident report: a file&apos;s size; %1 = the number of bytes</extracomment>
+        <translation>%1 baiti</translation>
+    </message>
+    <message id="838">
+        <source>No GPS fix in this stretch: no track to draw.</source>
+        <extracomment>incident report: shown in the map&apos;s place</extracomment>
+        <translation>Šajā posmā nav GPS pozīcijas: nav maršruta, ko zīmēt.</translation>
+    </message>
+    <message id="839">
+        <source>Range</source>
+        <extracomment>incident report: label of the range the clip and the originals cover</extracomment>
+        <translation>Diapazons</translation>
+    </message>
+    <message id="840">
+        <source>Gaps in the recording</source>
+        <extracomment>incident report: label of what the recording lacks (missing file, no GPS, no G-sensor)</extracomment>
+        <translation>Ieraksta robi</translation>
+    </message>
+    <message id="841">
+        <source>No picture</source>
+        <extracomment>incident report: shown where a camera has no picture at that moment</extracomment>
+        <translation>Nav attēla</translation>
+    </message>
+    <message id="850">
+        <source>Incident report…</source>
+        <extracomment>right-click menu and incidents list: make an incident pack (PDF, clip, stills, originals, hashes)</extracomment>
+        <translation>Negadījuma ziņojums…</translation>
+    </message>
+    <message id="851">
+        <source>Seconds before</source>
+        <extracomment>incident report dialog: seconds of the range before the moment</extracomment>
+        <translation>Sekundes pirms</translation>
+    </message>
+    <message id="852">
+        <source>Seconds after</source>
+        <extracomment>incident report dialog: seconds of the range after the moment</extracomment>
+        <translation>Sekundes pēc</translation>
+    </message>
+    <message id="853">
+        <source>Folder</source>
+        <extracomment>incident report dialog: the new folder of the pack</extracomment>
+        <translation>Mape</translation>
+    </message>
+    <message id="854">
+        <source>Make report</source>
+        <extracomment>incident report dialog: the button that starts the work</extracomment>
+        <translation>Izveidot ziņojumu</translation>
+    </message>
+    <message id="855">
+        <source>Making the incident report…</source>
+        <extracomment>progress of the incident report</extracomment>
+        <translation>Tiek veidots negadījuma ziņojums…</translation>
+    </message>
+    <message id="856">
+        <source>The incident report has been made:
+%1</source>
+        <extracomment>incident report finished; %1 = the pack&apos;s folder</extracomment>
+        <translation>Negadījuma ziņojums ir izveidots:
+%1</translation>
+    </message>
+    <message id="857">
+        <source>The incident report could not be made.
+%1</source>
+        <extracomment>incident report failed; %1 = the reason</extracomment>
+        <translation>Negadījuma ziņojumu neizdevās izveidot.
+%1</translation>
+    </message>
+    <message id="858">
+        <source>The report was cancelled. No folder was left behind.</source>
+        <extracomment>incident report cancelled</extracomment>
+        <translation>Ziņojums atcelts. Neviena mape nav palikusi.</translation>
+    </message>
+    <message id="859">
+        <source>Choose a folder that does not exist yet or is empty.</source>
+        <extracomment>incident report dialog: the chosen folder holds files</extracomment>
+        <translation>Izvēlieties mapi, kas vēl nepastāv vai ir tukša.</translation>
+    </message>
+    <message id="860">
+        <source>An incident report is being made.</source>
+        <extracomment>incident report: asked for a second one while one runs</extracomment>
+        <translation>Pašlaik tiek veidots negadījuma ziņojums.</translation>
+    </message>
+    <message id="861">
+        <source>Moment</source>
+        <extracomment>incident report dialog: the recording and the time the report is about</extracomment>
+        <translation>Brīdis</translation>
+    </message>
+    <message id="862">
+        <source>Writing the clip…</source>
+        <extracomment>incident report progress: the clip is encoded</extracomment>
+        <translation>Tiek rakstīts klips…</translation>
+    </message>
+    <message id="863">
+        <source>Copying and checking the original recordings…</source>
+        <extracomment>incident report progress: the originals are copied and read back</extracomment>
+        <translation>Tiek kopēti un pārbaudīti oriģinālie ieraksti…</translation>
+    </message>
+    <message id="864">
+        <source>Drawing the report…</source>
+        <extracomment>incident report progress: stills, track and PDF</extracomment>
+        <translation>Tiek zīmēts ziņojums…</translation>
+    </message>
+    <message id="865">
+        <source>Gaps in the recording:</source>
+        <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
+        <translation>Ieraksta robi:</translation>
+    </message>
 </context>
 </TS>

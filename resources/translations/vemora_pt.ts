@@ -917,5 +917,294 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>Nenhum incidente encontrado neste cartão.</translation>
     </message>
+    <message id="800">
+        <source>Incident report</source>
+        <extracomment>title of the incident report (the PDF and its dialog)</extracomment>
+        <translation>Relatório do incidente</translation>
+    </message>
+    <message id="801">
+        <source>What</source>
+        <extracomment>incident report: label of what happened</extracomment>
+        <translation>O quê</translation>
+    </message>
+    <message id="802">
+        <source>When</source>
+        <extracomment>incident report: label of the date and local time</extracomment>
+        <translation>Quando</translation>
+    </message>
+    <message id="803">
+        <source>Where</source>
+        <extracomment>incident report: label of the position</extracomment>
+        <translation>Onde</translation>
+    </message>
+    <message id="804">
+        <source>Speed</source>
+        <extracomment>incident report: label and column of the GPS speed</extracomment>
+        <translation>Velocidade</translation>
+    </message>
+    <message id="805">
+        <source>Heading</source>
+        <extracomment>incident report: label and column of the course over ground</extracomment>
+        <translation>Rumo</translation>
+    </message>
+    <message id="806">
+        <source>G-sensor</source>
+        <extracomment>incident report: label of the G-sensor&apos;s three axes</extracomment>
+        <translation>Sensor G</translation>
+    </message>
+    <message id="807">
+        <source>Jolt, %1 g</source>
+        <extracomment>incident report: what happened; %1 = the jolt&apos;s strength in g</extracomment>
+        <translation>Solavanco, %1 g</translation>
+    </message>
+    <message id="808">
+        <source>Hard braking, %1 m/s²</source>
+        <extracomment>incident report: what happened; %1 = the largest deceleration</extracomment>
+        <translation>Travagem brusca, %1 m/s²</translation>
+    </message>
+    <message id="809">
+        <source>Marked by the user</source>
+        <extracomment>incident report: what happened when no incident was found within 3 s of the moment</extracomment>
+        <translation>Marcado pelo utilizador</translation>
+    </message>
+    <message id="810">
+        <source>near %1 (%2 km)</source>
+        <extracomment>incident report: the nearest town; %1 = town and country code, %2 = distance</extracomment>
+        <translation>perto de %1 (%2 km)</translation>
+    </message>
+    <message id="811">
+        <source>No GPS fix at this moment.</source>
+        <extracomment>incident report: a gap - no valid GPS position at the moment</extracomment>
+        <translation>Sem posição GPS neste momento.</translation>
+    </message>
+    <message id="812">
+        <source>The recording holds no G-sensor data.</source>
+        <extracomment>incident report: a gap - no G-sensor samples</extracomment>
+        <translation>A gravação não contém dados do sensor G.</translation>
+    </message>
+    <message id="813">
+        <source>The rear camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the front camera&apos;s file name</extracomment>
+        <translation>Falta o ficheiro da câmara traseira: %1</translation>
+    </message>
+    <message id="814">
+        <source>The front camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the rear camera&apos;s file name</extracomment>
+        <translation>Falta o ficheiro da câmara dianteira: %1</translation>
+    </message>
+    <message id="815">
+        <source>Front camera</source>
+        <extracomment>incident report: the row of the front camera&apos;s stills; the files list</extracomment>
+        <translation>Câmara dianteira</translation>
+    </message>
+    <message id="816">
+        <source>Rear camera</source>
+        <extracomment>incident report: the row of the rear camera&apos;s stills; the files list</extracomment>
+        <translation>Câmara traseira</translation>
+    </message>
+    <message id="817">
+        <source>Track, %1 s either side</source>
+        <extracomment>incident report: title of the map; %1 = seconds before and after the moment</extracomment>
+        <translation>Percurso, %1 s antes e depois</translation>
+    </message>
+    <message id="818">
+        <source>Speed (km/h), %1 s either side</source>
+        <extracomment>incident report: title of the speed curve; %1 = seconds before and after</extracomment>
+        <translation>Velocidade (km/h), %1 s antes e depois</translation>
+    </message>
+    <message id="819">
+        <source>G-sensor (g), %1 s either side</source>
+        <extracomment>incident report: title of the G-sensor curves; %1 = seconds before and after</extracomment>
+        <translation>Sensor G (g), %1 s antes e depois</translation>
+    </message>
+    <message id="820">
+        <source>Telemetry, second by second</source>
+        <extracomment>incident report: title of the second page&apos;s table</extracomment>
+        <translation>Telemetria, segundo a segundo</translation>
+    </message>
+    <message id="821">
+        <source>Time</source>
+        <extracomment>incident report: column of the seconds from the moment</extracomment>
+        <translation>Tempo</translation>
+    </message>
+    <message id="822">
+        <source>Local time</source>
+        <extracomment>incident report: column of the recorder&apos;s local date and time</extracomment>
+        <translation>Hora local</translation>
+    </message>
+    <message id="823">
+        <source>Latitude</source>
+        <extracomment>incident report: column of the latitude</extracomment>
+        <translation>Latitude</translation>
+    </message>
+    <message id="824">
+        <source>Longitude</source>
+        <extracomment>incident report: column of the longitude</extracomment>
+        <translation>Longitude</translation>
+    </message>
+    <message id="825">
+        <source>The original recordings</source>
+        <extracomment>incident report: title of the list of copied recording files</extracomment>
+        <translation>As gravações originais</translation>
+    </message>
+    <message id="827">
+        <source>Path on the card</source>
+        <extracomment>incident report: where an original file was read from</extracomment>
+        <translation>Caminho no cartão</translation>
+    </message>
+    <message id="828">
+        <source>Size</source>
+        <extracomment>incident report: an original file&apos;s size</extracomment>
+        <translation>Tamanho</translation>
+    </message>
+    <message id="829">
+        <source>Modified</source>
+        <extracomment>incident report: an original file&apos;s modification time</extracomment>
+        <translation>Modificado</translation>
+    </message>
+    <message id="830">
+        <source>Files made for this report</source>
+        <extracomment>incident report: title of the hashes of the clip, stills and track</extracomment>
+        <translation>Ficheiros criados para este relatório</translation>
+    </message>
+    <message id="831">
+        <source>Made with %1 on %2</source>
+        <extracomment>incident report: %1 = program and version, %2 = date and time (UTC)</extracomment>
+        <translation>Criado com %1 em %2</translation>
+    </message>
+    <message id="832">
+        <source>How to check this pack: open a terminal in its folder and run the command below. Every line must end in OK; a file that was changed or is missing is named.</source>
+        <extracomment>incident report: the last page; the command follows on its own line</extracomment>
+        <translation>Como verificar este pacote: abra um terminal na sua pasta e execute o comando abaixo. Cada linha deve terminar em OK; um ficheiro alterado ou em falta é indicado.</translation>
+    </message>
+    <message id="833">
+        <source>Recording</source>
+        <extracomment>incident report: label of the recording file and the moment in it</extracomment>
+        <translation>Gravação</translation>
+    </message>
+    <message id="834">
+        <source>Page %1 of %2</source>
+        <extracomment>incident report: page number; %1 = this page, %2 = pages in all</extracomment>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message id="835">
+        <source>The range was shortened: the drive begins %1 s before the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>O intervalo foi encurtado: a viagem começa %1 s antes do momento.</translation>
+    </message>
+    <message id="836">
+        <source>The range was shortened: the drive ends %1 s after the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>O intervalo foi encurtado: a viagem termina %1 s depois do momento.</translation>
+    </message>
+    <message id="837">
+        <source>%1 bytes</source>
+        <extracomment>incident report: a file&apos;s size; %1 = the number of bytes</extracomment>
+        <translation>%1 bytes</translation>
+    </message>
+    <message id="838">
+        <source>No GPS fix in this stretch: no track to draw.</source>
+        <extracomment>incident report: shown in the map&apos;s place</extracomment>
+        <translation>Sem posição GPS neste troço: não há percurso para desenhar.</translation>
+    </message>
+    <message id="839">
+        <source>Range</source>
+        <extracomment>incident report: label of the range the clip and the originals cover</extracomment>
+        <translation>Intervalo</translation>
+    </message>
+    <message id="840">
+        <source>Gaps in the recording</source>
+        <extracomment>incident report: label of what the recording lacks (missing file, no GPS, no G-sensor)</extracomment>
+        <translation>Falhas na gravação</translation>
+    </message>
+    <message id="841">
+        <source>No picture</source>
+        <extracomment>incident report: shown where a camera has no picture at that moment</extracomment>
+        <translation>Sem imagem</translation>
+    </message>
+    <message id="850">
+        <source>Incident report…</source>
+        <extracomment>right-click menu and incidents list: make an incident pack (PDF, clip, stills, originals, hashes)</extracomment>
+        <translation>Relatório do incidente…</translation>
+    </message>
+    <message id="851">
+        <source>Seconds before</source>
+        <extracomment>incident report dialog: seconds of the range before the moment</extracomment>
+        <translation>Segundos antes</translation>
+    </message>
+    <message id="852">
+        <source>Seconds after</source>
+        <extracomment>incident report dialog: seconds of the range after the moment</extracomment>
+        <translation>Segundos depois</translation>
+    </message>
+    <message id="853">
+        <source>Folder</source>
+        <extracomment>incident report dialog: the new folder of the pack</extracomment>
+        <translation>Pasta</translation>
+    </message>
+    <message id="854">
+        <source>Make report</source>
+        <extracomment>incident report dialog: the button that starts the work</extracomment>
+        <translation>Criar relatório</translation>
+    </message>
+    <message id="855">
+        <source>Making the incident report…</source>
+        <extracomment>progress of the incident report</extracomment>
+        <translation>A criar o relatório do incidente…</translation>
+    </message>
+    <message id="856">
+        <source>The incident report has been made:
+%1</source>
+        <extracomment>incident report finished; %1 = the pack&apos;s folder</extracomment>
+        <translation>O relatório do incidente foi criado:
+%1</translation>
+    </message>
+    <message id="857">
+        <source>The incident report could not be made.
+%1</source>
+        <extracomment>incident report failed; %1 = the reason</extracomment>
+        <translation>Não foi possível criar o relatório do incidente.
+%1</translation>
+    </message>
+    <message id="858">
+        <source>The report was cancelled. No folder was left behind.</source>
+        <extracomment>incident report cancelled</extracomment>
+        <translation>O relatório foi cancelado. Não ficou nenhuma pasta.</translation>
+    </message>
+    <message id="859">
+        <source>Choose a folder that does not exist yet or is empty.</source>
+        <extracomment>incident report dialog: the chosen folder holds files</extracomment>
+        <translation>Escolha uma pasta que ainda não exista ou esteja vazia.</translation>
+    </message>
+    <message id="860">
+        <source>An incident report is being made.</source>
+        <extracomment>incident report: asked for a second one while one runs</extracomment>
+        <translation>Está a ser criado um relatório do incidente.</translation>
+    </message>
+    <message id="861">
+        <source>Moment</source>
+        <extracomment>incident report dialog: the recording and the time the report is about</extracomment>
+        <translation>Momento</translation>
+    </message>
+    <message id="862">
+        <source>Writing the clip…</source>
+        <extracomment>incident report progress: the clip is encoded</extracomment>
+        <translation>A escrever o clip…</translation>
+    </message>
+    <message id="863">
+        <source>Copying and checking the original recordings…</source>
+        <extracomment>incident report progress: the originals are copied and read back</extracomment>
+        <translation>A copiar e verificar as gravações originais…</translation>
+    </message>
+    <message id="864">
+        <source>Drawing the report…</source>
+        <extracomment>incident report progress: stills, track and PDF</extracomment>
+        <translation>A desenhar o relatório…</translation>
+    </message>
+    <message id="865">
+        <source>Gaps in the recording:</source>
+        <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
+        <translation>Falhas na gravação:</translation>
+    </message>
 </context>
 </TS>

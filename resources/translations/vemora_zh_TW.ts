@@ -922,5 +922,294 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>此記憶卡中未找到事件。</translation>
     </message>
+    <message id="800">
+        <source>Incident report</source>
+        <extracomment>title of the incident report (the PDF and its dialog)</extracomment>
+        <translation>事故報告</translation>
+    </message>
+    <message id="801">
+        <source>What</source>
+        <extracomment>incident report: label of what happened</extracomment>
+        <translation>事件</translation>
+    </message>
+    <message id="802">
+        <source>When</source>
+        <extracomment>incident report: label of the date and local time</extracomment>
+        <translation>時間</translation>
+    </message>
+    <message id="803">
+        <source>Where</source>
+        <extracomment>incident report: label of the position</extracomment>
+        <translation>地點</translation>
+    </message>
+    <message id="804">
+        <source>Speed</source>
+        <extracomment>incident report: label and column of the GPS speed</extracomment>
+        <translation>速度</translation>
+    </message>
+    <message id="805">
+        <source>Heading</source>
+        <extracomment>incident report: label and column of the course over ground</extracomment>
+        <translation>航向</translation>
+    </message>
+    <message id="806">
+        <source>G-sensor</source>
+        <extracomment>incident report: label of the G-sensor&apos;s three axes</extracomment>
+        <translation>G 感測器</translation>
+    </message>
+    <message id="807">
+        <source>Jolt, %1 g</source>
+        <extracomment>incident report: what happened; %1 = the jolt&apos;s strength in g</extracomment>
+        <translation>顛簸，%1 g</translation>
+    </message>
+    <message id="808">
+        <source>Hard braking, %1 m/s²</source>
+        <extracomment>incident report: what happened; %1 = the largest deceleration</extracomment>
+        <translation>急煞車，%1 m/s²</translation>
+    </message>
+    <message id="809">
+        <source>Marked by the user</source>
+        <extracomment>incident report: what happened when no incident was found within 3 s of the moment</extracomment>
+        <translation>由使用者標記</translation>
+    </message>
+    <message id="810">
+        <source>near %1 (%2 km)</source>
+        <extracomment>incident report: the nearest town; %1 = town and country code, %2 = distance</extracomment>
+        <translation>%1 附近（%2 公里）</translation>
+    </message>
+    <message id="811">
+        <source>No GPS fix at this moment.</source>
+        <extracomment>incident report: a gap - no valid GPS position at the moment</extracomment>
+        <translation>此時沒有 GPS 定位。</translation>
+    </message>
+    <message id="812">
+        <source>The recording holds no G-sensor data.</source>
+        <extracomment>incident report: a gap - no G-sensor samples</extracomment>
+        <translation>該錄影沒有 G 感測器資料。</translation>
+    </message>
+    <message id="813">
+        <source>The rear camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the front camera&apos;s file name</extracomment>
+        <translation>缺少後鏡頭的檔案：%1</translation>
+    </message>
+    <message id="814">
+        <source>The front camera&apos;s file is missing: %1</source>
+        <extracomment>incident report: a gap; %1 = the rear camera&apos;s file name</extracomment>
+        <translation>缺少前鏡頭的檔案：%1</translation>
+    </message>
+    <message id="815">
+        <source>Front camera</source>
+        <extracomment>incident report: the row of the front camera&apos;s stills; the files list</extracomment>
+        <translation>前鏡頭</translation>
+    </message>
+    <message id="816">
+        <source>Rear camera</source>
+        <extracomment>incident report: the row of the rear camera&apos;s stills; the files list</extracomment>
+        <translation>後鏡頭</translation>
+    </message>
+    <message id="817">
+        <source>Track, %1 s either side</source>
+        <extracomment>incident report: title of the map; %1 = seconds before and after the moment</extracomment>
+        <translation>軌跡，前後各 %1 秒</translation>
+    </message>
+    <message id="818">
+        <source>Speed (km/h), %1 s either side</source>
+        <extracomment>incident report: title of the speed curve; %1 = seconds before and after</extracomment>
+        <translation>速度（km/h），前後各 %1 秒</translation>
+    </message>
+    <message id="819">
+        <source>G-sensor (g), %1 s either side</source>
+        <extracomment>incident report: title of the G-sensor curves; %1 = seconds before and after</extracomment>
+        <translation>G 感測器（g），前後各 %1 秒</translation>
+    </message>
+    <message id="820">
+        <source>Telemetry, second by second</source>
+        <extracomment>incident report: title of the second page&apos;s table</extracomment>
+        <translation>逐秒遙測資料</translation>
+    </message>
+    <message id="821">
+        <source>Time</source>
+        <extracomment>incident report: column of the seconds from the moment</extracomment>
+        <translation>時間</translation>
+    </message>
+    <message id="822">
+        <source>Local time</source>
+        <extracomment>incident report: column of the recorder&apos;s local date and time</extracomment>
+        <translation>當地時間</translation>
+    </message>
+    <message id="823">
+        <source>Latitude</source>
+        <extracomment>incident report: column of the latitude</extracomment>
+        <translation>緯度</translation>
+    </message>
+    <message id="824">
+        <source>Longitude</source>
+        <extracomment>incident report: column of the longitude</extracomment>
+        <translation>經度</translation>
+    </message>
+    <message id="825">
+        <source>The original recordings</source>
+        <extracomment>incident report: title of the list of copied recording files</extracomment>
+        <translation>原始錄影</translation>
+    </message>
+    <message id="827">
+        <source>Path on the card</source>
+        <extracomment>incident report: where an original file was read from</extracomment>
+        <translation>卡上的路徑</translation>
+    </message>
+    <message id="828">
+        <source>Size</source>
+        <extracomment>incident report: an original file&apos;s size</extracomment>
+        <translation>大小</translation>
+    </message>
+    <message id="829">
+        <source>Modified</source>
+        <extracomment>incident report: an original file&apos;s modification time</extracomment>
+        <translation>修改時間</translation>
+    </message>
+    <message id="830">
+        <source>Files made for this report</source>
+        <extracomment>incident report: title of the hashes of the clip, stills and track</extracomment>
+        <translation>為本報告產生的檔案</translation>
+    </message>
+    <message id="831">
+        <source>Made with %1 on %2</source>
+        <extracomment>incident report: %1 = program and version, %2 = date and time (UTC)</extracomment>
+        <translation>由 %1 於 %2 產生</translation>
+    </message>
+    <message id="832">
+        <source>How to check this pack: open a terminal in its folder and run the command below. Every line must end in OK; a file that was changed or is missing is named.</source>
+        <extracomment>incident report: the last page; the command follows on its own line</extracomment>
+        <translation>如何驗證此資料包：在其資料夾中開啟終端機並執行下方的指令。每一行都必須以 OK 結尾；被修改或遺失的檔案會被列出。</translation>
+    </message>
+    <message id="833">
+        <source>Recording</source>
+        <extracomment>incident report: label of the recording file and the moment in it</extracomment>
+        <translation>錄影</translation>
+    </message>
+    <message id="834">
+        <source>Page %1 of %2</source>
+        <extracomment>incident report: page number; %1 = this page, %2 = pages in all</extracomment>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message id="835">
+        <source>The range was shortened: the drive begins %1 s before the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>範圍已縮短：行程在該時刻之前 %1 秒開始。</translation>
+    </message>
+    <message id="836">
+        <source>The range was shortened: the drive ends %1 s after the moment.</source>
+        <extracomment>incident report: a gap; %1 = seconds</extracomment>
+        <translation>範圍已縮短：行程在該時刻之後 %1 秒結束。</translation>
+    </message>
+    <message id="837">
+        <source>%1 bytes</source>
+        <extracomment>incident report: a file&apos;s size; %1 = the number of bytes</extracomment>
+        <translation>%1 位元組</translation>
+    </message>
+    <message id="838">
+        <source>No GPS fix in this stretch: no track to draw.</source>
+        <extracomment>incident report: shown in the map&apos;s place</extracomment>
+        <translation>這段時間沒有 GPS 定位：無法繪製軌跡。</translation>
+    </message>
+    <message id="839">
+        <source>Range</source>
+        <extracomment>incident report: label of the range the clip and the originals cover</extracomment>
+        <translation>範圍</translation>
+    </message>
+    <message id="840">
+        <source>Gaps in the recording</source>
+        <extracomment>incident report: label of what the recording lacks (missing file, no GPS, no G-sensor)</extracomment>
+        <translation>錄影中的缺漏</translation>
+    </message>
+    <message id="841">
+        <source>No picture</source>
+        <extracomment>incident report: shown where a camera has no picture at that moment</extracomment>
+        <translation>無畫面</translation>
+    </message>
+    <message id="850">
+        <source>Incident report…</source>
+        <extracomment>right-click menu and incidents list: make an incident pack (PDF, clip, stills, originals, hashes)</extracomment>
+        <translation>事故報告…</translation>
+    </message>
+    <message id="851">
+        <source>Seconds before</source>
+        <extracomment>incident report dialog: seconds of the range before the moment</extracomment>
+        <translation>之前的秒數</translation>
+    </message>
+    <message id="852">
+        <source>Seconds after</source>
+        <extracomment>incident report dialog: seconds of the range after the moment</extracomment>
+        <translation>之後的秒數</translation>
+    </message>
+    <message id="853">
+        <source>Folder</source>
+        <extracomment>incident report dialog: the new folder of the pack</extracomment>
+        <translation>資料夾</translation>
+    </message>
+    <message id="854">
+        <source>Make report</source>
+        <extracomment>incident report dialog: the button that starts the work</extracomment>
+        <translation>產生報告</translation>
+    </message>
+    <message id="855">
+        <source>Making the incident report…</source>
+        <extracomment>progress of the incident report</extracomment>
+        <translation>正在產生事故報告…</translation>
+    </message>
+    <message id="856">
+        <source>The incident report has been made:
+%1</source>
+        <extracomment>incident report finished; %1 = the pack&apos;s folder</extracomment>
+        <translation>事故報告已產生：
+%1</translation>
+    </message>
+    <message id="857">
+        <source>The incident report could not be made.
+%1</source>
+        <extracomment>incident report failed; %1 = the reason</extracomment>
+        <translation>無法產生事故報告。
+%1</translation>
+    </message>
+    <message id="858">
+        <source>The report was cancelled. No folder was left behind.</source>
+        <extracomment>incident report cancelled</extracomment>
+        <translation>報告已取消，未留下任何資料夾。</translation>
+    </message>
+    <message id="859">
+        <source>Choose a folder that does not exist yet or is empty.</source>
+        <extracomment>incident report dialog: the chosen folder holds files</extracomment>
+        <translation>請選擇一個尚不存在或為空的資料夾。</translation>
+    </message>
+    <message id="860">
+        <source>An incident report is being made.</source>
+        <extracomment>incident report: asked for a second one while one runs</extracomment>
+        <translation>正在產生事故報告。</translation>
+    </message>
+    <message id="861">
+        <source>Moment</source>
+        <extracomment>incident report dialog: the recording and the time the report is about</extracomment>
+        <translation>時刻</translation>
+    </message>
+    <message id="862">
+        <source>Writing the clip…</source>
+        <extracomment>incident report progress: the clip is encoded</extracomment>
+        <translation>正在寫入短片…</translation>
+    </message>
+    <message id="863">
+        <source>Copying and checking the original recordings…</source>
+        <extracomment>incident report progress: the originals are copied and read back</extracomment>
+        <translation>正在複製並驗證原始錄影…</translation>
+    </message>
+    <message id="864">
+        <source>Drawing the report…</source>
+        <extracomment>incident report progress: stills, track and PDF</extracomment>
+        <translation>正在繪製報告…</translation>
+    </message>
+    <message id="865">
+        <source>Gaps in the recording:</source>
+        <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
+        <translation>錄影中的缺漏：</translation>
+    </message>
 </context>
 </TS>
