@@ -146,7 +146,17 @@ struct FramePairFetcher::Impl {
     Served Stepped(uint64_t ticket, const PairRequest& request);
     Served Other(const OtherJob& job);
     // Reads ahead with served's decoder until a job comes (checked under the lock first).
-    void ReadAhead(const Served& served, const std::function<bool()>& jobWaits, std::atomic<bool>& interrupt);
+    // Reading ahead waits until the other camera's picture of the same request is served: on a
+    // machine of two cores it would take the time that picture needs.
+    void ReadAhead(const Served& served, const std::function<bool()>& jobWaits, std::atomic<bool>& interrupt,
+                   const uint64_t& partnerBusy);
+    void MarkServed(uint64_t& busy) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            busy = 0;
+        }
+        wake.notify_all();
+    }
 
     Done done;
     std::mutex mutex;
@@ -159,6 +169,9 @@ struct FramePairFetcher::Impl {
     bool releaseStepped = false;
     bool releaseOther = false;
     uint64_t releasedUpTo = 0; // the pictures of these tickets are no longer wanted
+    // The ticket whose picture each camera is decoding (or is asked to), 0 when none.
+    uint64_t steppedBusy = 0;
+    uint64_t otherBusy = 0;
     // Set when a job comes: reading ahead stops.
     std::atomic<bool> steppedInterrupt{false};
     std::atomic<bool> otherInterrupt{false};
@@ -214,6 +227,8 @@ void FramePairFetcher::Release() {
     {
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->steppedJob.reset();
+        if (m_impl->otherJob)
+            m_impl->otherBusy = 0; // asked for, never to be decoded
         m_impl->otherJob.reset();
         m_impl->releaseStepped = m_impl->releaseOther = true;
         m_impl->releasedUpTo = m_impl->nextTicket;
@@ -249,27 +264,33 @@ void FramePairFetcher::Impl::RunStepped() {
                 continue;
             job = std::move(*steppedJob);
             steppedJob.reset();
+            steppedBusy = job.first;
         }
         try {
+            const Served served = Stepped(job.first, job.second);
+            MarkServed(steppedBusy);
             ReadAhead(
-                Stepped(job.first, job.second), [this] { return steppedJob.has_value(); }, steppedInterrupt);
+                served, [this] { return steppedJob.has_value() || releaseStepped; }, steppedInterrupt,
+                otherBusy);
         } catch (const std::exception& e) {
             FetchedPicture failed;
             failed.ticket = job.first;
             failed.path = job.second.steppedPath;
             failed.error = job.second.steppedPath + ": " + e.what();
             done(failed);
+            MarkServed(steppedBusy);
         }
         Tell(steppedDecoders, steppedDecoderCount, steppedBytes);
     }
 }
 
 void FramePairFetcher::Impl::ReadAhead(const Served& served, const std::function<bool()>& jobWaits,
-                                       std::atomic<bool>& interrupt) {
+                                       std::atomic<bool>& interrupt, const uint64_t& partnerBusy) {
     if (!served.decoder)
         return;
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::unique_lock<std::mutex> lock(mutex);
+        wake.wait(lock, [&] { return quit || jobWaits() || partnerBusy == 0; });
         if (quit || jobWaits())
             return;
         interrupt = false;
@@ -311,6 +332,7 @@ FramePairFetcher::Impl::Served FramePairFetcher::Impl::Stepped(uint64_t ticket, 
             std::lock_guard<std::mutex> lock(mutex);
             if (ticket > releasedUpTo) {
                 otherJob = OtherJob{ticket, request.otherPath, index[n].timeMs, request.mirrorOther};
+                otherBusy = ticket;
                 otherInterrupt = true;
             }
         }
@@ -343,8 +365,10 @@ void FramePairFetcher::Impl::RunOther() {
             job = std::move(*otherJob);
             otherJob.reset();
         }
+        const Served served = Other(job);
+        MarkServed(otherBusy);
         ReadAhead(
-            Other(job), [this] { return otherJob.has_value(); }, otherInterrupt);
+            served, [this] { return otherJob.has_value() || releaseOther; }, otherInterrupt, steppedBusy);
         Tell(otherDecoders, otherDecoderCount, otherBytes);
     }
 }
