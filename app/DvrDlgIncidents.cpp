@@ -1,7 +1,7 @@
 #include "app/DvrDlg.h"
 
 #include "app/UserDialogs.h"
-#include "library/RecordingNaming.h"
+#include "library/CardIncidents.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "library/views/IncidentCountDelegate.h"
 #include "library/views/IncidentTexts.h"
@@ -96,13 +96,12 @@ int CDvrDlg::RecordOfIncidentFile(const std::string& file) const {
     return -1;
 }
 
-// A rear file with a listed front partner has its incidents under the front file.
+// The incidents of a pair are listed under its leader (the front file, when it is listed).
 std::string CDvrDlg::IncidentFileOfRow(int row) const {
-    std::string path = m_library.GetRecordingPath(row);
-    if (!IsRearFile(path))
-        return path;
-    std::string front = GetFrontPartner(path);
-    return !front.empty() && RecordOfIncidentFile(front) >= 0 ? front : path;
+    const auto& records = m_library.Records();
+    if (row < 0 || row >= static_cast<int>(records.size()))
+        return {};
+    return records[IncidentLeaderOf(records, static_cast<size_t>(row))].GetFullPath();
 }
 
 void CDvrDlg::RefreshIncidentViews() {

@@ -22,6 +22,10 @@ FileIncidents FindFileIncidents(const std::string& path, const ContainerSummary&
     return found;
 }
 
+// The library's partner rules, tried from both sides: a front file names its rear partner, and a
+// rear file no listed front file names looks for its own front partner (the two rules are not
+// each other's inverse: NORM0002F.MP4 finds NORM0002R.MP4, whose front rule gives NOFM0002F.MP4).
+// Every listed file is in exactly one pair.
 std::vector<IncidentPair> IncidentPairs(const std::vector<RecordingInfo>& records) {
     std::unordered_map<std::string, size_t> indexOfPath;
     for (size_t i = 0; i < records.size(); ++i)
@@ -30,17 +34,42 @@ std::vector<IncidentPair> IncidentPairs(const std::vector<RecordingInfo>& record
         auto it = path.empty() ? indexOfPath.end() : indexOfPath.find(path);
         return it == indexOfPath.end() ? -1 : static_cast<int>(it->second);
     };
-    std::vector<IncidentPair> pairs;
+    constexpr int kNone = -1;
+    std::vector<int> partnerOf(records.size(), kNone); // a leader's partner
+    std::vector<int> leaderOf(records.size(), kNone);  // a partner's leader
+    std::vector<bool> rear(records.size());
+    for (size_t i = 0; i < records.size(); ++i)
+        rear[i] = IsRearFile(records[i].GetFullPath());
+    auto join = [&](size_t leader, int partner) {
+        if (partner < 0 || static_cast<size_t>(partner) == leader || leaderOf[leader] != kNone ||
+            partnerOf[leader] != kNone || leaderOf[static_cast<size_t>(partner)] != kNone ||
+            partnerOf[static_cast<size_t>(partner)] != kNone)
+            return;
+        partnerOf[leader] = partner;
+        leaderOf[static_cast<size_t>(partner)] = static_cast<int>(leader);
+    };
+    for (size_t i = 0; i < records.size(); ++i)
+        if (!rear[i])
+            join(i, listed(GetRearPartner(records[i].GetFullPath())));
     for (size_t i = 0; i < records.size(); ++i) {
-        const std::string path = records[i].GetFullPath();
-        if (IsRearFile(path)) {
-            if (listed(GetFrontPartner(path)) < 0)
-                pairs.push_back(IncidentPair{i, -1});
+        if (!rear[i] || leaderOf[i] != kNone)
             continue;
-        }
-        pairs.push_back(IncidentPair{i, listed(GetRearPartner(path))});
+        const int front = listed(GetFrontPartner(records[i].GetFullPath()));
+        if (front >= 0 && !rear[static_cast<size_t>(front)])
+            join(static_cast<size_t>(front), static_cast<int>(i));
     }
+    std::vector<IncidentPair> pairs;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (leaderOf[i] == kNone)
+            pairs.push_back(IncidentPair{i, partnerOf[i]});
     return pairs;
+}
+
+size_t IncidentLeaderOf(const std::vector<RecordingInfo>& records, size_t index) {
+    for (const IncidentPair& pair : IncidentPairs(records))
+        if (pair.leader == index || (pair.partner >= 0 && static_cast<size_t>(pair.partner) == index))
+            return pair.leader;
+    return index;
 }
 
 std::vector<Incident> PairIncidents(const std::vector<RecordingInfo>& records, const IncidentPair& pair,

@@ -32,9 +32,12 @@ struct IncidentPair {
     int partner = -1;
 };
 
-// The pairs of the records, in the records' order (rear files with a listed front partner are
-// folded into the front file's pair).
+// The pairs of the records by the library's partner rules, in the records' order: each listed
+// file is in one pair; a rear file is folded into its front file's pair when either names the
+// other as its partner.
 std::vector<IncidentPair> IncidentPairs(const std::vector<RecordingInfo>& records);
+// The record whose pair holds records[index]: the one its incidents are listed under.
+size_t IncidentLeaderOf(const std::vector<RecordingInfo>& records, size_t index);
 
 // How the incidents of one file are had: found afresh, or from a cache.
 using FileIncidentLookup = std::function<FileIncidents(const RecordingInfo& record)>;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <mutex>
+#include <set>
 
 namespace vemora::media {
 
@@ -54,7 +55,11 @@ struct ExactFrameDecoder::Impl {
 
     size_t cacheBound;
     std::string path;
-    FrameIndex index;
+    std::shared_ptr<const FrameIndex> shared = std::make_shared<FrameIndex>();
+    const FrameIndex* indexPtr = shared.get();
+    const FrameIndex& index() const { return *indexPtr; }
+    // Pictures decoded from the file's start without coming out.
+    std::set<size_t> undecodable;
     Cursor main;
     // A second reader reads ahead (the group before) while the first keeps its place for the
     // steps forward.
@@ -68,17 +73,28 @@ struct ExactFrameDecoder::Impl {
 ExactFrameDecoder::ExactFrameDecoder(size_t cacheBytes) : m_impl(std::make_unique<Impl>(cacheBytes)) {}
 ExactFrameDecoder::~ExactFrameDecoder() = default;
 
-bool ExactFrameDecoder::Open(const std::string& path, std::string* error) {
+bool ExactFrameDecoder::Open(const std::string& path, std::string* error,
+                             std::shared_ptr<const FrameIndex> known) {
     // Every failure comes back as a value with the file's name; FFmpeg's own log would only
     // repeat it on the terminal.
     static std::once_flag quiet;
     std::call_once(quiet, [] { av_log_set_level(AV_LOG_QUIET); });
     m_impl = std::make_unique<Impl>(m_impl->cacheBound);
     m_impl->path = path;
-    if (!m_impl->index.Build(path, error))
+    // One opening of the file serves the index and the decoding.
+    std::unique_ptr<StreamReader> reader = StreamReader::Open(path, StreamKind::Video, error);
+    if (!reader)
         return false;
-    m_impl->main.reader = StreamReader::Open(path, StreamKind::Video, error);
-    return m_impl->main.reader != nullptr;
+    if (!known || known->Count() == 0) {
+        auto built = std::make_shared<FrameIndex>();
+        if (!built->BuildFrom(reader->Format(), reader->StreamIndex(), path, error))
+            return false;
+        known = std::move(built);
+    }
+    m_impl->shared = std::move(known);
+    m_impl->indexPtr = m_impl->shared.get();
+    m_impl->main.reader = std::move(reader);
+    return true;
 }
 
 const std::string& ExactFrameDecoder::Path() const {
@@ -86,14 +102,18 @@ const std::string& ExactFrameDecoder::Path() const {
 }
 
 const FrameIndex& ExactFrameDecoder::Index() const {
-    return m_impl->index;
+    return m_impl->index();
+}
+
+std::shared_ptr<const FrameIndex> ExactFrameDecoder::SharedIndex() const {
+    return m_impl->shared;
 }
 
 void ExactFrameDecoder::Prefetch(size_t current, const std::atomic<bool>& stop) {
     Impl& d = *m_impl;
-    if (!d.main.reader || current >= d.index.Count() || d.cache.empty())
+    if (!d.main.reader || current >= d.index().Count() || d.cache.empty())
         return;
-    const size_t key = d.index.KeyAtOrBefore(current);
+    const size_t key = d.index().KeyAtOrBefore(current);
     if (key == 0 || d.cache.count(key - 1))
         return;
     // Nothing the cache would not keep beside current: it holds bound / picture size pictures.
@@ -104,7 +124,7 @@ void ExactFrameDecoder::Prefetch(size_t current, const std::atomic<bool>& stop) 
     std::string error;
     if (!d.ahead.reader && !(d.ahead.reader = StreamReader::Open(d.path, StreamKind::Video, &error)))
         return;
-    d.DecodeFrom(d.ahead, d.index.KeyAtOrBefore(key - 1), key - 1, true, &error, current, &stop);
+    d.DecodeFrom(d.ahead, d.index().KeyAtOrBefore(key - 1), key - 1, true, &error, current, &stop);
 }
 
 void ExactFrameDecoder::DropCache() {
@@ -131,14 +151,19 @@ std::shared_ptr<RgbFrame> ExactFrameDecoder::Picture(size_t n, bool mirror, std:
         *error = m_impl->path + ": not open";
         return nullptr;
     }
-    if (n >= m_impl->index.Count()) {
+    if (n >= m_impl->index().Count()) {
         *error = m_impl->path + ": no picture " + std::to_string(n);
+        return nullptr;
+    }
+    if (m_impl->undecodable.count(n)) {
+        *error = m_impl->path + ": picture " + std::to_string(n) + " could not be decoded";
         return nullptr;
     }
     if (!m_impl->cache.count(n) && !m_impl->Decode(n, error))
         return nullptr;
     auto cached = m_impl->cache.find(n);
     if (cached == m_impl->cache.end()) {
+        m_impl->undecodable.insert(n);
         *error = m_impl->path + ": picture " + std::to_string(n) + " could not be decoded";
         return nullptr;
     }
@@ -148,7 +173,7 @@ std::shared_ptr<RgbFrame> ExactFrameDecoder::Picture(size_t n, bool mirror, std:
 // Decoding on from the picture decoded last costs n - lastDecoded pictures; from the key frame
 // n - key + 1 and a seek. The cheaper one is taken.
 bool ExactFrameDecoder::Impl::Decode(size_t n, std::string* error) {
-    const size_t key = index.KeyAtOrBefore(n);
+    const size_t key = index().KeyAtOrBefore(n);
     const bool aheadOnward = !main.OnwardTo(key, n) && ahead.OnwardTo(key, n);
     Cursor& cursor = aheadOnward ? ahead : main;
     if (DecodeFrom(cursor, key, n, !cursor.OnwardTo(key, n), error, n) && cache.count(n))
@@ -164,12 +189,12 @@ bool ExactFrameDecoder::Impl::DecodeFrom(Cursor& cursor, size_t key, size_t n, b
                                          size_t around, const std::atomic<bool>* stop) {
     StreamReader* reader = cursor.reader.get();
     long long& lastDecoded = cursor.lastDecoded;
-    const double frameMs = index.FrameDurationMs();
+    const double frameMs = index().FrameDurationMs();
     if (seek) {
         lastDecoded = -1;
         // Half a picture past the key frame's time, so that rounding never seeks to the key frame
         // before it.
-        double target = key == 0 ? 0.0 : index[key].timeMs + frameMs / 2;
+        double target = key == 0 ? 0.0 : index()[key].timeMs + frameMs / 2;
         if (!reader->SeekBefore(target, error))
             return false;
     }
@@ -182,7 +207,7 @@ bool ExactFrameDecoder::Impl::DecodeFrom(Cursor& cursor, size_t key, size_t n, b
             return error->empty();
         }
         ++lastDecodeCount;
-        const size_t m = index.NearestTo(reader->FrameTimeMs());
+        const size_t m = index().NearestTo(reader->FrameTimeMs());
         if (seek && lastDecoded < 0 && m > n)
             return true; // landed after the picture wanted
         lastDecoded = static_cast<long long>(m);
@@ -213,19 +238,42 @@ void ExactFrameDecoder::Impl::Keep(size_t m, const AVFrame& frame, size_t around
     }
 }
 
+namespace {
+
+// The picture's size on screen: pixels wider than tall widen the picture, narrower ones make it
+// taller, so that no pixel of the stream is dropped.
+void DisplaySize(int width, int height, AVRational sar, int& outWidth, int& outHeight) {
+    outWidth = width;
+    outHeight = height;
+    if (sar.num <= 0 || sar.den <= 0 || sar.num == sar.den)
+        return;
+    if (sar.num > sar.den)
+        outWidth = static_cast<int>(av_rescale(width, sar.num, sar.den));
+    else
+        outHeight = static_cast<int>(av_rescale(height, sar.den, sar.num));
+    // A stream that claims an absurd shape is shown as stored.
+    if (outWidth > 4 * width || outHeight > 4 * height || outWidth <= 0 || outHeight <= 0) {
+        outWidth = width;
+        outHeight = height;
+    }
+}
+
+} // namespace
+
 std::shared_ptr<RgbFrame> ExactFrameDecoder::Impl::Convert(const AVFrame& frame, size_t n, bool mirror) {
+    int width = frame.width, height = frame.height;
+    DisplaySize(frame.width, frame.height, main.reader->SampleAspect(frame), width, height);
     auto picture = std::make_shared<RgbFrame>();
-    picture->width = frame.width;
-    picture->height = frame.height;
-    picture->stride = (3 * frame.width + 63) / 64 * 64;
-    picture->pixels.resize(static_cast<size_t>(picture->stride) * static_cast<size_t>(frame.height));
+    picture->width = width;
+    picture->height = height;
+    picture->stride = (3 * width + 63) / 64 * 64;
+    picture->pixels.resize(static_cast<size_t>(picture->stride) * static_cast<size_t>(height));
     picture->frame = static_cast<int64_t>(n);
-    picture->timeMs = index[n].timeMs;
+    picture->timeMs = index()[n].timeMs;
     picture->mirrored = mirror;
     const auto format = static_cast<AVPixelFormat>(frame.format);
-    scaler.reset(sws_getCachedContext(scaler.release(), frame.width, frame.height, format, frame.width,
-                                      frame.height, AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr,
-                                      nullptr));
+    scaler.reset(sws_getCachedContext(scaler.release(), frame.width, frame.height, format, width, height,
+                                      AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr));
     if (!scaler)
         throw std::bad_alloc();
     // Recorders' HD pictures are BT.709 whether or not the stream says so.

@@ -2,7 +2,9 @@
 // Decodes any picture of a file exactly: a seek to the key frame at or before it and decoding
 // forward to it. The pictures decoded on the way are kept (up to a bound in bytes), so that the
 // steps back through a group of pictures that follow cost a colour conversion, and a step forward
-// decodes one picture more without a seek. One decoder serves one file on one thread at a time.
+// decodes one picture more without a seek. A picture the decoder never gives out is remembered
+// and not tried again. Pictures come at their display shape: non-square pixels are widened (or
+// heightened), never squeezed. One decoder serves one file on one thread at a time.
 
 #include "media/FrameIndex.h"
 #include "media/RgbFrame.h"
@@ -25,10 +27,12 @@ public:
     ExactFrameDecoder(const ExactFrameDecoder&) = delete;
     ExactFrameDecoder& operator=(const ExactFrameDecoder&) = delete;
 
-    // Builds the file's frame index and opens its decoder. False with the reason otherwise.
-    bool Open(const std::string& path, std::string* error);
+    // Opens the file's decoder and builds its frame index, or takes the index given (one built
+    // earlier for the same file). False with the reason otherwise.
+    bool Open(const std::string& path, std::string* error, std::shared_ptr<const FrameIndex> known = {});
     const std::string& Path() const;
     const FrameIndex& Index() const;
+    std::shared_ptr<const FrameIndex> SharedIndex() const;
 
     // Picture n (0 .. Index().Count() - 1) at the file's full resolution, mirrored left to right
     // when asked. Null with the reason in *error.

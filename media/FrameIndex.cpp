@@ -14,8 +14,101 @@ struct PacketTime {
     bool key;
 };
 
-bool ReadPacketTimes(const std::string& path, std::vector<PacketTime>& times, int64_t& startPts,
-                     AVRational& timeBase, std::string* error) {
+// Packets read to learn how the stored times relate to the shown ones: enough to meet the
+// pictures reordered after a key picture, and few enough to cost a small part of a second.
+constexpr int kCheckedPackets = 12;
+
+int64_t StartPts(const AVStream& stream) {
+    return stream.start_time != AV_NOPTS_VALUE ? stream.start_time : 0;
+}
+
+// The demuxer's index entries of the stream that hold a picture in the file (a file cut short
+// keeps its index but not the pictures after the cut).
+std::vector<PacketTime> IndexEntries(AVFormatContext& input, AVStream& stream) {
+    std::vector<PacketTime> entries;
+    const int count = avformat_index_get_entries_count(&stream);
+    const int64_t fileSize = input.pb ? avio_size(input.pb) : -1;
+    entries.reserve(static_cast<size_t>(std::max(0, count)));
+    for (int i = 0; i < count; ++i) {
+        const AVIndexEntry* e = avformat_index_get_entry(&stream, i);
+        if (!e || (e->flags & AVINDEX_DISCARD_FRAME))
+            continue;
+        if (fileSize > 0 && e->pos + e->size > fileSize)
+            break;
+        entries.push_back({e->timestamp, (e->flags & AVINDEX_KEYFRAME) != 0});
+    }
+    return entries;
+}
+
+// The amount by which the shown times of the first packets exceed the stored ones, when it is
+// the same for each of them and the packets come in the index's order: the index's times are
+// then the shown times, shifted. False when the stream reorders its pictures (or names no
+// times): the index holds decoding times only.
+bool ConstantOffset(AVFormatContext& input, const AVStream& stream, const std::vector<PacketTime>& entries,
+                    int64_t& offset, bool& readPackets) {
+    readPackets = false;
+    if (stream.codecpar->video_delay > 0)
+        return false;
+    readPackets = true;
+    PacketPtr packet = MakePacket();
+    size_t matched = 0;
+    bool first = true;
+    while (matched < std::min<size_t>(kCheckedPackets, entries.size())) {
+        const int rc = av_read_frame(&input, packet.get());
+        if (rc < 0)
+            break;
+        // Pictures an edit list leaves out are not in the entries either.
+        const bool ours = packet->stream_index == stream.index && (packet->flags & AV_PKT_FLAG_DISCARD) == 0;
+        const int64_t pts = packet->pts, dts = packet->dts;
+        av_packet_unref(packet.get());
+        if (!ours)
+            continue;
+        if (pts == AV_NOPTS_VALUE || dts == AV_NOPTS_VALUE || dts != entries[matched].pts)
+            return false;
+        if (first)
+            offset = pts - dts;
+        else if (pts - dts != offset)
+            return false;
+        first = false;
+        ++matched;
+    }
+    return matched > 0;
+}
+
+bool ReadPacketTimes(AVFormatContext& input, const AVStream& stream, const std::string& path,
+                     std::vector<PacketTime>& times, std::string* error) {
+    const int64_t startPts = StartPts(stream);
+    PacketPtr packet = MakePacket();
+    int64_t previous = AV_NOPTS_VALUE;
+    for (;;) {
+        int rc = av_read_frame(&input, packet.get());
+        if (rc == AVERROR_EOF)
+            break;
+        if (rc < 0) {
+            // A file cut short keeps the pictures before the cut.
+            if (!times.empty())
+                break;
+            *error = AvError(path, "cannot read", rc);
+            return false;
+        }
+        if (packet->stream_index == stream.index) {
+            int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+            if (pts == AV_NOPTS_VALUE)
+                pts =
+                    previous == AV_NOPTS_VALUE ? startPts : previous + std::max<int64_t>(1, packet->duration);
+            previous = pts;
+            times.push_back({pts, (packet->flags & AV_PKT_FLAG_KEY) != 0});
+        }
+        av_packet_unref(packet.get());
+    }
+    return true;
+}
+
+} // namespace
+
+bool FrameIndex::Build(const std::string& path, std::string* error) {
+    m_frames.clear();
+    m_source = Source::None;
     InputPtr input = OpenInput(path, error);
     if (!input)
         return false;
@@ -27,58 +120,57 @@ bool ReadPacketTimes(const std::string& path, std::vector<PacketTime>& times, in
     for (unsigned i = 0; i < input->nb_streams; ++i)
         if (static_cast<int>(i) != index)
             input->streams[i]->discard = AVDISCARD_ALL;
-    const AVStream* stream = input->streams[index];
-    timeBase = stream->time_base;
-    startPts = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
-    PacketPtr packet = MakePacket();
-    int64_t previous = AV_NOPTS_VALUE;
-    for (;;) {
-        int rc = av_read_frame(input.get(), packet.get());
-        if (rc == AVERROR_EOF)
-            break;
-        if (rc < 0) {
-            // A file cut short keeps the pictures before the cut.
-            if (!times.empty())
-                break;
-            *error = AvError(path, "cannot read", rc);
+    return BuildFrom(*input, index, path, error);
+}
+
+bool FrameIndex::BuildFrom(AVFormatContext& input, int streamIndex, const std::string& path,
+                           std::string* error) {
+    m_frames.clear();
+    m_source = Source::None;
+    if (streamIndex < 0 || static_cast<unsigned>(streamIndex) >= input.nb_streams) {
+        *error = path + ": no video stream";
+        return false;
+    }
+    AVStream& stream = *input.streams[streamIndex];
+    std::vector<PacketTime> times = IndexEntries(input, stream);
+    int64_t offset = 0;
+    bool readPackets = false;
+    if (!times.empty() && ConstantOffset(input, stream, times, offset, readPackets)) {
+        for (PacketTime& t : times)
+            t.pts += offset;
+        m_source = Source::DemuxerIndex;
+    } else {
+        // From the first picture again when the check above read packets.
+        if (readPackets && av_seek_frame(&input, streamIndex, times.front().pts, AVSEEK_FLAG_BACKWARD) < 0) {
+            *error = path + ": cannot go back to the first picture";
             return false;
         }
-        if (packet->stream_index == index) {
-            int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
-            if (pts == AV_NOPTS_VALUE)
-                pts =
-                    previous == AV_NOPTS_VALUE ? startPts : previous + std::max<int64_t>(1, packet->duration);
-            previous = pts;
-            times.push_back({pts, (packet->flags & AV_PKT_FLAG_KEY) != 0});
-        }
-        av_packet_unref(packet.get());
+        times.clear();
+        if (!ReadPacketTimes(input, stream, path, times, error))
+            return false;
+        m_source = Source::Packets;
     }
     if (times.empty()) {
         *error = path + ": no pictures in the video stream";
+        m_source = Source::None;
         return false;
     }
-    return true;
-}
-
-} // namespace
-
-bool FrameIndex::Build(const std::string& path, std::string* error) {
-    m_frames.clear();
-    std::vector<PacketTime> times;
-    int64_t startPts = 0;
-    AVRational timeBase{1, 1000};
-    if (!ReadPacketTimes(path, times, startPts, timeBase, error))
-        return false;
     std::stable_sort(times.begin(), times.end(),
                      [](const PacketTime& a, const PacketTime& b) { return a.pts < b.pts; });
     // A picture stored twice under one time shows once.
     times.erase(std::unique(times.begin(), times.end(),
                             [](const PacketTime& a, const PacketTime& b) { return a.pts == b.pts; }),
                 times.end());
-    const double msPerTick = av_q2d(timeBase) * 1000.0;
+    const int64_t startPts = StartPts(stream);
+    const double msPerTick = av_q2d(stream.time_base) * 1000.0;
     m_frames.reserve(times.size());
     for (const PacketTime& t : times)
         m_frames.push_back({static_cast<double>(t.pts - startPts) * msPerTick, t.key});
+    Finish();
+    return true;
+}
+
+void FrameIndex::Finish() {
     std::vector<double> steps;
     for (size_t i = 1; i < m_frames.size(); ++i)
         steps.push_back(m_frames[i].timeMs - m_frames[i - 1].timeMs);
@@ -89,7 +181,6 @@ bool FrameIndex::Build(const std::string& path, std::string* error) {
     } else {
         m_frameMs = 1000.0 / 30;
     }
-    return true;
 }
 
 size_t FrameIndex::NearestTo(double timeMs) const {

@@ -1,12 +1,16 @@
 #pragma once
 // Every picture of a file's video stream in presentation order, with its time in milliseconds
-// from the recording's start (the players' clock) and whether decoding may start at it. Built once
-// per file from the demuxer's packets, without decoding a picture.
+// from the recording's start (the players' clock) and whether decoding may start at it. Taken
+// from the demuxer's own index of the file (the sample tables an MP4/MOV file carries) where the
+// stream's pictures are stored in the order they are shown; otherwise from the demuxer's
+// packets, which reads the whole file without decoding a picture.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+struct AVFormatContext;
 
 namespace vemora::media {
 
@@ -17,8 +21,13 @@ struct FrameEntry {
 
 class FrameIndex {
 public:
+    enum class Source { None, DemuxerIndex, Packets };
+
     // False with the reason in *error when the file cannot be read or holds no pictures.
     bool Build(const std::string& path, std::string* error);
+    // The same from a file already open with its stream headers read: video stream `stream` of
+    // `input`. Reading packets leaves the demuxer at the file's end; the caller seeks.
+    bool BuildFrom(AVFormatContext& input, int stream, const std::string& path, std::string* error);
 
     size_t Count() const { return m_frames.size(); }
     const FrameEntry& operator[](size_t n) const { return m_frames[n]; }
@@ -30,10 +39,15 @@ public:
     double FrameDurationMs() const { return m_frameMs; }
     // From the first picture's start to the last one's end.
     double DurationMs() const;
+    // Where the times came from.
+    Source From() const { return m_source; }
 
 private:
+    void Finish();
+
     std::vector<FrameEntry> m_frames;
     double m_frameMs = 0;
+    Source m_source = Source::None;
 };
 
 } // namespace vemora::media

@@ -3,7 +3,11 @@
 // thread. A request names a picture of the stepped camera (the front one, or a rear file alone)
 // by a time or a picture number plus a number of steps; the other camera's picture nearest in
 // time to it is decoded at the same time on a second thread. Only the newest request waiting is
-// kept: a burst of steps decodes the picture it ends on, not every one on the way.
+// kept: a burst of steps decodes the picture it ends on, not every one on the way. A file's
+// decoder is kept while its pictures are reviewed and used again only for the same file (the
+// same device, inode, size and modification time: a card put back at the same place is read
+// afresh); Release closes every file and frees the pictures. Frame indexes of the files met are
+// kept (small), so that a second pause of a recording does not build its index again.
 
 #include "media/RgbFrame.h"
 
@@ -43,6 +47,13 @@ struct FetchedPicture {
     double durationMs = 0;
     std::shared_ptr<const RgbFrame> picture; // null when outside or on a failure
     std::string error;
+    bool unopened = false; // the file could not be opened (its decoder or its index)
+};
+
+// What the fetcher holds at a moment: decoders (each with its file open) and decoded pictures.
+struct FetcherHolding {
+    size_t decoders = 0;
+    size_t cachedBytes = 0;
 };
 
 class FramePairFetcher {
@@ -57,6 +68,10 @@ public:
 
     // Replaces a request that waits; returns the ticket its pictures will carry.
     uint64_t Request(const PairRequest& request);
+    // Drops the requests waiting and, once the pictures being decoded are done, every decoder
+    // with its file and pictures. Returns at once; a later Request opens what it needs again.
+    void Release();
+    FetcherHolding Holding() const;
 
     // The most the fetcher keeps decoded: two cameras' caches.
     static size_t CacheBound();

@@ -55,6 +55,11 @@ double StreamReader::FrameDurationMs() const {
     return rate.num > 0 ? 1000.0 * rate.den / rate.num : 0.0;
 }
 
+AVRational StreamReader::SampleAspect(const AVFrame& frame) const {
+    AVRational sar = av_guess_sample_aspect_ratio(m_input.get(), m_stream, const_cast<AVFrame*>(&frame));
+    return sar.num > 0 && sar.den > 0 ? sar : AVRational{1, 1};
+}
+
 bool StreamReader::SeekBefore(double timeMs, std::string* error) {
     const AVRational tb = m_stream->time_base;
     int64_t target = m_startPts + av_rescale_q(static_cast<int64_t>(timeMs), AVRational{1, 1000}, tb);

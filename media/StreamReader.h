@@ -29,6 +29,12 @@ public:
 
     const std::string& Path() const { return m_path; }
     const AVCodecContext& Codec() const { return *m_codec; }
+    // The open file and the number of the stream read, for what else is learnt from the headers
+    // (the frame index). Reading packets from it moves the place: seek before decoding on.
+    AVFormatContext& Format() { return *m_input; }
+    int StreamIndex() const { return m_stream->index; }
+    // The shape of a frame's pixels, as the container or the picture says; 1:1 when neither does.
+    AVRational SampleAspect(const AVFrame& frame) const;
     // The stream's frame rate (video); 0/1 when it names none.
     AVRational FrameRate() const;
     double FrameDurationMs() const;

@@ -2,6 +2,7 @@
 
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
+#include "playback/ReviewTexts.h"
 #include "settings/SettingsFile.h"
 #include "widgets/FrameOverlay.h"
 
@@ -9,12 +10,23 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <filesystem>
 
 namespace vemora {
 
 namespace {
 
-constexpr int kStrFrameNumber = 401; // "frame %1"
+// The size of a black pane before any picture of the camera was shown.
+constexpr int kBlackWidth = 640, kBlackHeight = 360;
+
+QString UiText(int id) {
+    return SettingsFile::Instance().LoadUiString(id);
+}
+
+// The file's name as the card spells it, for a caption.
+QString FileNameOf(const std::string& path) {
+    return QString::fromStdString(std::filesystem::path(path).filename().string());
+}
 
 // The next recording of the same camera in the drive of records[row] (direction +1), or the one
 // before it (-1); -1 when the drive ends there.
@@ -103,9 +115,22 @@ bool FrameReview::SetRecording(int row) {
         previous->Clear();
     m_stepped->overlay = m_bSteppedIsRear ? m_pRear : m_pFront;
     m_other->overlay = m_bSteppedIsRear ? nullptr : m_pRear;
-    if (m_request.otherPath.empty() && m_pRear && !m_bSteppedIsRear)
-        m_pRear->Clear();
     return true;
+}
+
+void FrameReview::CoverAbsentCamera() {
+    const bool absentRear = !m_bSteppedIsRear && m_request.otherPath.empty();
+    FrameOverlay* absent = m_bSteppedIsRear ? m_pFront : absentRear ? m_pRear : nullptr;
+    if (!absent)
+        return;
+    if (m_nRow == m_nBeginRow) {
+        // The player beneath holds nothing of another recording.
+        absent->Clear();
+        return;
+    }
+    Camera cover;
+    cover.overlay = absent;
+    ShowBlack(cover, UiText(m_bSteppedIsRear ? ids::kReviewNoFrontFile : ids::kReviewNoRearFile));
 }
 
 void FrameReview::Begin(int row, int64_t timeMs, bool mirrorRear) {
@@ -116,6 +141,8 @@ void FrameReview::Begin(int row, int64_t timeMs, bool mirrorRear) {
     }
     m_bActive = true;
     m_nShownRow = row;
+    m_nBeginRow = row;
+    CoverAbsentCamera();
     m_request.anchor = media::PairRequest::Anchor::Time;
     m_request.timeMs = static_cast<double>(std::max<int64_t>(0, timeMs));
     m_request.steps = 0;
@@ -134,6 +161,8 @@ void FrameReview::Finish() {
         camera->picture.reset();
         camera->ticket = 0;
     }
+    // The card's files close and the decoded pictures go; the overlays keep only what they show.
+    m_fetcher->Release();
 }
 
 void FrameReview::ClearPictures() {
@@ -180,6 +209,8 @@ void FrameReview::OnPicture(const media::FetchedPicture& picture) {
     }
     if (picture.outside != 0)
         return OnOutside(picture);
+    if (picture.unopened && m_nShownRow != m_nRow)
+        return StayAfterFailedCrossing(picture);
     // Later steps count from the picture reached.
     m_request.anchor = media::PairRequest::Anchor::Frame;
     m_request.frame = picture.target;
@@ -188,6 +219,7 @@ void FrameReview::OnPicture(const media::FetchedPicture& picture) {
     // Until the first picture of the next recording is there, the one before stays current.
     if (m_nShownRow != m_nRow && picture.picture) {
         m_nShownRow = m_nRow;
+        CoverAbsentCamera();
         emit crossed(m_nRow);
     }
     if (picture.picture)
@@ -214,19 +246,46 @@ void FrameReview::OnOutside(const media::FetchedPicture& picture) {
     Ask();
 }
 
+// The steps stay on the picture shown, in the recording shown; its caption says why.
+void FrameReview::StayAfterFailedCrossing(const media::FetchedPicture& picture) {
+    const QString why = UiText(ids::kReviewNeighbourUnopened).arg(FileNameOf(picture.path));
+    SetRecording(m_nShownRow);
+    m_request.anchor = media::PairRequest::Anchor::Frame;
+    m_request.frame = m_stepped->picture ? m_stepped->picture->frame : 0;
+    m_request.steps = 0;
+    // Nothing more comes for this step: both cameras are where they were.
+    m_stepped->ticket = m_other->ticket = picture.ticket;
+    FrameOverlay* overlay = m_stepped->overlay;
+    if (!overlay)
+        return;
+    if (m_stepped->picture)
+        overlay->ShowPicture(overlay->Picture(), overlay->Caption() + QStringLiteral(" · ") + why);
+    else
+        ShowBlack(*m_stepped, why);
+}
+
+void FrameReview::ShowBlack(Camera& camera, const QString& caption) {
+    if (!camera.overlay)
+        return;
+    const QImage& last = camera.overlay->Picture();
+    QImage black(last.isNull() ? QSize(kBlackWidth, kBlackHeight) : last.size(), QImage::Format_RGB888);
+    black.fill(Qt::black);
+    camera.overlay->ShowPicture(black, caption);
+}
+
 void FrameReview::Show(Camera& camera, const media::FetchedPicture& picture) {
     camera.ticket = picture.ticket;
     if (!picture.picture) {
-        // The players' paused picture shows instead of a picture that could not be decoded.
-        if (camera.overlay)
-            camera.overlay->Clear();
+        // Black rather than the player's picture beneath, which may be of another recording.
         camera.picture.reset();
+        ShowBlack(camera, picture.unopened ? UiText(ids::kReviewFileUnopened).arg(FileNameOf(picture.path))
+                                           : UiText(ids::kReviewPictureUndecodable).arg(picture.target));
         return;
     }
     camera.picture = picture.picture;
     if (!camera.overlay)
         return;
-    const QString number = SettingsFile::Instance().LoadUiString(kStrFrameNumber).arg(picture.picture->frame);
+    const QString number = UiText(ids::kReviewFrameNumber).arg(picture.picture->frame);
     camera.overlay->ShowPicture(ImageOf(picture.picture),
                                 TimeText(picture.picture->timeMs) + QStringLiteral(" · ") + number);
 }

@@ -3,7 +3,9 @@
 // exact pictures from the media layer's decoder instead of libVLC's, stepped one front picture at
 // a time, on into the previous or next recording of the same drive at a recording's ends, with
 // the rear picture nearest in time beside it. The player controller hands the panes over on pause
-// and takes them back on play.
+// and takes them back on play; once the review ends no decoder, picture or open file is kept.
+// A pane never shows a picture of another recording than the one reviewed: where there is no
+// picture it is black, with a caption that says why.
 
 #include "media/FramePairFetcher.h"
 
@@ -63,6 +65,13 @@ private:
     void OnPicture(const media::FetchedPicture& picture);
     void OnOutside(const media::FetchedPicture& picture);
     void Show(Camera& camera, const media::FetchedPicture& picture);
+    // Black over the camera's pane, with the reason as its caption.
+    void ShowBlack(Camera& camera, const QString& caption);
+    // The neighbour the steps went into cannot be opened: back to the picture shown, saying so.
+    void StayAfterFailedCrossing(const media::FetchedPicture& picture);
+    // Black over a pane whose camera has no file in the recording reviewed, once that recording
+    // is not the one the players hold.
+    void CoverAbsentCamera();
     bool SetRecording(int row);
 
     const CRecordingLibrary& m_library;
@@ -70,6 +79,7 @@ private:
     bool m_bMirrorRear = false;
     int m_nRow = -1;               // the recording asked for
     int m_nShownRow = -1;          // the recording whose picture is shown
+    int m_nBeginRow = -1;          // the recording the players hold
     bool m_bSteppedIsRear = false; // a rear file without front partner is stepped itself
     media::PairRequest m_request;
     uint64_t m_nTicket = 0;

@@ -5,8 +5,11 @@
 // A hard braking is read from consecutive valid fixes at most 2 s apart whose speed falls by at
 // least 4.0 m/s^2 (14.4 km/h per second) from a speed of at least 20 km/h. A run of such falls is
 // one braking, placed at the fix where the fall begins; its strength is the largest deceleration
-// of the run. A jolt is the jolt rule's (JoltFinder.h), placed at its peak; its strength is the
-// peak's deviation in g.
+// of the run. A receiver's glitch is no braking: a fall steeper than a car can brake (12 m/s^2),
+// a lower speed that does not hold on the next fix (it climbs back by more than half the fall, or
+// no fix follows), and a fall from a speed the fix before climbed to by more than half the fall
+// (60, 95, 60 km/h; 60, 0, 60 km/h). A jolt is the jolt rule's (JoltFinder.h), placed at its peak; its
+// strength is the peak's deviation in g.
 
 #include "telemetry/TelemetryModel.h"
 
@@ -35,6 +38,7 @@ struct Incident {
 struct HardBrakingRule {
     double minDecelerationMs2 = 4.0;
     double minSpeedKmh = 20.0;
+    double maxDecelerationMs2 = 12.0; // beyond it: a glitch
     int64_t maxFixGapMs = 2000;
 };
 

@@ -1205,6 +1205,30 @@
         <source>Gaps in the recording:</source>
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Lagunas de la grabación:</translation>
+    <message id="730">
+        <source>%1 cannot be opened: the steps stay in this recording</source>
+        <extracomment>paused review, after the steps went on into the next or previous recording: that recording&apos;s file (%1, its name) cannot be opened, so the picture shown stays</extracomment>
+        <translation>No se puede abrir %1: los pasos se quedan en esta grabación</translation>
+    </message>
+    <message id="731">
+        <source>picture %1 cannot be decoded</source>
+        <extracomment>paused review: a picture the decoder cannot give out, %1 its number in the recording</extracomment>
+        <translation>no se puede decodificar la imagen %1</translation>
+    </message>
+    <message id="732">
+        <source>%1 cannot be opened</source>
+        <extracomment>paused review: the camera&apos;s file (%1, its name) cannot be opened; the pane is black</extracomment>
+        <translation>No se puede abrir %1</translation>
+    </message>
+    <message id="733">
+        <source>this recording has no rear file</source>
+        <extracomment>paused review, in another recording than the one played: the rear pane is black because the recording has no rear camera file</extracomment>
+        <translation>esta grabación no tiene archivo trasero</translation>
+    </message>
+    <message id="734">
+        <source>this recording has no front file</source>
+        <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
+        <translation>esta grabación no tiene archivo delantero</translation>
     </message>
 </context>
 </TS>

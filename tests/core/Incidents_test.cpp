@@ -33,6 +33,9 @@ struct CardCase {
     std::vector<fx::CardRecording> card;
     std::vector<Planned> planned;
     std::string damagedFile; // written cut short; "" = none
+    // Files written under names of their own (path below the root); each front with its rear.
+    std::vector<std::pair<std::string, fx::RecordingSpec>> named = {};
+    size_t pairs = 0; // recordings listed besides the card's pairs
 };
 
 fx::CardRecording Drive(fx::Layout layout, int minute, std::vector<double> jolts,
@@ -82,6 +85,19 @@ std::vector<CardCase> Cases() {
         calm.card.push_back(
             Drive(minute % 2 ? fx::Layout::MetaTrack88 : fx::Layout::GpsIndexBox, minute, {}, {}));
     cases.push_back(calm);
+    // A receiver's glitches on valid fixes: a speed jumping 35 km/h up for one fix, a momentary 0.
+    fx::CardRecording glitches = Drive(fx::Layout::InlineBoxes, 0, {}, {}, false);
+    glitches.front.gps[30].speedKmh = static_cast<uint16_t>(glitches.front.gps[29].speedKmh + 35);
+    glitches.front.gps[36].speedKmh = 0;
+    cases.push_back({"GPS glitches while cruising", {glitches}, {}, ""});
+    // Names whose rear rule does not lead back to the front file.
+    const fx::RecordingSpec norm = Drive(fx::Layout::MetaTrack92, 0, {}, {30.0}).front;
+    cases.push_back({"pair named NORM0002F / NORM0002R",
+                     {},
+                     {{"NORM0002F.MP4", "hard_braking", 30.0}},
+                     "",
+                     {{"NORM0002F.MP4", norm}, {"NORM0002R.MP4", norm}},
+                     1});
     cases.push_back({"damaged file beside a good one",
                      {Drive(fx::Layout::MetaTrack88, 0, {20.0}, {})},
                      {{FrontName(0), "jolt", 20.0}},
@@ -157,6 +173,10 @@ TEST(Incidents, PlannedEventsAreFoundOncePerPair) {
         TempTree tree;
         fx::CardResult written = fx::WriteCard(tree.Root(), c.card);
         ASSERT_TRUE(written.ok) << written.error;
+        for (const auto& [name, spec] : c.named) {
+            fx::WriteResult w = fx::WriteRecording(spec, tree.Root() + name);
+            ASSERT_TRUE(w.ok) << w.error;
+        }
         if (!c.damagedFile.empty()) {
             fx::RecordingSpec damaged = c.card[0].front;
             damaged.options.truncateAt = 300;
@@ -175,7 +195,8 @@ TEST(Incidents, PlannedEventsAreFoundOncePerPair) {
             EXPECT_TRUE(std::any_of(c.planned.begin(), c.planned.end(),
                                     [&](const Planned& p) { return Explains(p, f); }))
                 << "unplanned " << f.kind << " at " << f.timeMs << " ms in " << f.file;
-        EXPECT_NE(out.text.find("\"recordings\":" + std::to_string(c.card.size())), std::string::npos)
+        EXPECT_NE(out.text.find("\"recordings\":" + std::to_string(c.card.size() + c.pairs)),
+                  std::string::npos)
             << out.text;
         if (!c.damagedFile.empty()) {
             EXPECT_NE(out.text.find(R"("rejected":[{"path":")" + tree.Root() + c.damagedFile),
