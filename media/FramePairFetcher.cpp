@@ -18,6 +18,9 @@ namespace {
 // and forth across the cut between two recordings builds each index once.
 class CameraDecoders {
 public:
+    // cancel ends a decode under way (the fetcher's end).
+    explicit CameraDecoders(const std::atomic<bool>* cancel) : m_pCancel(cancel) {}
+
     ExactFrameDecoder* For(const std::string& path, std::string* error) {
         for (size_t i = 0; i < m_decoders.size(); ++i) {
             if (m_decoders[i]->Path() != path)
@@ -29,6 +32,7 @@ public:
             return m_decoders[0].get();
         }
         auto decoder = std::make_unique<ExactFrameDecoder>();
+        decoder->SetCancel(m_pCancel);
         if (!decoder->Open(path, error))
             return nullptr;
         if (!m_decoders.empty())
@@ -40,6 +44,7 @@ public:
     }
 
 private:
+    const std::atomic<bool>* m_pCancel;
     std::vector<std::unique_ptr<ExactFrameDecoder>> m_decoders;
 };
 
@@ -77,8 +82,10 @@ struct FramePairFetcher::Impl {
     // Set when a job comes: reading ahead stops.
     std::atomic<bool> steppedInterrupt{false};
     std::atomic<bool> otherInterrupt{false};
-    CameraDecoders steppedDecoders;
-    CameraDecoders otherDecoders;
+    // Set when the fetcher ends: a decode under way stops at its next picture.
+    std::atomic<bool> quitting{false};
+    CameraDecoders steppedDecoders{&quitting};
+    CameraDecoders otherDecoders{&quitting};
     std::thread steppedThread;
     std::thread otherThread;
 };
@@ -92,6 +99,7 @@ FramePairFetcher::~FramePairFetcher() {
     {
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->quit = true;
+        m_impl->quitting = true;
         m_impl->steppedInterrupt = true;
         m_impl->otherInterrupt = true;
     }
