@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // No more records than the recording's length allows (TrackLimits.h).
     if (vemora::RawGpsRecordCount(track) > vemora::TrackRecordLimit(summary.durationMs, 1.0) ||
         vemora::RawGSensorSampleCount(track) >
-            vemora::TrackRecordLimit(summary.durationMs, vemora::kUnstatedGSensorRate))
+            vemora::TrackRecordLimit(summary.durationMs, vemora::kMostGSensorRate))
         std::abort();
     for (size_t i = 0; i < vemora::RawGpsRecordCount(track); ++i)
         (void)vemora::RawGpsRecord(track, i);

@@ -17,8 +17,8 @@ inline constexpr uint64_t kMaxTrackRecords = 864000;
 // before the video and stop after it; never above kMaxTrackRecords. A rate of 0 counts as 1.
 uint64_t TrackRecordLimit(uint32_t durationMs, double recordsPerSecond);
 
-// G-sensor samples a second assumed for the bound when a file does not state its rate: the
-// largest rate a one-byte rate field can state.
-inline constexpr double kUnstatedGSensorRate = 255;
+// G-sensor samples a second assumed for the bound: the largest rate a one-byte rate field can
+// state, whatever the file states, since recorders do not all write at the rate they name.
+inline constexpr double kMostGSensorRate = 255;
 
 } // namespace vemora

@@ -31,10 +31,9 @@ bool ReadPayload(RecorderFile& file, uint64_t offset, uint32_t size, std::vector
 // allows; a larger one (a summary not made by the scan's readers) leaves the track empty rather
 // than allocating up to the size of the file.
 bool InlinePayloadsFit(const ContainerSummary& summary) {
-    const uint8_t stated = summary.gsensorInfo.SamplesPerSecond();
-    const double gsensorRate = stated != 0 ? stated : kUnstatedGSensorRate;
     return summary.gpsBoxSize / GpsPoint::kSize <= TrackRecordLimit(summary.durationMs, 1.0) &&
-           summary.gsensorBoxSize / GSensorSample::kSize <= TrackRecordLimit(summary.durationMs, gsensorRate);
+           summary.gsensorBoxSize / GSensorSample::kSize <=
+               TrackRecordLimit(summary.durationMs, kMostGSensorRate);
 }
 
 bool LoadInlineBoxes(const std::string& path, const ContainerSummary& summary, TelemetryTrack& track) {

@@ -40,10 +40,8 @@ void CDvrVideoParser::CountWalkedHeader() {
 }
 
 bool CDvrVideoParser::InlinePayloadsWithinLength() const {
-    const double gsensorRate =
-        m_gsensorInfo.SamplesPerSecond() != 0 ? m_gsensorInfo.SamplesPerSecond() : kUnstatedGSensorRate;
     return m_gpsBoxSize / kRecordSize <= TrackRecordLimit(m_durationMs, 1.0) &&
-           m_gsensorBoxSize / GSensorSample::kSize <= TrackRecordLimit(m_durationMs, gsensorRate);
+           m_gsensorBoxSize / GSensorSample::kSize <= TrackRecordLimit(m_durationMs, kMostGSensorRate);
 }
 
 int CDvrVideoParser::Reject(RejectReason reason, const std::string& systemError) {

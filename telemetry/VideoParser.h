@@ -134,7 +134,8 @@ protected:
     bool ApplyIditText(const uint8_t* text, size_t size);
 
     // The inline payloads ("gps0", "gsen") hold no more records than the recording's length
-    // allows (TrackLimits.h). A "gps0" record covers at least a second, as its rate is a divisor.
+    // allows (TrackLimits.h). A "gps0" record covers at least a second, as its rate is a divisor;
+    // G-sensor samples are bounded at kMostGSensorRate.
     bool InlinePayloadsWithinLength() const;
 
     // Counts one more box or chunk header of a walk; past kMaxWalkedHeaders raises
