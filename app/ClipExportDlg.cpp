@@ -1,6 +1,7 @@
 #include "app/ClipExportDlg.h"
 
 #include "app/ClipTexts.h"
+#include "widgets/PlainText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -37,7 +38,9 @@ CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QSt
     setObjectName(QStringLiteral("clipExport"));
     setWindowTitle(m_uiString(cliptext::kTitle));
     auto* form = new QFormLayout(this);
-    auto* name = new QLabel(values.recordingName, this);
+    auto* name = new QLabel(this);
+    MakePlain(*name);
+    name->setText(values.recordingName);
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);

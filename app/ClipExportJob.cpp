@@ -1,6 +1,7 @@
 #include "app/ClipExportJob.h"
 
 #include "app/ClipTexts.h"
+#include "widgets/PlainText.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -50,6 +51,8 @@ void CClipExportJob::Start(media::ClipPlan plan, media::ClipOptions options) {
     m_progress = new QProgressDialog(m_uiString(cliptext::kExporting), m_uiString(cliptext::kCancel), 0,
                                      kProgressSteps, m_window);
     m_progress->setObjectName(QStringLiteral("clipProgress"));
+    MakePlain(*m_progress); // its label names the clip's file
+    m_progress->setLabelText(m_uiString(cliptext::kExporting));
     m_progress->setWindowTitle(m_uiString(cliptext::kTitle));
     m_progress->setWindowModality(Qt::NonModal); // playback and the window stay usable
     m_progress->setAutoClose(false);
@@ -101,6 +104,7 @@ void CClipExportJob::Finish() {
 
 void CClipExportJob::Report() {
     QMessageBox box(m_window);
+    MakePlain(box);
     box.setWindowTitle(m_uiString(cliptext::kTitle));
     if (!m_result.ok) {
         box.setIcon(m_result.cancelled ? QMessageBox::Information : QMessageBox::Warning);

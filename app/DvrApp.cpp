@@ -1,6 +1,7 @@
 #include "app/DvrApp.h"
 
 #include "app/DvrDlg.h"
+#include "map/browser/MapPageScheme.h"
 #include "platform/Diagnostics.h"
 #include "settings/SettingsFile.h"
 #include "widgets/GdiPlusBitmap.h"
@@ -33,6 +34,8 @@ void PrepareProcessEnvironment() {
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine learns custom schemes only before the application object exists.
+    RegisterMapPageScheme();
 }
 
 int CDvrApp::InitInstance(int& argc, char** argv) {

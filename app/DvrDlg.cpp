@@ -476,6 +476,9 @@ void CDvrDlg::CloseWindow(bool fromCloseMessage) {
         }
         return;
     }
+    // The workers stop now, so that the window's end waits for none of them.
+    m_library.RequestScanCancel();
+    StopIncidentSearch();
     m_pMapDlg->CloseAllBrowsers();
     QCoreApplication::quit();
 }

@@ -76,6 +76,8 @@ public:
     // Scans a folder on a worker thread, lists its recordings and plays the first one, as OPEN
     // does with a chosen folder. Ignored while a scan runs.
     void StartFolderScan(const QString& folder);
+    // Reads a folder (empty fileName) or one file of it on the scan worker.
+    void StartScan(const QString& folder, const QString& fileName);
     bool ScanRunning() const { return m_bScanRunning != 0; }
     // A copy, delete or lock runs on its worker.
     bool FileOpRunning() const { return m_bFileOpRunning; }
@@ -324,7 +326,8 @@ private:
     int m_nDeferredOpenIndex = -1;
     int m_nDeferredOpenTicks = 0;
     std::atomic<int> m_bScanRunning{0};
-    bool m_bFileOpRunning = false; // a copy, delete or lock works on the lists' files
+    bool m_bSingleFileScan = false; // the running scan reads one chosen file
+    bool m_bFileOpRunning = false;  // a copy, delete or lock works on the lists' files
     mutable std::atomic<int> m_bHevcDecode{0};
     std::function<bool()> m_hevcProbe;
     mutable std::future<bool> m_hevcProbeResult;

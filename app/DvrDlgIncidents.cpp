@@ -8,6 +8,7 @@
 #include "library/views/IncidentsDlg.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/JoltFinder.h"
+#include "widgets/PlainText.h"
 #include "widgets/VideoSlider.h"
 
 #include <QLabel>
@@ -41,6 +42,7 @@ void CDvrDlg::CreateIncidentViews() {
     connect(m_pIncidentSearch, &CIncidentSearch::finished, this, &CDvrDlg::OnIncidentsFound);
 
     m_pIncidentNote = new QLabel(this);
+    MakePlain(*m_pIncidentNote);
     m_pIncidentNote->setObjectName(QStringLiteral("incidentNote"));
     m_pIncidentNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_pIncidentNote->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -268,7 +268,7 @@ void CDvrDlg::ShowControls(bool show) {
             w->setVisible(show);
     // The rate label shows only away from normal speed.
     m_pRateLabel->setVisible(show && !m_pPlayers->RateLabel().isEmpty());
-    m_pRejectedNote->setVisible(show && !m_pRejectedNote->Files().empty());
+    m_pRejectedNote->setVisible(show && m_pRejectedNote->HasContent());
     m_pIncidentNote->setVisible(show && m_pIncidentSearch->Running());
     if (!m_bMapEnabled || !show)
         m_pMapDlg->setGeometry(0, 0, 1, 1);

@@ -8,6 +8,7 @@
 #include "widgets/VideoStatic.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 // The way from the user's request to a playing recording: OPEN with its source dialog, the
@@ -64,9 +65,15 @@ void CDvrDlg::OnOpen() {
 }
 
 void CDvrDlg::StartFolderScan(const QString& folder) {
+    StartScan(folder, QString());
+}
+
+// A folder is walked and a single file read off the GUI thread alike: a file of a hostile card
+// can take its reader a while, and the window stays responsive meanwhile.
+void CDvrDlg::StartScan(const QString& folder, const QString& fileName) {
     if (m_bFileOpRunning)
         return;
-    m_strSourcePath = folder;
+    m_strSourcePath = fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
     if (m_bScanRunning)
         return;
     SetBusy();
@@ -77,14 +84,17 @@ void CDvrDlg::StartFolderScan(const QString& folder) {
     if (m_scanThread.joinable())
         m_scanThread.join();
     m_bScanRunning = 1;
+    m_bSingleFileScan = !fileName.isEmpty();
     m_nDeferredOpenIndex = -1;
     StopIncidentSearch();
     m_library.ClearLibrary();
     m_pRejectedNote->SetFiles({});
+    m_pRejectedNote->SetUnreadableFolders(0);
     ShowLoadingText(true);
     std::string path = folder.toStdString();
-    m_scanThread = std::thread([this, path] {
-        bool found = m_library.ScanSource(path, std::string()) && !m_library.Records().empty();
+    std::string name = fileName.toStdString();
+    m_scanThread = std::thread([this, path, name] {
+        bool found = m_library.ScanSource(path, name) && !m_library.Records().empty();
         // Same event class as the messages, on a type of its own (kScanFinishedEvent).
         QCoreApplication::postEvent(this,
                                     new UserMessageEvent(kScanFinishedEvent - QEvent::User, found ? 1 : 0));
@@ -98,6 +108,7 @@ void CDvrDlg::OnScanFinished(bool found) {
     m_bScanRunning = 0;
     // Also when no file at all could be read: that is when the note matters most.
     m_pRejectedNote->SetFiles(m_library.Rejected());
+    m_pRejectedNote->SetUnreadableFolders(m_library.UnreadableFolders());
     if (!found) {
         g_bBusy = 0;
         m_library.ClearLibrary();
@@ -106,8 +117,13 @@ void CDvrDlg::OnScanFinished(bool found) {
     m_library.BuildTables();
     StartIncidentSearch();
     UpdateLockButton();
-    m_nDeferredOpenIndex = 0;
     m_pPlayers->SetHevcDecode(HevcDecode());
+    if (m_bSingleFileScan) {
+        // One file chosen: it plays at once, as it did when it was read on this thread.
+        m_pPlayers->PlayRecordingAt(0);
+        return;
+    }
+    m_nDeferredOpenIndex = 0;
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
         m_nOpenIndex = m_nDeferredOpenIndex;
         PostUserMessage(this, UM_HEVC_WARNING, 0);
@@ -132,20 +148,8 @@ void CDvrDlg::OnDeferredOpenTick() {
 void CDvrDlg::OpenSingleFile(const QString& path) {
     if (m_bScanRunning)
         return;
-    StopIncidentSearch();
-    m_library.ClearLibrary();
     QFileInfo file(path);
-    std::string folder = file.absolutePath().toStdString() + "/";
-    bool found = m_library.ScanSource(folder, file.fileName().toStdString()) && !m_library.Records().empty();
-    m_pRejectedNote->SetFiles(m_library.Rejected());
-    if (!found) {
-        m_library.ClearLibrary();
-        return;
-    }
-    m_library.BuildTables();
-    StartIncidentSearch();
-    m_pPlayers->SetHevcDecode(HevcDecode());
-    m_pPlayers->PlayRecordingAt(0);
+    StartScan(file.absolutePath() + QLatin1Char('/'), file.fileName());
 }
 
 // Shown at most once per run; the recording it was about plays after it.

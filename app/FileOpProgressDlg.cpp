@@ -2,6 +2,7 @@
 
 #include "app/FileOpDialogs.h"
 #include "settings/SettingsFile.h"
+#include "widgets/PlainText.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -76,10 +77,13 @@ void FileOpProgressDlg::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     m_pFiles = new QLabel(this);
     m_pCurrent = new QLabel(this);
+    MakePlain(*m_pFiles);
+    MakePlain(*m_pCurrent);
     m_pCurrent->setMinimumWidth(kCurrentFileWidth);
     m_pBar = new QProgressBar(this);
     m_pBar->setRange(0, 1000);
     m_pBytes = new QLabel(this);
+    MakePlain(*m_pBytes);
     m_pCancel = new QPushButton(Text(fileop_text::kCancel), this);
     // Enter meant for the folder dialog before must not cancel the work it started.
     m_pCancel->setAutoDefault(false);
@@ -110,7 +114,8 @@ void FileOpProgressDlg::Refresh() {
     const QString current =
         progress.finishing ? Text(fileop_text::kWritingOut) : QString::fromStdString(progress.currentFile);
     m_pCurrent->setText(m_pCurrent->fontMetrics().elidedText(current, Qt::ElideMiddle, kCurrentFileWidth));
-    m_pCurrent->setToolTip(current);
+    m_strCurrentFile = current;
+    m_pCurrent->setToolTip(PlainToolTip(current));
     // Files without bytes (delete, lock) advance the bar by count.
     const double fraction = progress.bytesTotal > 0 ? double(progress.bytesDone) / double(progress.bytesTotal)
                             : progress.filesTotal > 0
@@ -139,7 +144,7 @@ QString FileOpProgressDlg::BytesText() const {
 }
 
 QString FileOpProgressDlg::CurrentFileText() const {
-    return m_pCurrent->toolTip();
+    return m_strCurrentFile;
 }
 
 void FileOpProgressDlg::OnWorkDone() {

@@ -67,6 +67,7 @@ private:
     QLabel* m_pFiles = nullptr;
     QLabel* m_pBytes = nullptr;
     QLabel* m_pCurrent = nullptr;
+    QString m_strCurrentFile; // the whole path the elided label stands for
     QProgressBar* m_pBar = nullptr;
     QPushButton* m_pCancel = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "app/KeyListDlg.h"
 #include "library/views/MediaOpenDialog.h"
 #include "settings/SettingsFile.h"
+#include "widgets/PlainText.h"
 
 #include <QFileDialog>
 #include <QMenu>
@@ -14,6 +15,7 @@ namespace vemora {
 UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& text, const QString& caption,
                                               Buttons buttons) {
     QMessageBox box(parent);
+    MakePlain(box); // the texts carry card names and paths
     box.setWindowTitle(caption);
     box.setText(text);
     switch (buttons) {

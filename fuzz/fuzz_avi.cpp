@@ -2,6 +2,7 @@
 #include "FuzzMemoryFile.h"
 #include "platform/Diagnostics.h"
 #include "telemetry/AviParser.h"
+#include "telemetry/TrackLimits.h"
 #include "telemetry/TrackLoader.h"
 
 #include <cstdlib>
@@ -38,6 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!vemora::LoadTelemetryTrack(file.Path(), summary, track))
         std::abort();
     if (track.rawGps.size() > size || track.rawGsensor.size() > size)
+        std::abort();
+    // No more records than the recording's length allows (TrackLimits.h).
+    if (vemora::RawGpsRecordCount(track) > vemora::TrackRecordLimit(summary.durationMs, 1.0) ||
+        vemora::RawGSensorSampleCount(track) >
+            vemora::TrackRecordLimit(summary.durationMs, vemora::kMostGSensorRate))
         std::abort();
     for (size_t i = 0; i < vemora::RawGpsRecordCount(track); ++i)
         (void)vemora::RawGpsRecord(track, i);

@@ -3,6 +3,11 @@
 // exactly as on a card, only without touching the disk.
 #include "platform/Diagnostics.h"
 #include "telemetry/Mp4Parser.h"
+#include "telemetry/TrackLimits.h"
+#include "telemetry/TrackLoader.h"
+#include "telemetry/TrackRecordReader.h"
+
+#include <algorithm>
 
 #include <cstdint>
 #include <cstdlib>
@@ -59,6 +64,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (summary.durationMs % 1000 != 0)
             std::abort();
         if (summary.gsensorBoxSize / 3 * 3 + summary.gsensorBoxOffset > size && summary.gsensorBoxSize >= 3)
+            std::abort();
+        // The record tables and the track loaded from them stay within the recording's length.
+        const uint64_t limit =
+            vemora::TrackRecordLimit(summary.durationMs, vemora::EffectiveGpsRate(summary));
+        if (summary.metaRecords88.size() > limit || summary.metaRecords92.size() > limit ||
+            summary.gpsIndexRecords.size() > limit)
+            std::abort();
+        vemora::TelemetryTrack track;
+        vemora::LoadTelemetryTrack(file.path, summary, track);
+        const uint64_t records = track.points.size() + vemora::RawGpsRecordCount(track);
+        // The trailer holds what its 5120 bytes hold, whatever the length.
+        const uint64_t allowed =
+            summary.format == vemora::TelemetryFormat::FileTrailer
+                ? vemora::kTrailerSpan / vemora::GpsPoint::kSize
+                : std::max<uint64_t>(limit, vemora::TrackRecordLimit(summary.durationMs, 1.0));
+        if (records > allowed)
             std::abort();
     } else if (rc != -1) {
         std::abort();

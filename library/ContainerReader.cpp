@@ -19,9 +19,10 @@ std::unique_ptr<CDvrVideoParser> MakeContainerParser(ContainerKind kind) {
 }
 
 ReadVerdict ReadContainer(const std::string& path, ContainerKind kind, ContainerSummary& summary,
-                          FileStatus* status) {
+                          FileStatus* status, const std::atomic<bool>* cancel) {
     std::unique_ptr<CDvrVideoParser> parser = MakeContainerParser(kind);
     parser->SetSummary(&summary);
+    parser->SetCancel(cancel);
     if (status)
         parser->SetFileStatus(status);
     if (parser->Parse(path) == 0)

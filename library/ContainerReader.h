@@ -7,6 +7,7 @@
 #include "telemetry/TelemetryModel.h"
 #include "telemetry/VideoParser.h"
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -24,8 +25,9 @@ std::unique_ptr<CDvrVideoParser> MakeContainerParser(ContainerKind kind);
 
 // Reads the file with the reader of that kind into summary (and the file's status when asked).
 // Accepted verdict = a supported recording, summary written; otherwise the reason it was not.
+// Once *cancel is true the reading ends at its next read and the file is turned down.
 ReadVerdict ReadContainer(const std::string& path, ContainerKind kind, ContainerSummary& summary,
-                          FileStatus* status = nullptr);
+                          FileStatus* status = nullptr, const std::atomic<bool>* cancel = nullptr);
 
 using ContainerReader =
     std::function<ReadVerdict(const std::string& path, ContainerKind kind, ContainerSummary& summary)>;

@@ -7,7 +7,12 @@
 
 namespace vemora {
 
-CRecordingLibrary::CRecordingLibrary() : m_reader(DefaultContainerReader()) {}
+// The scan's reader stops inside a file as soon as the scan is cancelled: one file of millions of
+// tiny boxes must not hold a closing window.
+CRecordingLibrary::CRecordingLibrary()
+    : m_reader([this](const std::string& path, ContainerKind kind, ContainerSummary& summary) {
+          return ReadContainer(path, kind, summary, nullptr, &m_bCancelScan);
+      }) {}
 
 void CRecordingLibrary::AttachViews(GroupListSink* groupList, ListSink* fileList) {
     m_pGroupList = groupList;
@@ -28,6 +33,7 @@ void CRecordingLibrary::UpdateColumnTitles() {
 void CRecordingLibrary::ClearRecords() {
     m_records.clear();
     m_rejected.clear();
+    m_nUnreadableFolders = 0;
     m_groups.clear();
     m_rows.clear();
     m_nCurrentRow = -1;

@@ -64,8 +64,8 @@ public:
     // worker thread while nothing else uses the library; afterwards call BuildTables on the
     // views' thread.
     bool ScanSource(const std::string& folder, const std::string& fileName);
-    // May be called from any thread: the running scan, or the next one, ends at its next entry
-    // and leaves the library empty. Scans keep ending so until ClearLibrary.
+    // May be called from any thread: the running scan, or the next one, ends at its next read
+    // (also inside a file) and leaves the library empty. Scans keep ending so until ClearLibrary.
     void RequestScanCancel() { m_bCancelScan.store(true); }
     // True while ScanSource runs (on whatever thread): the recordings are being rebuilt, and
     // nothing else may read them until it returns.
@@ -142,6 +142,9 @@ public:
     // Files of the last scan whose names are recorder names but which the readers turned down,
     // in path order. Kept apart from the recordings: they are in no list, group or row.
     const std::vector<RejectedFile>& Rejected() const { return m_rejected; }
+    // Folders of the last folder scan that could not be read (no permission, a card pulled out
+    // during the scan): the list may lack their recordings.
+    int UnreadableFolders() const { return m_nUnreadableFolders; }
     int CurrentRow() const override { return m_nCurrentRow; }
     int CurrentGroup() const { return m_nCurrentGroup; }
     TelemetryTrack& Track() override { return m_track; }
@@ -190,6 +193,7 @@ private:
 
     int m_nCurrentRow = -1;
     int m_nCurrentGroup = -1;
+    int m_nUnreadableFolders = 0;
     std::atomic<bool> m_bCancelScan{false};
     std::atomic<bool> m_bScanning{false};
 };

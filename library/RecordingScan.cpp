@@ -43,8 +43,9 @@ bool CRecordingLibrary::ScanSource(const std::string& folder, const std::string&
     ClearRecords();
     bool found;
     if (fileName.empty()) {
-        WalkResult result = WalkFolderTree(
-            folder, [this](const WalkEntry& entry) { AddScannedFile(entry); }, &m_bCancelScan);
+        WalkResult result = vemora::WalkFolderTree(
+            folder, [this](const WalkEntry& entry) { AddScannedFile(entry); }, &m_bCancelScan,
+            &m_nUnreadableFolders);
         if (result == WalkResult::Cancelled) {
             ClearRecords();
             return false;

@@ -3,8 +3,11 @@
 // Numbers are written in fixed notation with six decimals whatever the process locale, since a
 // decimal comma would split one argument into two.
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vemora {
 
@@ -13,6 +16,14 @@ inline constexpr int kChinaMapPage = 1;
 
 // "BMap.html" for the China map page (1), "gmap.html" for every other setting.
 const char* MapPageFile(int mapType);
+
+// Points sent to a page in one script call: a track's path goes in a few calls, not one call per
+// point (each of which would redraw the whole line).
+inline constexpr size_t kMapPointsPerCall = 2000;
+
+// "<function>([[<latitude>,<longitude>],...])" for a list function of the pages
+// ("path_plot_list", "pathdrived_plot_list"), which appends the points in order.
+std::string PointListScript(const char* function, const std::vector<std::pair<double, double>>& points);
 
 // "movpos(<latitude>, <longitude>)".
 std::string MovposScript(double latitude, double longitude);

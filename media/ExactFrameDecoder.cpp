@@ -67,11 +67,16 @@ struct ExactFrameDecoder::Impl {
     std::map<size_t, FramePtr> cache;
     size_t cacheBytes = 0;
     size_t lastDecodeCount = 0;
+    const std::atomic<bool>* cancel = nullptr;
     ScalerPtr scaler;
 };
 
 ExactFrameDecoder::ExactFrameDecoder(size_t cacheBytes) : m_impl(std::make_unique<Impl>(cacheBytes)) {}
 ExactFrameDecoder::~ExactFrameDecoder() = default;
+
+void ExactFrameDecoder::SetCancel(const std::atomic<bool>* cancel) {
+    m_impl->cancel = cancel;
+}
 
 bool ExactFrameDecoder::Open(const std::string& path, std::string* error,
                              std::shared_ptr<const FrameIndex> known) {
@@ -176,13 +181,13 @@ bool ExactFrameDecoder::Impl::Decode(size_t n, std::string* error) {
     const size_t key = index().KeyAtOrBefore(n);
     const bool aheadOnward = !main.OnwardTo(key, n) && ahead.OnwardTo(key, n);
     Cursor& cursor = aheadOnward ? ahead : main;
-    if (DecodeFrom(cursor, key, n, !cursor.OnwardTo(key, n), error, n) && cache.count(n))
+    if (DecodeFrom(cursor, key, n, !cursor.OnwardTo(key, n), error, n, cancel) && cache.count(n))
         return true;
-    if (!error->empty())
+    if (!error->empty() || (cancel && cancel->load()))
         return false;
     // The seek landed after the picture (a key frame the demuxer does not know as one): from the
     // file's start.
-    return DecodeFrom(main, 0, n, true, error, n);
+    return DecodeFrom(main, 0, n, true, error, n, cancel);
 }
 
 bool ExactFrameDecoder::Impl::DecodeFrom(Cursor& cursor, size_t key, size_t n, bool seek, std::string* error,

@@ -43,6 +43,11 @@ public:
     // there. Ends early, leaving the decoder ready for the next picture, once stop is set.
     void Prefetch(size_t current, const std::atomic<bool>& stop);
 
+    // Once *cancel is true a Picture call under way ends at its next decoded picture (without the
+    // picture): the way from a file's start to a picture, when a seek misses, may be long. Not
+    // owned; null = never.
+    void SetCancel(const std::atomic<bool>* cancel);
+
     // Frees the cached pictures (another file became current); the index stays.
     void DropCache();
 

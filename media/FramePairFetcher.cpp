@@ -69,7 +69,9 @@ private:
 // and forth across the cut between two recordings builds each index once.
 class CameraDecoders {
 public:
-    explicit CameraDecoders(IndexCache& indexes) : m_indexes(indexes) {}
+    // cancel ends a decode under way (the fetcher's end).
+    CameraDecoders(IndexCache& indexes, const std::atomic<bool>* cancel)
+        : m_indexes(indexes), m_pCancel(cancel) {}
 
     ExactFrameDecoder* For(const std::string& path, std::string* error) {
         const std::optional<FileIdentity> id = IdentityOf(path);
@@ -92,6 +94,7 @@ public:
             return m_decoders[0].decoder.get();
         }
         auto decoder = std::make_unique<ExactFrameDecoder>();
+        decoder->SetCancel(m_pCancel);
         if (!decoder->Open(path, error, m_indexes.Find(path, *id)))
             return nullptr;
         m_indexes.Keep(path, *id, decoder->SharedIndex());
@@ -121,6 +124,7 @@ private:
         std::unique_ptr<ExactFrameDecoder> decoder;
     };
     IndexCache& m_indexes;
+    const std::atomic<bool>* m_pCancel;
     std::vector<Held> m_decoders;
 };
 
@@ -176,8 +180,10 @@ struct FramePairFetcher::Impl {
     std::atomic<bool> steppedInterrupt{false};
     std::atomic<bool> otherInterrupt{false};
     IndexCache indexes;
-    CameraDecoders steppedDecoders{indexes};
-    CameraDecoders otherDecoders{indexes};
+    // Set when the fetcher ends: a decode under way stops at its next picture.
+    std::atomic<bool> quitting{false};
+    CameraDecoders steppedDecoders{indexes, &quitting};
+    CameraDecoders otherDecoders{indexes, &quitting};
     // What each thread holds, told after each job.
     std::atomic<size_t> steppedDecoderCount{0}, otherDecoderCount{0};
     std::atomic<size_t> steppedBytes{0}, otherBytes{0};
@@ -199,6 +205,7 @@ FramePairFetcher::~FramePairFetcher() {
     {
         std::lock_guard<std::mutex> lock(m_impl->mutex);
         m_impl->quit = true;
+        m_impl->quitting = true;
         m_impl->steppedInterrupt = true;
         m_impl->otherInterrupt = true;
     }

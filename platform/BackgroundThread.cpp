@@ -36,15 +36,32 @@ double CurrentThreadCpuSeconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
-CpuSharePacer::CpuSharePacer(double share)
-    : m_share(share > 0 && share <= 1 ? share : 1), m_startCpu(CurrentThreadCpuSeconds()),
+void CancelFlag::Cancel() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_flag.store(true);
+    }
+    m_wake.notify_all();
+}
+
+bool CancelFlag::WaitFor(std::chrono::duration<double> duration) {
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_wake.wait_for(lock, duration, [this] { return m_flag.load(); });
+}
+
+CpuSharePacer::CpuSharePacer(double share, CancelFlag* cancel)
+    : m_share(share > 0 && share <= 1 ? share : 1), m_pCancel(cancel), m_startCpu(CurrentThreadCpuSeconds()),
       m_startWall(std::chrono::steady_clock::now()) {}
 
 void CpuSharePacer::Pace() {
     const double used = CurrentThreadCpuSeconds() - m_startCpu;
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - m_startWall;
     const double owed = used / m_share - elapsed.count();
-    if (owed > 0)
+    if (owed <= 0)
+        return;
+    if (m_pCancel)
+        m_pCancel->WaitFor(std::chrono::duration<double>(owed));
+    else
         std::this_thread::sleep_for(std::chrono::duration<double>(owed));
 }
 

@@ -72,6 +72,8 @@ int CDvrAviParser::ParseOpen() {
         m_bRanPastEnd = true;
     if (!Accepted(state))
         return Reject(MissingPartReason(state.mainHeader, true, m_bMarkOk));
+    if (!InlinePayloadsWithinLength())
+        return Reject(RejectReason::TooManyRecords);
     PublishCommon();
     return 0;
 }
@@ -83,6 +85,7 @@ bool CDvrAviParser::Accepted(const WalkState& state) const {
 // Unknown ids are not skipped by a size: the walk reads on four bytes at a time until it meets
 // an id it knows (this is also how it gets past the pad byte of an odd-sized chunk).
 bool CDvrAviParser::WalkStep(uint64_t& offset, WalkState& state) {
+    CountWalkedHeader();
     FourCC id{};
     if (!ReadFourccAt(offset, id))
         return false;

@@ -38,7 +38,7 @@ FourCC ReadBoxHeaderAt(RecorderFile& file, uint64_t fileSize, uint64_t& position
 }
 
 uint32_t FindSiblingBox(RecorderFile& file, uint64_t fileSize, FourCC type, uint64_t& position,
-                        uint32_t range) {
+                        uint32_t range, uint64_t* budget) {
     if (!HeaderFits(fileSize, position)) {
         Diag("Get end myoff >m_ullFileSize-8 \n");
         return 0;
@@ -46,6 +46,11 @@ uint32_t FindSiblingBox(RecorderFile& file, uint64_t fileSize, FourCC type, uint
     uint64_t local = position;
     uint64_t total = 0;
     for (;;) {
+        if (budget) {
+            if (*budget == 0)
+                return 0;
+            --*budget;
+        }
         uint32_t size = 0;
         FourCC found = ReadBoxHeaderAt(file, fileSize, local, size);
         if (found == type) {

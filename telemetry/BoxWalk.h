@@ -18,8 +18,9 @@ FourCC ReadBoxHeaderAt(RecorderFile& file, uint64_t fileSize, uint64_t& position
 // Looks for a box of `type` among the siblings starting at position, giving up when a payload is
 // larger than range, the sizes walked add up to range, the file ends or a zero type appears.
 // Found: position = its payload start, returns its payload size (0 for an empty box, which thus
-// counts as not found). The two "Get end" diagnostics tell why a search stopped.
+// counts as not found). The two "Get end" diagnostics tell why a search stopped. With a budget,
+// each header read takes one from it and the search gives up (0) when it is spent.
 uint32_t FindSiblingBox(RecorderFile& file, uint64_t fileSize, FourCC type, uint64_t& position,
-                        uint32_t range);
+                        uint32_t range, uint64_t* budget = nullptr);
 
 } // namespace vemora

@@ -3,11 +3,14 @@
 #include "telemetry/BoxWalk.h"
 #include "telemetry/Mp4Parser.h"
 
+#include <algorithm>
+
 namespace vemora {
 
 using namespace fourcc;
 
 FourCC CDvr3gpParser::ReadBoxHeader(uint64_t& position, uint32_t& payloadSize) {
+    CountWalkedHeader();
     const uint64_t start = position;
     FourCC type = ReadBoxHeaderAt(m_file, m_ullFileSize, position, payloadSize);
     if (start < m_ullFileSize)
@@ -16,7 +19,13 @@ FourCC CDvr3gpParser::ReadBoxHeader(uint64_t& position, uint32_t& payloadSize) {
 }
 
 uint32_t CDvr3gpParser::FindChild(FourCC type, uint64_t& position, uint32_t range) {
-    return FindSiblingBox(m_file, m_ullFileSize, type, position, range);
+    uint64_t budget = kMaxWalkedHeaders - std::min(m_nWalkedHeaders, kMaxWalkedHeaders);
+    const uint64_t before = budget;
+    uint32_t size = FindSiblingBox(m_file, m_ullFileSize, type, position, range, &budget);
+    m_nWalkedHeaders += before - budget;
+    if (budget == 0)
+        throw FileReadError(RejectReason::TooManyBoxes, "too many boxes");
+    return size;
 }
 
 uint32_t CDvr3gpParser::FindPath(std::initializer_list<FourCC> path, uint64_t& position, uint32_t range) {

@@ -83,6 +83,8 @@ int CDvr3gpParser::ReadInlineBoxes(const std::string& path) {
             m_startTime = 0;
         if (m_width == 0 || m_height == 0 || m_durationMs == 0 || !m_bMarkOk)
             return Reject(MissingPartReason(movieHeader, true, m_bMarkOk));
+        if (!InlinePayloadsWithinLength())
+            return Reject(RejectReason::TooManyRecords);
         PublishCommon();
         if (m_pSummary)
             m_pSummary->format = TelemetryFormat::InlineBoxes;

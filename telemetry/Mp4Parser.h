@@ -59,6 +59,12 @@ protected:
     std::vector<uint32_t> ReadOffsetTable(uint64_t payloadStart, uint32_t payloadSize, uint32_t entrySize,
                                           bool dropWhenCountExceedsBytes);
 
+    // Raises FileReadError(TooManyRecords) when the table box at payloadStart lists more entries
+    // than a recording of m_durationMs at recordsPerSecond can have; read before the table, so
+    // that such a table is never loaded.
+    void RequireTableWithinLength(uint64_t payloadStart, uint32_t payloadSize, uint32_t entrySize,
+                                  double recordsPerSecond);
+
     // --- layout choice and readers ----------------------------------------------------------
     void PrePass(const std::string& path);
     // Why the pre-pass found no layout, judged by the first box and the walk.

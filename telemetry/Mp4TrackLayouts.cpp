@@ -2,6 +2,10 @@
 // trailer (3, read at playback time) or a "gps " index box (4).
 #include "telemetry/Mp4Parser.h"
 
+#include "telemetry/TrackLimits.h"
+
+#include <algorithm>
+
 namespace vemora {
 
 using namespace fourcc;
@@ -23,6 +27,18 @@ bool AcceptTrackLayout(bool video, uint16_t width, uint16_t height, uint32_t dur
 }
 
 } // namespace
+
+void CDvr3gpParser::RequireTableWithinLength(uint64_t payloadStart, uint32_t payloadSize, uint32_t entrySize,
+                                             double recordsPerSecond) {
+    uint8_t head[8] = {}; // version and flags, entry count
+    if (payloadSize < sizeof head)
+        return;
+    ReadExactAt(payloadStart, head, sizeof head);
+    const uint64_t present = (payloadSize - sizeof head) / entrySize;
+    const uint64_t entries = std::min<uint64_t>(*BE32(Bytes(head, sizeof head), 4), present);
+    if (entries > TrackRecordLimit(m_durationMs, recordsPerSecond))
+        throw FileReadError(RejectReason::TooManyRecords, "record table longer than the recording");
+}
 
 void CDvr3gpParser::ReadTrackLayoutMoov(uint64_t moovStart, uint32_t moovSize, TelemetryFormat format,
                                         TrackWalkState& state) {
@@ -48,6 +64,8 @@ void CDvr3gpParser::ReadTrackLayoutMoov(uint64_t moovStart, uint32_t moovSize, T
             return;
         state.tableDone = true;
         const bool is92 = format == TelemetryFormat::MetaTrack92;
+        // The movie header came first, so the length that bounds the table is known.
+        RequireTableWithinLength(position, size, kChunkOffsetEntry, kMetaTrackRate);
         std::vector<uint32_t> offsets = ReadOffsetTable(position, size, kChunkOffsetEntry, is92);
         auto& table = is92 ? m_pSummary->metaRecords92 : m_pSummary->metaRecords88;
         for (uint32_t i = 0; i < offsets.size(); ++i)
@@ -118,6 +136,7 @@ int CDvr3gpParser::ReadGpsIndexBox(const std::string& path) {
                 uint64_t index = position;
                 uint32_t indexSize = FindPath({kGpsIndex}, index, size);
                 if (indexSize != 0 && m_pSummary) {
+                    RequireTableWithinLength(index, indexSize, kGpsIndexEntry, kOncePerSecond);
                     std::vector<uint32_t> offsets = ReadOffsetTable(index, indexSize, kGpsIndexEntry, false);
                     for (uint32_t i = 0; i < offsets.size(); ++i)
                         m_pSummary->gpsIndexRecords.push_back(RecordLocator{i, SignExtended(offsets[i])});

@@ -24,6 +24,10 @@ const char* RejectReasonKey(RejectReason reason) {
         return "zero_duration";
     case RejectReason::NoRecorderMark:
         return "no_recorder_mark";
+    case RejectReason::TooManyRecords:
+        return "too_many_records";
+    case RejectReason::TooManyBoxes:
+        return "too_many_boxes";
     }
     return "unknown";
 }
@@ -50,6 +54,10 @@ std::string DescribeRejection(const ReadVerdict& verdict) {
         return "no duration";
     case RejectReason::NoRecorderMark:
         return "the recorder's mark is missing";
+    case RejectReason::TooManyRecords:
+        return "far more telemetry records than the recording's length allows";
+    case RejectReason::TooManyBoxes:
+        return "far more boxes than any recording has";
     }
     return "unknown reason";
 }

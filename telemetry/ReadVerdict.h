@@ -18,6 +18,8 @@ enum class RejectReason : uint8_t {
     NoPictureSize,     // the picture width or height is missing or 0
     ZeroDuration,      // the recording lasts less than one second
     NoRecorderMark,    // the recorder's acceptance mark is missing
+    TooManyRecords,    // a telemetry table or payload far longer than the recording (TrackLimits.h)
+    TooManyBoxes,      // more boxes or chunks than any recording has: a walk would take minutes
 };
 
 struct ReadVerdict {

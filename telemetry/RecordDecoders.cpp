@@ -1,7 +1,5 @@
 #include "telemetry/RecordDecoders.h"
 
-#include "platform/Diagnostics.h"
-
 #include <cmath>
 
 namespace vemora {
@@ -95,8 +93,8 @@ GpsPoint BuildPoint(const RationalFix& fix) {
         return p;
     auto lat = RationalNmeaToDegrees(fix.latNum, fix.latDen);
     auto lon = RationalNmeaToDegrees(fix.lonNum, fix.lonDen);
-    if (!lat || !lon)
-        return p; // no position can be computed: keep the slot as an invalid fix
+    if (!lat || !lon || !IsOnEarth(*lat, *lon))
+        return p; // no position on the earth: keep the slot as an invalid fix
     p.latitude = *lat;
     p.longitude = *lon;
     p.speedKmh = KnotsToShownKmh(fix.knotsNum, fix.knotsDen);
@@ -132,7 +130,7 @@ GpsPoint DecodeTrailerGpsRecord(Bytes r) {
         return p;
     auto lat = StoredNmeaToDegrees(stored.latitude);
     auto lon = StoredNmeaToDegrees(stored.longitude);
-    if (!lat || !lon)
+    if (!lat || !lon || !IsOnEarth(*lat, *lon))
         return p;
     p.latitude = *lat;
     p.longitude = *lon;
@@ -149,9 +147,7 @@ bool DecodeRecord88Bytes(Bytes r, std::vector<GpsPoint>& points, std::vector<GSe
         return false;
     points.push_back(BuildPoint(ReadFix(r, kFix88)));
     if (Word(r, 6) != 0) {
-        GSensorSample s = ReadXyz(r, 8);
-        samples.push_back(s);
-        Diag("gsensorDAT x=%d ,y=%d ,z=%d \n", s.x, s.y, s.z);
+        samples.push_back(ReadXyz(r, 8));
     }
     return true;
 }
@@ -161,11 +157,7 @@ bool DecodeRecord92Bytes(Bytes r, std::vector<GpsPoint>& points, std::vector<GSe
         return false;
     points.push_back(BuildPoint(ReadFix(r, kFix92)));
     if (Word(r, 10) != 0) {
-        GSensorSample s = ReadXyz(r, 12);
-        samples.push_back(s);
-        Diag("gsensorDAT====>>  x=%d ,y=%d ,z=%d \n", s.x, s.y, s.z);
-    } else {
-        Diag("gsensorDAT====>>  gsensor_data.valid false !! \n");
+        samples.push_back(ReadXyz(r, 12));
     }
     return true;
 }
@@ -173,10 +165,8 @@ bool DecodeRecord92Bytes(Bytes r, std::vector<GpsPoint>& points, std::vector<GSe
 bool DecodeRecord156Bytes(Bytes r, std::vector<GpsPoint>& points, std::vector<GSensorSample>& samples) {
     if (r.size() < kRecord156Size)
         return false;
-    if (LE32(r, 12).value_or(0) != kRecord156BodySize) {
-        Diag("size invalid ====================>> \n");
+    if (LE32(r, 12).value_or(0) != kRecord156BodySize)
         return false;
-    }
     Bytes body = r.subspan(kRecord156HeaderSize, kRecord156BodySize);
     if (Word(body, 4) != kGpsRecordType)
         return false;

@@ -80,6 +80,11 @@ void RecorderFile::Close() {
 }
 
 bool RecorderFile::ReadFromSystem(uint64_t offset, uint8_t* out, size_t n) {
+    // Checked where the system is asked, once per block: cheap, and soon enough for any walk.
+    if (m_pCancel && m_pCancel->load(std::memory_order_relaxed)) {
+        errno = ECANCELED;
+        return false;
+    }
     size_t done = 0;
     while (done < n) {
         ++m_readCalls;

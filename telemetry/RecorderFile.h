@@ -5,6 +5,7 @@
 
 #include "platform/FileAttributes.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
@@ -48,6 +49,10 @@ public:
     uint64_t Position() const { return m_position; }
     bool Read(void* buffer, size_t n); // at Position(); advances only on success
 
+    // Once *cancel is true every read that needs the system fails (errno ECANCELED), so that a
+    // reader's walk ends at once. Not owned; null = never. Kept across Open and Close.
+    void SetCancel(const std::atomic<bool>* cancel) { m_pCancel = cancel; }
+
     // Length of the file as found at open time.
     uint64_t Length() const { return m_length; }
 
@@ -76,6 +81,7 @@ private:
     // The read-ahead block: file bytes [m_blockStart, m_blockStart + m_block.size()).
     std::vector<uint8_t> m_block;
     uint64_t m_blockStart = 0;
+    const std::atomic<bool>* m_pCancel = nullptr;
 
     bool ReadFromSystem(uint64_t offset, uint8_t* out, size_t n);
 };

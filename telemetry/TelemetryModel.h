@@ -132,6 +132,11 @@ struct TelemetryTrack {
     SharedFlag loading; // a track is being loaded
 };
 
+// A position on the earth: both coordinates finite, the latitude within +-90 degrees and the
+// longitude within +-180. Whatever a card claims beyond that is no fix: every reader that makes
+// a fix from stored values asks this.
+bool IsOnEarth(double latitude, double longitude);
+
 // Integer part plus the fraction read as minutes: 25.031234 -> 25.052057.
 // Applied to an NMEA value that was already divided by 100.
 double NmeaToDegrees(double v);

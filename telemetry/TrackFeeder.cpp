@@ -1,9 +1,9 @@
 #include "telemetry/TrackFeeder.h"
 
+#include "map/MapScripts.h"
 #include "telemetry/TrackLoader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace vemora {
@@ -12,12 +12,9 @@ namespace {
 constexpr double kJumpMs = 3000;           // a time report further on than this is a seek
 constexpr double kInlinePlaceholder = 200; // inline coordinates / 100 from here on are no position
 
-// "%f" of a finite value as in the "C" locale, whatever the program's locale.
-void AppendFixed6(std::string& text, double value) {
-    char buffer[400]; // 309 integer digits at most, sign, point and six decimals
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    text.append(buffer, ec == std::errc() ? end : buffer);
-}
+// The pages' functions that append a list of points to the whole path and to the driven path.
+constexpr const char* kWholePathList = "path_plot_list";
+constexpr const char* kDrivenPathList = "pathdrived_plot_list";
 
 bool KnownFormat(TelemetryFormat format) {
     return static_cast<uint32_t>(format) <= static_cast<uint32_t>(TelemetryFormat::GpsIndexBox);
@@ -61,17 +58,33 @@ void CTrackFeeder::Script(const char* text) {
         m_pMap->ExecuteScript(text);
 }
 
-void CTrackFeeder::PlotPoint(const char* function, double latitude, double longitude) {
-    if (!m_pMap || !std::isfinite(latitude) || !std::isfinite(longitude))
-        return;
-    std::string text(function);
-    text += '(';
-    AppendFixed6(text, latitude);
-    text += ',';
-    AppendFixed6(text, longitude);
-    text += ')';
-    m_pMap->ExecuteScript(text);
-}
+// Collects the points of one polyline and sends them in calls of kMapPointsPerCall points.
+class CTrackFeeder::PointBatch {
+public:
+    PointBatch(MapScriptSink* map, const char* function) : m_pMap(map), m_function(function) {}
+    ~PointBatch() { Flush(); }
+    PointBatch(const PointBatch&) = delete;
+    PointBatch& operator=(const PointBatch&) = delete;
+
+    void Add(double latitude, double longitude) {
+        if (!m_pMap || !IsOnEarth(latitude, longitude))
+            return;
+        m_points.emplace_back(latitude, longitude);
+        if (m_points.size() == kMapPointsPerCall)
+            Flush();
+    }
+    void Flush() {
+        if (!m_pMap || m_points.empty())
+            return;
+        m_pMap->ExecuteScript(PointListScript(m_function, m_points));
+        m_points.clear();
+    }
+
+private:
+    MapScriptSink* m_pMap;
+    const char* m_function;
+    std::vector<std::pair<double, double>> m_points;
+};
 
 void CTrackFeeder::ClearInstruments() {
     if (!m_pInstruments)
@@ -106,19 +119,23 @@ void CTrackFeeder::PlotWholePath(const TrackTimeline& timeline) {
     const size_t count = timeline.GpsRecordCount();
     if (timeline.KeepsNmea()) {
         // Every valid record, repeats included; the marker waits for playback.
+        PointBatch path(m_pMap, kWholePathList);
         for (size_t k = 0; k < count; ++k) {
             GpsPoint stored = timeline.StoredRecord(k);
             double a, b;
             if (stored.IsValid() && InlinePosition(stored, a, b))
-                PlotPoint("path_plot", NmeaToDegrees(a), NmeaToDegrees(b));
+                path.Add(NmeaToDegrees(a), NmeaToDegrees(b));
         }
         return;
     }
-    RepeatFilter previous;
-    for (size_t k = 0; k < count; ++k) {
-        GpsPoint p = timeline.StoredRecord(k);
-        if (p.IsValid() && previous.Moved(p))
-            PlotPoint("path_plot", p.latitude, p.longitude);
+    {
+        PointBatch path(m_pMap, kWholePathList);
+        RepeatFilter previous;
+        for (size_t k = 0; k < count; ++k) {
+            GpsPoint p = timeline.StoredRecord(k);
+            if (p.IsValid() && previous.Moved(p))
+                path.Add(p.latitude, p.longitude);
+        }
     }
     // The first record, valid or not: the bridge ignores (0, 0).
     GpsPoint first = timeline.StoredRecord(0);
@@ -237,6 +254,7 @@ int CTrackFeeder::ShowFixAt(const TrackTimeline& timeline, int64_t index, bool m
 void CTrackFeeder::PlotDrivenPath(const TrackTimeline& timeline, double below) {
     const size_t end =
         below <= 0 ? 0 : std::min(static_cast<size_t>(std::min(below, 1e18)), timeline.GpsRecordCount());
+    PointBatch driven(m_pMap, kDrivenPathList);
     RepeatFilter previous;
     for (size_t k = 0; k < end; ++k) {
         GpsPoint p = timeline.StoredRecord(k);
@@ -245,9 +263,9 @@ void CTrackFeeder::PlotDrivenPath(const TrackTimeline& timeline, double below) {
         double a, b;
         if (timeline.KeepsNmea()) {
             if (InlinePosition(p, a, b))
-                PlotPoint("pathdrived_plot", NmeaToDegrees(a), NmeaToDegrees(b));
+                driven.Add(NmeaToDegrees(a), NmeaToDegrees(b));
         } else if (previous.Moved(p)) {
-            PlotPoint("pathdrived_plot", p.latitude, p.longitude);
+            driven.Add(p.latitude, p.longitude);
         }
     }
 }

@@ -47,7 +47,7 @@ public:
 
 private:
     void Script(const char* text);
-    void PlotPoint(const char* function, double latitude, double longitude);
+    class PointBatch;
     void ClearInstruments();
     void HandOverCurve(const ContainerSummary& summary, const TrackTimeline& timeline);
     void PlotWholePath(const TrackTimeline& timeline);

@@ -3,7 +3,11 @@
 #include "platform/ByteOrder.h"
 #include "telemetry/RecordDecoders.h"
 #include "telemetry/RecorderFile.h"
+#include "telemetry/TrackLimits.h"
 #include "telemetry/TrackRecordReader.h"
+
+#include <new>
+#include <stdexcept>
 
 namespace vemora {
 namespace {
@@ -23,11 +27,22 @@ bool ReadPayload(RecorderFile& file, uint64_t offset, uint32_t size, std::vector
     return true;
 }
 
+// The payloads are loaded only when they hold no more records than the recording's length
+// allows; a larger one (a summary not made by the scan's readers) leaves the track empty rather
+// than allocating up to the size of the file.
+bool InlinePayloadsFit(const ContainerSummary& summary) {
+    return summary.gpsBoxSize / GpsPoint::kSize <= TrackRecordLimit(summary.durationMs, 1.0) &&
+           summary.gsensorBoxSize / GSensorSample::kSize <=
+               TrackRecordLimit(summary.durationMs, kMostGSensorRate);
+}
+
 bool LoadInlineBoxes(const std::string& path, const ContainerSummary& summary, TelemetryTrack& track) {
     RecorderFile file;
     std::string error;
     if (!file.Open(path, &error))
         return false;
+    if (!InlinePayloadsFit(summary))
+        return true;
     if (ReadPayload(file, summary.gsensorBoxOffset, summary.gsensorBoxSize, track.rawGsensor))
         track.gsensorCount = summary.gsensorBoxSize;
     ReadPayload(file, summary.gpsBoxOffset, summary.gpsBoxSize, track.rawGps);
@@ -35,17 +50,27 @@ bool LoadInlineBoxes(const std::string& path, const ContainerSummary& summary, T
     return true;
 }
 
+// Records of one table, when it is no longer than the recording allows.
+void LoadTable(CTrackRecordReader& reader, const std::string& path, const ContainerSummary& summary,
+               const std::vector<RecordLocator>& table, double recordsPerSecond, TelemetryTrack& track) {
+    if (table.size() > TrackRecordLimit(summary.durationMs, recordsPerSecond))
+        return;
+    track.points.reserve(table.size());
+    reader.readGpsTrackInfo(path, summary.format, table, track.points, track.samples);
+}
+
 void LoadRecords(const std::string& path, const ContainerSummary& summary, TelemetryTrack& track) {
     CTrackRecordReader reader;
+    const double rate = EffectiveGpsRate(summary);
     switch (summary.format) {
     case TelemetryFormat::MetaTrack88:
-        reader.readGpsTrackInfo(path, summary.format, summary.metaRecords88, track.points, track.samples);
+        LoadTable(reader, path, summary, summary.metaRecords88, rate, track);
         break;
     case TelemetryFormat::MetaTrack92:
-        reader.readGpsTrackInfo(path, summary.format, summary.metaRecords92, track.points, track.samples);
+        LoadTable(reader, path, summary, summary.metaRecords92, rate, track);
         break;
     case TelemetryFormat::GpsIndexBox:
-        reader.readGpsTrackInfo(path, summary.format, summary.gpsIndexRecords, track.points, track.samples);
+        LoadTable(reader, path, summary, summary.gpsIndexRecords, rate, track);
         break;
     case TelemetryFormat::FileTrailer:
         reader.ReadTrailer(path, track.points, track.samples);
@@ -54,6 +79,15 @@ void LoadRecords(const std::string& path, const ContainerSummary& summary, Telem
         break;
     }
     track.gsensorCount = static_cast<uint32_t>(track.samples.size());
+}
+
+// Empty, with the memory given back.
+void ClearTelemetry(TelemetryTrack& track) {
+    std::vector<GpsPoint>().swap(track.points);
+    std::vector<GSensorSample>().swap(track.samples);
+    std::vector<uint8_t>().swap(track.rawGps);
+    std::vector<uint8_t>().swap(track.rawGsensor);
+    track.gsensorCount = 0;
 }
 
 } // namespace
@@ -72,20 +106,23 @@ double EffectiveGpsRate(const ContainerSummary& summary) {
 }
 
 bool LoadTelemetryTrack(const std::string& path, const ContainerSummary& summary, TelemetryTrack& track) {
-    track.points.clear();
-    track.samples.clear();
-    track.rawGps.clear();
-    track.rawGsensor.clear();
-    track.gsensorCount = 0;
+    ClearTelemetry(track);
     if (static_cast<uint32_t>(summary.format) > static_cast<uint32_t>(TelemetryFormat::GpsIndexBox))
         return false;
     track.gpsRate = EffectiveGpsRate(summary);
     track.loading = true;
     bool ok = true;
-    if (summary.format == TelemetryFormat::InlineBoxes)
-        ok = LoadInlineBoxes(path, summary, track);
-    else
-        LoadRecords(path, summary, track);
+    try {
+        if (summary.format == TelemetryFormat::InlineBoxes)
+            ok = LoadInlineBoxes(path, summary, track);
+        else
+            LoadRecords(path, summary, track);
+    } catch (const std::bad_alloc&) {
+        // Out of memory for this track: the recording plays without telemetry.
+        ClearTelemetry(track);
+    } catch (const std::length_error&) {
+        ClearTelemetry(track);
+    }
     track.loading = false;
     return ok;
 }

@@ -13,8 +13,9 @@ namespace vemora {
 
 // Replaces the content of track with the telemetry of the file at path, as its container reader
 // described it in summary. False when the format is unknown or an inline-layout file cannot be
-// opened; a recording whose records or trailer cannot be read loads as an empty track (true).
-// Sets gsensorCount and the effective gpsRate.
+// opened; a recording whose records or trailer cannot be read loads as an empty track (true), and
+// so does one whose telemetry is longer than the recording allows (TrackLimits.h) or does not
+// fit in memory. Sets gsensorCount and the effective gpsRate.
 bool LoadTelemetryTrack(const std::string& path, const ContainerSummary& summary, TelemetryTrack& track);
 
 // GPS records per second of the time index: the low byte of the reported rate; when that is 0,

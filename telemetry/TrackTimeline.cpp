@@ -14,9 +14,27 @@ size_t TrackTimeline::GpsRecordCount() const {
     return KeepsNmea() ? RawGpsRecordCount(m_track) : m_track.points.size();
 }
 
+namespace {
+
+// Inline coordinates divided by 100 from here on are the recorders' placeholder for "no position",
+// which the path feeding and the playback tick recognise by themselves.
+constexpr double kInlinePlaceholder = 200;
+
+// An inline record marked valid whose coordinates, once in degrees, lie off the earth carries no
+// fix. The placeholder is left to its readers.
+GpsPoint WithInlineFixChecked(GpsPoint p) {
+    const double a = p.latitude / 100, b = p.longitude / 100;
+    const bool placeholder = a >= kInlinePlaceholder || b >= kInlinePlaceholder;
+    if (p.IsValid() && !placeholder && !IsOnEarth(NmeaToDegrees(a), NmeaToDegrees(b)))
+        p.flags &= static_cast<uint8_t>(~0x01u);
+    return p;
+}
+
+} // namespace
+
 GpsPoint TrackTimeline::StoredRecord(size_t index) const {
     if (KeepsNmea())
-        return RawGpsRecord(m_track, index);
+        return WithInlineFixChecked(RawGpsRecord(m_track, index));
     return index < m_track.points.size() ? m_track.points[index] : GpsPoint{};
 }
 
@@ -61,7 +79,7 @@ void TrackTimeline::ForEachValidPoint(const std::function<void(size_t, const Gps
         if (!stored.IsValid())
             continue;
         GpsPoint p = InDegrees(stored);
-        if (std::isfinite(p.latitude) && std::isfinite(p.longitude))
+        if (IsOnEarth(p.latitude, p.longitude))
             visit(i, p);
     }
 }

@@ -26,7 +26,7 @@ public:
 
     size_t GpsRecordCount() const;
     // The record as the track holds it (NMEA coordinates for the inline layout); an empty point
-    // past the end.
+    // past the end. An inline record whose position lies off the earth is not valid.
     GpsPoint StoredRecord(size_t index) const;
     // The record with its coordinates in decimal degrees.
     GpsPoint Record(size_t index) const;
@@ -42,7 +42,7 @@ public:
     // The playback time from which record index covers the recording: the inverse of IndexAt.
     int64_t TimeOfRecord(size_t index) const;
 
-    // Every record whose fix is valid and whose coordinates are finite numbers, in order, with
+    // Every record whose fix is valid and lies on the earth (IsOnEarth), in order, with
     // the coordinates in decimal degrees.
     void ForEachValidPoint(const std::function<void(size_t index, const GpsPoint& point)>& visit) const;
 

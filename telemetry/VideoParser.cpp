@@ -1,6 +1,7 @@
 #include "telemetry/VideoParser.h"
 
 #include "platform/Diagnostics.h"
+#include "telemetry/TrackLimits.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -30,6 +31,17 @@ void CDvrVideoParser::Reset() {
 void CDvrVideoParser::BeginVerdict() {
     m_verdict = {};
     m_bRanPastEnd = false;
+    m_nWalkedHeaders = 0;
+}
+
+void CDvrVideoParser::CountWalkedHeader() {
+    if (++m_nWalkedHeaders > kMaxWalkedHeaders)
+        throw FileReadError(RejectReason::TooManyBoxes, "too many boxes");
+}
+
+bool CDvrVideoParser::InlinePayloadsWithinLength() const {
+    return m_gpsBoxSize / kRecordSize <= TrackRecordLimit(m_durationMs, 1.0) &&
+           m_gsensorBoxSize / GSensorSample::kSize <= TrackRecordLimit(m_durationMs, kMostGSensorRate);
 }
 
 int CDvrVideoParser::Reject(RejectReason reason, const std::string& systemError) {

@@ -44,6 +44,10 @@ public:
     // A record to fill with the file's status when the file is opened.
     virtual void SetFileStatus(FileStatus* status) { m_pStatus = status; }
 
+    // A flag that, once true, ends the reading at its next read (the walk then finds no more
+    // boxes and the file is turned down). Not owned; null = never.
+    void SetCancel(const std::atomic<bool>* cancel) { m_file.SetCancel(cancel); }
+
     // Read calls and bytes of the last Parse (and all earlier ones on this object).
     const RecorderFile& File() const { return m_file; }
 
@@ -128,6 +132,18 @@ protected:
     // m_startTime to that local time and returns true; returns false otherwise. Only the first
     // 64 bytes of a longer text are looked at.
     bool ApplyIditText(const uint8_t* text, size_t size);
+
+    // The inline payloads ("gps0", "gsen") hold no more records than the recording's length
+    // allows (TrackLimits.h). A "gps0" record covers at least a second, as its rate is a divisor;
+    // G-sensor samples are bounded at kMostGSensorRate.
+    bool InlinePayloadsWithinLength() const;
+
+    // Counts one more box or chunk header of a walk; past kMaxWalkedHeaders raises
+    // FileReadError(TooManyBoxes). A recording has some hundreds; a file of eight-byte boxes has
+    // hundreds of millions, and walking them would hold the scan for minutes.
+    void CountWalkedHeader();
+    static constexpr uint64_t kMaxWalkedHeaders = 1u << 20;
+    uint64_t m_nWalkedHeaders = 0;
 
     // Copies the working state into the summary (when set); the format is left to the caller.
     void PublishCommon();

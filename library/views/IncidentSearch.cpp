@@ -39,7 +39,7 @@ QString CIncidentSearch::DefaultCacheFile() {
 
 void CIncidentSearch::Cancel() {
     if (m_cancel)
-        m_cancel->store(true);
+        m_cancel->Cancel(); // also wakes the worker from its pacing
     if (m_worker.joinable())
         m_worker.join();
     m_cancel.reset();
@@ -48,14 +48,14 @@ void CIncidentSearch::Cancel() {
 
 void CIncidentSearch::Start(std::vector<RecordingInfo> records) {
     Cancel();
-    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_cancel = std::make_shared<CancelFlag>();
     m_bRunning = true;
     m_worker = std::thread(&CIncidentSearch::Run, this, std::move(records), m_cancel);
 }
 
-void CIncidentSearch::Run(std::vector<RecordingInfo> records, std::shared_ptr<std::atomic<bool>> cancel) {
+void CIncidentSearch::Run(std::vector<RecordingInfo> records, std::shared_ptr<CancelFlag> cancel) {
     LowerCurrentThreadPriority();
-    CpuSharePacer pacer(m_dCpuShare);
+    CpuSharePacer pacer(m_dCpuShare, cancel.get());
     const std::string cacheFile = m_strCacheFile.toStdString();
     IncidentCache cache;
     if (!cacheFile.empty())
@@ -75,12 +75,12 @@ void CIncidentSearch::Run(std::vector<RecordingInfo> records, std::shared_ptr<st
         QMetaObject::invokeMethod(
             this,
             [this, cancel, done, total] {
-                if (!cancel->load())
+                if (!cancel->Cancelled())
                     emit progress(static_cast<int>(done), static_cast<int>(total));
             },
             Qt::QueuedConnection);
     };
-    std::vector<CardIncident> found = FindCardIncidents(records, lookup, report, cancel.get());
+    std::vector<CardIncident> found = FindCardIncidents(records, lookup, report, &cancel->Flag());
     if (!cacheFile.empty() && cache.Changed()) {
         std::unordered_set<std::string> paths;
         for (const RecordingInfo& record : records)
@@ -88,7 +88,7 @@ void CIncidentSearch::Run(std::vector<RecordingInfo> records, std::shared_ptr<st
         cache.Trim(kMaxCacheEntries, [&paths](const std::string& path) { return paths.count(path) != 0; });
         cache.Save(cacheFile);
     }
-    if (cancel->load())
+    if (cancel->Cancelled())
         return;
     std::vector<ListedIncident> listed;
     listed.reserve(found.size());
@@ -99,7 +99,7 @@ void CIncidentSearch::Run(std::vector<RecordingInfo> records, std::shared_ptr<st
     QMetaObject::invokeMethod(
         this,
         [this, cancel, listed = std::move(listed)] {
-            if (cancel->load())
+            if (cancel->Cancelled())
                 return;
             m_bRunning = false;
             emit finished(listed);

@@ -6,6 +6,7 @@
 
 #include "library/CardIncidents.h"
 #include "library/RecordingInfo.h"
+#include "platform/BackgroundThread.h"
 
 #include <QObject>
 #include <QString>
@@ -48,11 +49,11 @@ signals:
     void finished(const std::vector<ListedIncident>& incidents);
 
 private:
-    void Run(std::vector<RecordingInfo> records, std::shared_ptr<std::atomic<bool>> cancel);
+    void Run(std::vector<RecordingInfo> records, std::shared_ptr<CancelFlag> cancel);
 
     QString m_strCacheFile;
     std::thread m_worker;
-    std::shared_ptr<std::atomic<bool>> m_cancel;
+    std::shared_ptr<CancelFlag> m_cancel;
     bool m_bRunning = false;
     double m_dCpuShare = 0.2;
 };

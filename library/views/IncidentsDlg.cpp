@@ -4,6 +4,7 @@
 #include "library/ListTexts.h"
 #include "library/views/IncidentTexts.h"
 #include "platform/TextFile.h"
+#include "widgets/PlainText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -150,7 +151,7 @@ void CIncidentsDlg::FillModel() {
         };
         cells[When]->setData(static_cast<int>(i), kRowRole);
         cells[Kind]->setData(QString::number(static_cast<int>(c.incident.kind)), kKindRole);
-        cells[File]->setToolTip(QString::fromStdString(c.file));
+        cells[File]->setToolTip(PlainToolTip(QString::fromStdString(c.file)));
         m_pModel->appendRow(cells);
     }
     m_pTable->resizeColumnsToContents();

@@ -8,11 +8,32 @@ QString RejectedNoteText(const UiStringLookup& lookup, size_t count) {
     return lookup(ids::kRejectedNoteMany).arg(static_cast<qulonglong>(count));
 }
 
+QString UnreadableFoldersText(const UiStringLookup& lookup, int count) {
+    if (count == 1)
+        return lookup(ids::kUnreadableFoldersOne);
+    return lookup(ids::kUnreadableFoldersMany).arg(count);
+}
+
+namespace {
+
+int ReasonTextId(RejectReason reason) {
+    switch (reason) {
+    case RejectReason::TooManyRecords:
+        return ids::kRejectTooManyRecords;
+    case RejectReason::TooManyBoxes:
+        return ids::kRejectTooManyBoxes;
+    default:
+        return ids::kRejectReasonFirst + static_cast<int>(reason) -
+               static_cast<int>(RejectReason::CannotOpen);
+    }
+}
+
+} // namespace
+
 QString RejectionText(const UiStringLookup& lookup, const ReadVerdict& verdict) {
     if (verdict.Accepted())
         return {};
-    const int id = ids::kRejectReasonFirst + static_cast<int>(verdict.reason) -
-                   static_cast<int>(RejectReason::CannotOpen);
+    const int id = ReasonTextId(verdict.reason);
     QString text = lookup(id);
     if (verdict.reason == RejectReason::CannotOpen)
         text = text.arg(QString::fromStdString(verdict.systemError));

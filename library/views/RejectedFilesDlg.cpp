@@ -1,6 +1,7 @@
 #include "library/views/RejectedFilesDlg.h"
 
 #include "library/views/RejectedFileTexts.h"
+#include "widgets/PlainText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -22,9 +23,9 @@ CRejectedFilesDlg::CRejectedFilesDlg(const std::vector<RejectedFile>& files, con
     for (const RejectedFile& file : files) {
         auto* item = new QTreeWidgetItem(m_pTable);
         item->setText(0, QString::fromStdString(file.RelativePath()));
-        item->setToolTip(0, QString::fromStdString(file.GetFullPath()));
+        item->setToolTip(0, PlainToolTip(QString::fromStdString(file.GetFullPath())));
         item->setText(1, RejectionText(lookup, file.verdict));
-        item->setToolTip(1, item->text(1));
+        item->setToolTip(1, PlainToolTip(item->text(1)));
     }
     m_pTable->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_pTable->header()->setStretchLastSection(true);

@@ -20,18 +20,32 @@ CRejectedFilesNote::CRejectedFilesNote(QWidget* parent) : QLabel(parent) {
 void CRejectedFilesNote::SetFiles(std::vector<RejectedFile> files) {
     m_files = std::move(files);
     Retext();
-    setVisible(!m_files.empty());
+    setVisible(HasContent());
+}
+
+void CRejectedFilesNote::SetUnreadableFolders(int count) {
+    m_nUnreadableFolders = count;
+    Retext();
+    setVisible(HasContent());
 }
 
 void CRejectedFilesNote::Retext() {
-    if (m_files.empty() || !m_lookup) {
+    if (!HasContent() || !m_lookup) {
         clear();
         return;
     }
     // The texts come from translation files: escaped before they go into rich text.
-    setText(RejectedNoteText(m_lookup, m_files.size()).toHtmlEscaped() +
-            QStringLiteral(" \u2014 <a href=\"#details\" style=\"color:#8fb4e6;\">") +
-            m_lookup(ids::kRejectedDetails).toHtmlEscaped() + QStringLiteral("</a>"));
+    QString text;
+    if (m_nUnreadableFolders > 0)
+        text = UnreadableFoldersText(m_lookup, m_nUnreadableFolders).toHtmlEscaped();
+    if (!m_files.empty()) {
+        if (!text.isEmpty())
+            text += QStringLiteral(" \u00b7 ");
+        text += RejectedNoteText(m_lookup, m_files.size()).toHtmlEscaped() +
+                QStringLiteral(" \u2014 <a href=\"#details\" style=\"color:#8fb4e6;\">") +
+                m_lookup(ids::kRejectedDetails).toHtmlEscaped() + QStringLiteral("</a>");
+    }
+    setText(text);
 }
 
 CRejectedFilesDlg* CRejectedFilesNote::ShowDetails() {

@@ -19,8 +19,9 @@ void ApplyBrowserSettings(QWebEngineSettings* s) {
                         QWebEngineSettings::CursiveFont, QWebEngineSettings::FantasyFont})
         s->setFontFamily(family, QStringLiteral("Arial"));
     s->setFontSize(QWebEngineSettings::MinimumFontSize, 12);
-    // The map pages are files of the program that draw on tiles and scripts from the network.
-    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    // The map pages come from the program's own scheme, not from files; no page may read files.
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     // No window without a click (a click's window goes to the user's browser).
     s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     // A failed load shows the program's own error page instead.

@@ -2,6 +2,7 @@
 
 #include "map/browser/CefClientHandler.h"
 #include "map/browser/MapHostMessage.h"
+#include "map/browser/MapPageScheme.h"
 #include "map/browser/TileRequestInterceptor.h"
 
 #include <QCoreApplication>
@@ -25,8 +26,15 @@ QWebEngineProfile* CCefClientApp::Profile() {
         m_pProfile->setHttpAcceptLanguage(QStringLiteral("ja"));
         m_pInterceptor = new TileRequestInterceptor(m_pProfile);
         m_pProfile->setUrlRequestInterceptor(m_pInterceptor);
+        m_pSchemeHandler = new MapPageSchemeHandler(m_pProfile);
+        m_pProfile->installUrlSchemeHandler(kMapPageScheme, m_pSchemeHandler);
     }
     return m_pProfile;
+}
+
+void CCefClientApp::SetPageFolder(const QString& folder) {
+    Profile();
+    m_pSchemeHandler->SetFolder(folder);
 }
 
 void CCefClientApp::Initialize(QObject* mapWindow) {

@@ -11,6 +11,7 @@ class QWebEngineProfile;
 namespace vemora {
 
 class CCefClientHandler;
+class MapPageSchemeHandler;
 class TileRequestInterceptor;
 
 class CCefClientApp : public QObject {
@@ -26,6 +27,8 @@ public:
     void OnContextInitialized();
 
     QWebEngineProfile* Profile();
+    // The folder whose files the map page scheme serves.
+    void SetPageFolder(const QString& folder);
 
     // The map window registers itself while it exists.
     void SetMapWindow(QObject* mapWindow) { m_pMapWindow = mapWindow; }
@@ -39,6 +42,7 @@ private:
 
     QWebEngineProfile* m_pProfile = nullptr;
     TileRequestInterceptor* m_pInterceptor = nullptr;
+    MapPageSchemeHandler* m_pSchemeHandler = nullptr;
     QPointer<QObject> m_pMapWindow;
     QPointer<CCefClientHandler> m_pDefaultClient;
 };

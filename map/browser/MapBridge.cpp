@@ -2,7 +2,9 @@
 
 #include "map/MapScripts.h"
 #include "map/browser/CEFWebkitUI.h"
+#include "map/browser/CefClientApp.h"
 #include "map/browser/CefClientHandler.h"
+#include "map/browser/MapPageScheme.h"
 #include "platform/Diagnostics.h"
 #include "settings/SettingsFile.h"
 
@@ -22,8 +24,8 @@ QString DefaultMapPageFolder() {
     return appDir + QStringLiteral("/res");
 }
 
-QUrl MapPageUrl(const QString& folder, int mapType, const QString& apiKey) {
-    QUrl url = QUrl::fromLocalFile(folder + QLatin1Char('/') + QString::fromLatin1(MapPageFile(mapType)));
+QUrl MapPageUrl(int mapType, const QString& apiKey) {
+    QUrl url = MapPageSchemeUrl(QString::fromLatin1(MapPageFile(mapType)));
     static const QRegularExpression kKeyText(QStringLiteral("^[A-Za-z0-9_-]{1,100}$"));
     if (mapType != kChinaMapPage && kKeyText.match(apiKey).hasMatch()) {
         QUrlQuery query;
@@ -42,7 +44,8 @@ bool MapBridge::LoadMap(int mapType) {
     m_nMapType = mapType;
     if (!m_bCefReady || !m_pWebView)
         return true;
-    QUrl url = MapPageUrl(m_strPageFolder, mapType, SettingsFile::Instance().ReadMapKey());
+    CCefClientApp::Instance().SetPageFolder(m_strPageFolder);
+    QUrl url = MapPageUrl(mapType, SettingsFile::Instance().ReadMapKey());
     if (url == m_pageUrl && !m_pWebView->Browsers().empty())
         return true;
     // One page at a time: a second browser would never be shown, yet would load, draw and hold

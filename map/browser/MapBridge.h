@@ -16,10 +16,11 @@ class CCEFWebkitUI;
 // The folder holding the map pages: "res" beside the program, or the installed share folder.
 QString DefaultMapPageFolder();
 
-// The URL of the page for a map setting in folder. The Google page gets the API key as its "key"
-// query value when one is given; a key with other characters than letters, digits, '-' and '_'
-// is no key.
-QUrl MapPageUrl(const QString& folder, int mapType, const QString& apiKey);
+// The URL of the page for a map setting, under the program's own page scheme (MapPageScheme.h),
+// which serves the bridge's page folder. The Google page gets the API key as its "key" query
+// value when one is given; a key with other characters than letters, digits, '-' and '_' is no
+// key.
+QUrl MapPageUrl(int mapType, const QString& apiKey);
 
 class MapBridge : public MapScriptSink {
 public:

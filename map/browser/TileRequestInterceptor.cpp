@@ -1,5 +1,7 @@
 #include "map/browser/TileRequestInterceptor.h"
 
+#include "map/browser/MapPageScheme.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,6 +18,12 @@ bool PageMayLoadFile(const QUrl& pageUrl, const QUrl& fileUrl) {
 }
 
 void TileRequestInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    // A page of the program's own scheme reaches only what MapRequestAllowed names.
+    if (info.firstPartyUrl().scheme() == QLatin1String(kMapPageScheme) &&
+        !MapRequestAllowed(info.requestUrl())) {
+        info.block(true);
+        return;
+    }
     // The page itself is what the program loads (other navigations are refused by the page).
     if (info.requestUrl().scheme() == QLatin1String("file") &&
         info.resourceType() != QWebEngineUrlRequestInfo::ResourceTypeMainFrame &&

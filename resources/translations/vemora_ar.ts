@@ -360,6 +360,25 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>لا يحتوي هذا التسجيل على ملف أمامي</translation>
+    <message id="770">
+        <source>Far more telemetry records than the recording&apos;s length allows</source>
+        <extracomment>reason</extracomment>
+        <translation>سجلات قياس عن بُعد أكثر بكثير مما يسمح به طول التسجيل</translation>
+    </message>
+    <message id="771">
+        <source>%1 folders could not be read</source>
+        <extracomment>note below the lists: folders the scan could not read, so recordings may be missing</extracomment>
+        <translation>تعذّرت قراءة %1 من المجلدات</translation>
+    </message>
+    <message id="772">
+        <source>1 folder could not be read</source>
+        <extracomment>note below the lists: one folder the scan could not read</extracomment>
+        <translation>تعذّرت قراءة مجلد واحد</translation>
+    </message>
+    <message id="773">
+        <source>Far more boxes than any recording has</source>
+        <extracomment>reason</extracomment>
+        <translation>صناديق أكثر بكثير مما يحويه أي تسجيل</translation>
     </message>
 </context>
 </TS>

@@ -1229,6 +1229,25 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>esta grabación no tiene archivo delantero</translation>
+    <message id="770">
+        <source>Far more telemetry records than the recording&apos;s length allows</source>
+        <extracomment>reason</extracomment>
+        <translation>Muchos más registros de telemetría de los que permite la duración de la grabación</translation>
+    </message>
+    <message id="771">
+        <source>%1 folders could not be read</source>
+        <extracomment>note below the lists: folders the scan could not read, so recordings may be missing</extracomment>
+        <translation>No se pudieron leer %1 carpetas</translation>
+    </message>
+    <message id="772">
+        <source>1 folder could not be read</source>
+        <extracomment>note below the lists: one folder the scan could not read</extracomment>
+        <translation>No se pudo leer 1 carpeta</translation>
+    </message>
+    <message id="773">
+        <source>Far more boxes than any recording has</source>
+        <extracomment>reason</extracomment>
+        <translation>Muchas más cajas de las que tiene cualquier grabación</translation>
     </message>
 </context>
 </TS>

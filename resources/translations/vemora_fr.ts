@@ -1229,6 +1229,25 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>cet enregistrement n’a pas de fichier avant</translation>
+    <message id="770">
+        <source>Far more telemetry records than the recording&apos;s length allows</source>
+        <extracomment>reason</extracomment>
+        <translation>Beaucoup plus d&apos;enregistrements de télémétrie que la durée de l&apos;enregistrement ne le permet</translation>
+    </message>
+    <message id="771">
+        <source>%1 folders could not be read</source>
+        <extracomment>note below the lists: folders the scan could not read, so recordings may be missing</extracomment>
+        <translation>%1 dossiers n&apos;ont pas pu être lus</translation>
+    </message>
+    <message id="772">
+        <source>1 folder could not be read</source>
+        <extracomment>note below the lists: one folder the scan could not read</extracomment>
+        <translation>1 dossier n&apos;a pas pu être lu</translation>
+    </message>
+    <message id="773">
+        <source>Far more boxes than any recording has</source>
+        <extracomment>reason</extracomment>
+        <translation>Beaucoup plus de boîtes qu&apos;aucun enregistrement n&apos;en contient</translation>
     </message>
 </context>
 </TS>

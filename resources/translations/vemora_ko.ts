@@ -1229,6 +1229,25 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>이 녹화에는 전방 파일이 없습니다</translation>
+    <message id="770">
+        <source>Far more telemetry records than the recording&apos;s length allows</source>
+        <extracomment>reason</extracomment>
+        <translation>녹화 길이에 비해 텔레메트리 레코드가 너무 많습니다</translation>
+    </message>
+    <message id="771">
+        <source>%1 folders could not be read</source>
+        <extracomment>note below the lists: folders the scan could not read, so recordings may be missing</extracomment>
+        <translation>폴더 %1개를 읽을 수 없습니다</translation>
+    </message>
+    <message id="772">
+        <source>1 folder could not be read</source>
+        <extracomment>note below the lists: one folder the scan could not read</extracomment>
+        <translation>폴더 1개를 읽을 수 없습니다</translation>
+    </message>
+    <message id="773">
+        <source>Far more boxes than any recording has</source>
+        <extracomment>reason</extracomment>
+        <translation>어떤 녹화보다도 훨씬 많은 박스가 있습니다</translation>
     </message>
 </context>
 </TS>

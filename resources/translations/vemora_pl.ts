@@ -1229,6 +1229,25 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>to nagranie nie ma pliku przedniej kamery</translation>
+    <message id="770">
+        <source>Far more telemetry records than the recording&apos;s length allows</source>
+        <extracomment>reason</extracomment>
+        <translation>Znacznie więcej rekordów telemetrii, niż pozwala długość nagrania</translation>
+    </message>
+    <message id="771">
+        <source>%1 folders could not be read</source>
+        <extracomment>note below the lists: folders the scan could not read, so recordings may be missing</extracomment>
+        <translation>Nie można odczytać folderów: %1</translation>
+    </message>
+    <message id="772">
+        <source>1 folder could not be read</source>
+        <extracomment>note below the lists: one folder the scan could not read</extracomment>
+        <translation>Nie można odczytać 1 folderu</translation>
+    </message>
+    <message id="773">
+        <source>Far more boxes than any recording has</source>
+        <extracomment>reason</extracomment>
+        <translation>Znacznie więcej bloków, niż ma jakiekolwiek nagranie</translation>
     </message>
 </context>
 </TS>

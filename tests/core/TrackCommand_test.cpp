@@ -112,10 +112,10 @@ TEST(TrackCommand, ExitCodes) {
 TEST(TrackCommand, UnreadableTelemetryGivesEmptyArrays) {
     ScratchDir dir;
     AviSpec spec;
-    // A "gps0" chunk claiming more than the file holds: the reader accepts the recording, the
-    // loader finds nothing it can read.
+    // A "gps0" chunk claiming more than the file holds (yet no more records than the 3 s allow):
+    // the reader accepts the recording, the loader finds nothing it can read.
     AppendText(spec.beforeMovi, "gps0");
-    AppendLE32(spec.beforeMovi, 0x00100000);
+    AppendLE32(spec.beforeMovi, 0x300);
     ToolRun run = RunVemora("track " + Quote(dir.Write("REC0003.AVI", AviImage(spec))));
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
@@ -163,13 +163,13 @@ TEST(FeedCommand, AviAsOneRecordingSource) {
     ASSERT_EQ(run.exitCode, 0) << run.out;
     const std::string lines[] = {
         R"j({"call":"load","result":1,"script":["pathdrived_delete()","path_delete()",)j"
-        R"j("path_plot(-25.052057,121.502057)"],"marker":[],"gsensor":{"count":1,"full_scale":8,"per_ms":)j",
+        R"j("path_plot_list([[-25.052057,121.502057]])"],"marker":[],"gsensor":{"count":1,"full_scale":8,"per_ms":)j",
         R"j({"call":"u","t":0,"result":1,"script":["pathdrived_delete()"],"marker":[],)j"
         R"j("speed":{"valid":false,"kmh":0},"heading":null})j",
         // "gpsa" 2 divides the time: record 0 covers 0-1999 ms. The marker takes NMEA / 100.
         R"j({"call":"u","t":1000,"result":1,"script":[],"marker":[[)j" + Num(-2503.1234 / 100) + "," +
             Num(12130.1234 / 100) + R"j(,0]],"speed":{"valid":true,"kmh":57},"heading":20})j",
-        R"j({"call":"r","t":2000,"result":1,"script":["pathdrived_delete()","pathdrived_plot(-25.052057,121.502057)"],)j"
+        R"j({"call":"r","t":2000,"result":1,"script":["pathdrived_delete()","pathdrived_plot_list([[-25.052057,121.502057]])"],)j"
         R"j("marker":[]})j",
     };
     size_t at = 0;

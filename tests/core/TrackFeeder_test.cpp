@@ -2,10 +2,12 @@
 // moves, the curve hand-over and the instruments' state.
 #include "TelemetryTestBytes.h"
 #include "library/RecordingLibrary.h"
+#include "map/MapScripts.h"
 #include "telemetry/TrackFeeder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -148,9 +150,11 @@ TEST(TrackFeeder, LoadSendsTheWholePath) {
                   {At(2530, 12130), At(2530, 12145), At(2545, 12145), At(2560, 12160, 0), At(2560, 12200)});
         CTrackFeeder feeder(rec, &map, &map, &map);
         EXPECT_EQ(feeder.LoadTrack(0), 1);
-        EXPECT_EQ(map.TakeScripts(),
-                  (Texts{"pathdrived_delete()", "path_delete()", "path_plot(25.500000,121.500000)",
-                         "path_plot(25.750000,121.750000)", "path_plot(26.000000,122.000000)"}));
+        EXPECT_EQ(
+            map.TakeScripts(),
+            (Texts{
+                "pathdrived_delete()", "path_delete()",
+                "path_plot_list([[25.500000,121.500000],[25.750000,121.750000],[26.000000,122.000000]])"}));
         ASSERT_EQ(map.markers.size(), 1u);
         EXPECT_DOUBLE_EQ(map.markers[0].latitude, 25.5);
         EXPECT_EQ(map.markers[0].format, 1);
@@ -171,8 +175,8 @@ TEST(TrackFeeder, LoadSendsTheWholePath) {
         CTrackFeeder feeder(rec, &map, &map, &map);
         EXPECT_EQ(feeder.LoadTrack(0), 1);
         EXPECT_EQ(map.TakeScripts(),
-                  (Texts{"pathdrived_delete()", "path_delete()", "path_plot(25.500000,121.500000)",
-                         "path_plot(25.500000,121.500000)"}));
+                  (Texts{"pathdrived_delete()", "path_delete()",
+                         "path_plot_list([[25.500000,121.500000],[25.500000,121.500000]])"}));
         EXPECT_TRUE(map.markers.empty());
         ASSERT_TRUE(map.curve);
         EXPECT_EQ(map.curve->samples.size(), 4u);
@@ -246,7 +250,10 @@ TEST(TrackFeeder, TimeReportsAfterAReplotKeepTheDrivenPath) {
     for (int64_t skipTo : {6000, 1000}) {
         map.TakeScripts();
         ASSERT_EQ(feeder.ReplotDrivenPath(skipTo), 1);
-        EXPECT_EQ(map.TakeScripts().size(), static_cast<size_t>(1 + skipTo / 200)) << skipTo;
+        // The delete, then the driven points in one list.
+        const Texts replot = map.TakeScripts();
+        ASSERT_EQ(replot.size(), 2u) << skipTo;
+        EXPECT_EQ(std::count(replot[1].begin(), replot[1].end(), '[') - 1, skipTo / 200) << replot[1];
         for (int64_t t : {skipTo, skipTo + 250, skipTo + 500})
             feeder.UpdateAtTime(t, true, true, "");
         for (const std::string& script : map.TakeScripts())
@@ -279,7 +286,7 @@ TEST(TrackFeeder, CallsDuringALoadOnlyClearThePolylines) {
     CTrackFeeder feeder(rec, &map, &map, &map);
     int update = -1, replot = -1;
     map.onScript = [&](const std::string& s) {
-        if (s.rfind("path_plot", 0) != 0 || update != -1)
+        if (s.rfind("path_plot_list", 0) != 0 || update != -1)
             return;
         update = feeder.UpdateAtTime(1000, true, true, "");
         replot = feeder.ReplotDrivenPath(1000);
@@ -287,10 +294,9 @@ TEST(TrackFeeder, CallsDuringALoadOnlyClearThePolylines) {
     ASSERT_EQ(feeder.LoadTrack(0), 1);
     EXPECT_EQ(update, 1);
     EXPECT_EQ(replot, 1);
-    EXPECT_EQ(map.TakeScripts(),
-              (Texts{"pathdrived_delete()", "path_delete()", "path_plot(25.500000,121.500000)",
-                     "pathdrived_delete()", "path_delete()", "pathdrived_delete()",
-                     "path_plot(25.750000,121.750000)"}));
+    EXPECT_EQ(map.TakeScripts(), (Texts{"pathdrived_delete()", "path_delete()",
+                                        "path_plot_list([[25.500000,121.500000],[25.750000,121.750000]])",
+                                        "pathdrived_delete()", "path_delete()", "pathdrived_delete()"}));
 }
 
 TEST(TrackFeeder, ReplotAfterASeekDrawsTheDrivenPart) {
@@ -304,8 +310,9 @@ TEST(TrackFeeder, ReplotAfterASeekDrawsTheDrivenPart) {
         ASSERT_EQ(feeder.LoadTrack(0), 1);
         map.TakeScripts();
         EXPECT_EQ(feeder.ReplotDrivenPath(800), 1); // records 0-3
-        EXPECT_EQ(map.TakeScripts(), (Texts{"pathdrived_delete()", "pathdrived_plot(25.500000,121.500000)",
-                                            "pathdrived_plot(26.000000,122.000000)"}));
+        EXPECT_EQ(map.TakeScripts(),
+                  (Texts{"pathdrived_delete()",
+                         "pathdrived_plot_list([[25.500000,121.500000],[26.000000,122.000000]])"}));
     }
     {
         OneRecording rec;
@@ -315,8 +322,9 @@ TEST(TrackFeeder, ReplotAfterASeekDrawsTheDrivenPart) {
         ASSERT_EQ(feeder.LoadTrack(0), 1);
         map.TakeScripts();
         EXPECT_EQ(feeder.ReplotDrivenPath(3999), 1); // records 0-2
-        EXPECT_EQ(map.TakeScripts(), (Texts{"pathdrived_delete()", "pathdrived_plot(25.500000,121.500000)",
-                                            "pathdrived_plot(25.500000,121.500000)"}));
+        EXPECT_EQ(map.TakeScripts(),
+                  (Texts{"pathdrived_delete()",
+                         "pathdrived_plot_list([[25.500000,121.500000],[25.500000,121.500000]])"}));
     }
     CRecordingLibrary empty;
     CTrackFeeder feeder(empty, &map, &map, &map);
@@ -325,4 +333,50 @@ TEST(TrackFeeder, ReplotAfterASeekDrawsTheDrivenPart) {
     map.curveClears = 0;
     empty.ClearLibrary();
     EXPECT_EQ(map.curveClears, 1);
+}
+
+// A track is bounded by its recording: a record table far longer than the length allows, or an
+// inline payload claiming more, loads nothing (and allocates nothing); a long track goes to the
+// page in calls of kMapPointsPerCall points, never one call a point.
+TEST(TrackFeeder, TracksAreBoundedByTheRecordingAndSentInBatches) {
+    struct Case {
+        const char* name;
+        size_t records;       // metadata records written
+        size_t inlineRecords; // or "gps0" records
+        uint32_t durationMs;
+        size_t points;
+        size_t listCalls;
+    } cases[] = {
+        {"a table the length allows, in one call", 40, 0, 3500, 40, 1},
+        {"a long recording's 4500 points, in three calls", 4500, 0, 900000, 4500, 3},
+        {"a table far longer than the recording", 4500, 0, 3500, 0, 0},
+        {"a 1 MiB inline payload for 3.5 s", 0, 32768, 3500, 0, 0},
+    };
+    ScratchDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OneRecording rec;
+        if (c.records != 0) {
+            std::vector<Fix> fixes;
+            for (size_t i = 0; i < c.records; ++i)
+                fixes.push_back(
+                    At(2000 + static_cast<int32_t>(i % 50), 12000 + static_cast<int32_t>(i % 51)));
+            MetaTrack(dir, rec, fixes);
+        } else {
+            InlineTrack(dir, rec, std::vector<Gps0>(c.inlineRecords, Nmea(2530, 12130)));
+        }
+        rec.summary.durationMs = c.durationMs;
+        Recorder map;
+        CTrackFeeder feeder(rec, &map, &map, &map);
+        feeder.LoadTrack(0);
+        size_t calls = 0, largest = 0;
+        for (const std::string& s : map.TakeScripts())
+            if (s.rfind("path_plot_list(", 0) == 0) {
+                ++calls;
+                largest = std::max<size_t>(largest, std::count(s.begin(), s.end(), '[') - 1);
+            }
+        EXPECT_EQ(TrackTimeline(rec.track, rec.summary.format).GpsRecordCount(), c.points);
+        EXPECT_EQ(calls, c.listCalls);
+        EXPECT_LE(largest, kMapPointsPerCall);
+    }
 }

@@ -83,6 +83,15 @@ TEST(MapPagesTest, EveryPageDrawsTheTrackTheDrivenLineAndTheMarker) {
         page.runJavaScript(QStringLiteral("pathdrived_delete()"));
         EXPECT_TRUE(WaitFor(page, driven + " === 0"));
 
+        // A track's points come as lists, appended in order.
+        page.runJavaScript(QStringLiteral("path_plot_list([[35.1,139.1],[35.2,139.2],[35.3,139.3]]);"
+                                          "path_plot_list([[35.4,139.4]]);"
+                                          "pathdrived_plot_list([[35.1,139.1],[35.2,139.2]])"));
+        EXPECT_TRUE(WaitFor(page, track + " === 4")) << Eval(page, track).toInt();
+        EXPECT_TRUE(WaitFor(page, driven + " === 2")) << Eval(page, driven).toInt();
+        page.runJavaScript(QStringLiteral("path_delete(); pathdrived_delete()"));
+        EXPECT_TRUE(WaitFor(page, track + " === 0 && " + driven + " === 0"));
+
         // Errors in the page's own scripts reach nobody.
         page.runJavaScript(QStringLiteral("setTimeout(function () { no_such_function(); }, 0);"
                                           "setTimeout(function () { window.errorsDone = true; }, 50);"));

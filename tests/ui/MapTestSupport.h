@@ -58,11 +58,10 @@ public:
     void UseStandIns() {
         Replace(QStringLiteral("gmap.html"), QStringLiteral("https://maps.googleapis.com/maps/api/js"),
                 StandIn("google-maps.js"));
-        Replace(QStringLiteral("BMap.html"), QStringLiteral("https://api.map.baidu.com/api?v=1.4"),
+        Replace(QStringLiteral("BMap.html"), QStringLiteral("https://api.map.baidu.com/api?v=1.4&s=1"),
                 StandIn("baidu-map.js"));
-        Replace(QStringLiteral("BMap.html"),
-                QStringLiteral("https://developer.baidu.com/map/jsdemo/demo/convertor.js"),
-                StandIn("baidu-convertor.js"));
+        Replace(QStringLiteral("BMap.html"), QStringLiteral("\"BMapConvert.js\""),
+                QLatin1Char('"') + StandIn("baidu-convertor.js") + QLatin1Char('"'));
         // Tests ask no real tile server: this port refuses at once.
         Replace(QStringLiteral("gmap.html"), QStringLiteral("https://tile.openstreetmap.org/"),
                 QStringLiteral("http://127.0.0.1:9/"));

@@ -94,7 +94,7 @@ TEST(MapWindowTest, AFailedLoadShowsTheErrorPage) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return OnlyBrowser(map) != nullptr; }, 10000));
     QWebEnginePage& page = *OnlyBrowser(map)->page();
     const QString expected = QStringLiteral(
-        "Failed to load URL file:///nonexistent/res/gmap.html with error net::ERR_FILE_NOT_FOUND (-6).");
+        "Failed to load URL vemora-map://pages/gmap.html with error net::ERR_FILE_NOT_FOUND (-6).");
     const QString text = QStringLiteral("document.body ? document.body.innerText : ''");
     EXPECT_TRUE(QTest::qWaitFor([&] { return Eval(page, text) == expected; }, 10000))
         << Eval(page, text).toString().toStdString();

@@ -1,4 +1,6 @@
 // Entry point of ui_tests: widgets and Qt resources need a QApplication, created once for all tests.
+#include "map/browser/MapPageScheme.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -33,6 +35,7 @@ int main(int argc, char** argv) {
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    vemora::RegisterMapPageScheme();
     // The settings file lives in the current directory: give the whole run a fresh, empty one.
     std::string dir = "/tmp/vemora-ui-tests-XXXXXX";
     if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0)

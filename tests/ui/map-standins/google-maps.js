@@ -12,6 +12,7 @@
   MVCArray.prototype.clear = function () { this._a.length = 0; };
   MVCArray.prototype.getLength = function () { return this._a.length; };
   MVCArray.prototype.getAt = function (i) { return this._a[i]; };
+  MVCArray.prototype.getArray = function () { return this._a; };
 
   function Map(element, options) {
     this.element = element;
@@ -32,6 +33,11 @@
 
   function Polyline(options) { this.options = options; this._path = new MVCArray(); this.map = null; }
   Polyline.prototype.getPath = function () { return this._path; };
+  Polyline.prototype.setPath = function (points) {
+    this._path = new MVCArray();
+    for (var i = 0; i < points.length; i++)
+      this._path.push(points[i]);
+  };
   Polyline.prototype.setMap = function (map) { this.map = map; };
 
   window.google = { maps: { LatLng: LatLng, MVCArray: MVCArray, Map: Map, Marker: Marker,
