@@ -1205,6 +1205,7 @@
         <source>Gaps in the recording:</source>
         <extracomment>incident report finished: followed by the missing file, GPS or G-sensor data</extracomment>
         <translation>Lacune della registrazione:</translation>
+    </message>
     <message id="730">
         <source>%1 cannot be opened: the steps stay in this recording</source>
         <extracomment>paused review, after the steps went on into the next or previous recording: that recording&apos;s file (%1, its name) cannot be opened, so the picture shown stays</extracomment>
@@ -1229,6 +1230,7 @@
         <source>this recording has no front file</source>
         <extracomment>paused review, in another recording than the one played: the front pane is black because the recording has no front camera file</extracomment>
         <translation>questa registrazione non ha un file anteriore</translation>
+    </message>
     <message id="770">
         <source>Far more telemetry records than the recording&apos;s length allows</source>
         <extracomment>reason</extracomment>
