@@ -34,10 +34,12 @@ std::string Hex(unsigned value) {
     return std::string(text, result.ptr);
 }
 
-// The reason alone: callers name the file in their own words.
+// The reason alone: callers name the file in their own words. errno keeps the code for callers
+// that word the reason themselves.
 bool Fail(std::string* error, const std::string& /*what*/, int code) {
     if (error)
         *error = std::strerror(code);
+    errno = code;
     return false;
 }
 

@@ -16,6 +16,7 @@ namespace vemora {
 class WholeFile {
 public:
     // Creates the temporary beside target; nullopt with the reason (strerror's text) in *error.
+    // Every failure of this type also leaves the system's error code in errno.
     static std::optional<WholeFile> Begin(const std::string& target, std::string* error, mode_t mode = 0644);
 
     WholeFile(WholeFile&& other) noexcept;
