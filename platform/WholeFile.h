@@ -3,7 +3,8 @@
 // through a link, never over somebody else's file), are synced to the disk, and only then is the
 // temporary renamed over the target. A reader sees the old file or the new one, never half a file;
 // a failure or a kill leaves the target as it was. A link at the target is replaced by the new
-// file; what it pointed to is never written.
+// file; what it pointed to is never written. A folder, device or pipe of the target's name is
+// never replaced (EISDIR, EINVAL).
 
 #include <cstddef>
 #include <optional>
