@@ -6,11 +6,13 @@
 #include "library/PathWithin.h"
 #include "library/RecordingNaming.h"
 #include "platform/FileAttributes.h"
+#include "platform/WholeFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -137,6 +139,9 @@ private:
         const std::string folder = slash == std::string::npos ? "." : job.destination.substr(0, slash);
         if (!IsDirectory(folder) && !MakeDirectories(folder))
             return Fail(folder, FileOpStep::MakeFolder, errno);
+        // What a copy killed half-way left there (a hidden temporary of a process now gone).
+        if (m_swept.insert(folder).second)
+            RemoveStaleTemporaries(folder);
         CopyControl control;
         control.cancel = m_cancel;
         control.onBytes = [&](uint64_t copied) {
@@ -180,6 +185,7 @@ private:
     FileOpOutcome m_outcome;
     FileOpProgress m_progress;
     uint64_t m_bytesBefore = 0;
+    std::set<std::string> m_swept;
 };
 
 } // namespace
