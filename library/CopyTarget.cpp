@@ -1,22 +1,25 @@
 #include "library/CopyTarget.h"
 
 #include "library/PathWithin.h"
+#include "platform/FileAttributes.h"
 
 #include <algorithm>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/vfs.h>
+#include <unistd.h>
 
 namespace vemora {
 namespace {
 
-constexpr long kMsdosMagic = 0x4d44;
-constexpr long kExfatMagic = 0x2011BAB0;
-
-bool IsCardVolume(const std::string& path) {
-    struct statfs fs {};
-    return ::statfs(path.c_str(), &fs) == 0 && (fs.f_type == kMsdosMagic || fs.f_type == kExfatMagic);
+bool IsCardVolumeAt(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool card = IsCardVolume(fd);
+    ::close(fd);
+    return card;
 }
 
 bool SameVolume(const std::string& a, const std::string& b) {
@@ -40,7 +43,7 @@ CopyTargetProblem CheckCopyTarget(const std::vector<std::string>& scannedRoots, 
         if (IsSameOrBelow(root, target))
             return CopyTargetProblem::InsideScannedTree;
     for (const std::string& root : scannedRoots)
-        if (SameVolume(root, target) && IsCardVolume(root))
+        if (SameVolume(root, target) && IsCardVolumeAt(root))
             return CopyTargetProblem::OnTheCard;
     return CopyTargetProblem::None;
 }

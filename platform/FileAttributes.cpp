@@ -177,6 +177,12 @@ bool IsFatVolume(int fd) {
     return ::fstatfs(fd, &fs) == 0 && fs.f_type == MSDOS_SUPER_MAGIC;
 }
 
+bool IsCardVolume(int fd) {
+    constexpr long kExfatMagic = 0x2011BAB0;
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && (fs.f_type == MSDOS_SUPER_MAGIC || fs.f_type == kExfatMagic);
+}
+
 std::optional<uint32_t> ReadFileAttributes(const std::string& path) {
     Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), true));
     if (fd.ok())

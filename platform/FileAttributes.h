@@ -33,4 +33,8 @@ bool WriteFileAttributes(const std::string& path, uint32_t attributes);
 // True when the open file or folder lies on a FAT volume.
 bool IsFatVolume(int fd);
 
+// True when the open file or folder lies on a volume formatted as recorders format their memory
+// cards (FAT or exFAT).
+bool IsCardVolume(int fd);
+
 } // namespace vemora

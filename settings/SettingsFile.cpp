@@ -3,6 +3,7 @@
 #include "settings/LanguageTable.h"
 #include "settings/StringTables.h"
 
+#include "platform/FileAttributes.h"
 #include "platform/UserFolders.h"
 #include "platform/WholeFile.h"
 
@@ -43,8 +44,9 @@ bool ImportSettingsFile(const std::string& source, const std::string& target) {
         return false;
     struct stat st {};
     std::string bytes;
+    // A memory card (FAT or exFAT, as recorders format them) may hold anybody's Kalvo.ini.
     bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
-                static_cast<std::size_t>(st.st_size) <= IniFile::kMaxFileSize;
+                static_cast<std::size_t>(st.st_size) <= IniFile::kMaxFileSize && !IsCardVolume(fd);
     while (read) {
         char buffer[16384];
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -107,8 +107,9 @@ private:
 std::string DefaultSettingsPath();
 
 // Copies source (a settings file of an older version, in the current directory) to target when
-// target does not exist yet: only a regular file of the user's own, never through a link, at most
-// IniFile::kMaxFileSize. Source is only read. True when target was written.
+// target does not exist yet: only a regular file of the user's own, never through a link, never
+// from a memory card's volume (FAT, exFAT), at most IniFile::kMaxFileSize. Source is only read.
+// True when target was written.
 bool ImportSettingsFile(const std::string& source, const std::string& target);
 
 } // namespace vemora
