@@ -13,6 +13,8 @@
 #include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
 #include "platform/HevcProbe.h"
+#include "platform/LogFile.h"
+#include "platform/UserFolders.h"
 #include "playback/FrameReview.h"
 #include "playback/PlaybackRates.h"
 #include "settings/SettingsFile.h"
@@ -44,10 +46,19 @@ std::atomic<int> g_bLoopEnded{0};
 
 namespace {
 
-// A player log is kept only while a file or folder named dump_log sits in the current directory.
+// A player log is kept only while a file or folder named dump_log sits in the configuration
+// folder; the logs go to the state folder.
 bool DumpLogRequested() {
+    const auto folder = ConfigFolder();
     struct stat st {};
-    return ::stat("dump_log", &st) == 0;
+    return folder && ::stat((*folder + "/dump_log").c_str(), &st) == 0;
+}
+
+std::FILE* OpenPlayerLog(const char* name) {
+    const auto folder = StateFolder();
+    if (!folder || !MakeUserFolder(*folder))
+        return nullptr;
+    return OpenLogFile(*folder + "/" + name);
 }
 
 } // namespace
@@ -69,7 +80,7 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
     m_listOpenClock.start();
     m_dwLastListOpen = m_listOpenClock.elapsed();
     if (DumpLogRequested())
-        m_pPlayers->SetLogFiles(std::fopen("vlc_front.log", "w"), std::fopen("vlc_rear.log", "w"));
+        m_pPlayers->SetLogFiles(OpenPlayerLog("vlc_front.log"), OpenPlayerLog("vlc_rear.log"));
     m_deferredOpenTimer.setInterval(100);
     connect(&m_deferredOpenTimer, &QTimer::timeout, this, &CDvrDlg::OnDeferredOpenTick);
     m_busyTimeout.setSingleShot(true);

@@ -4,6 +4,7 @@
 
 #include "app/ClipRange.h"
 #include "app/WindowLayout.h"
+#include "library/CopyTarget.h"
 #include "library/RecordingLibrary.h"
 #include "library/views/IncidentSearch.h"
 #include "map/KmlWriter.h"
@@ -237,6 +238,8 @@ private:
     void OnGSensorToggle();
     void OnLock();
     bool PlanTouchesPlayedFiles(const FileOpPlan& plan) const;
+    bool RefuseCopyTarget(const QString& folder, CopyTargetProblem problem, uint64_t needed,
+                          uint64_t available = 0);
     void StartChangingPlayedFiles(FileOpPlan plan, DualPlayerController::Interruption paused);
     // Runs the plan on a worker behind the progress dialog; the lists are busy until it ends.
     void RunFileOpWithProgress(FileOpPlan plan, bool replayCurrent);

@@ -5,6 +5,7 @@
 #include "app/ClipTexts.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
+#include "library/CopyTarget.h"
 #include "library/RecordingNaming.h"
 #include "media/ClipPlan.h"
 #include "playback/SeekScale.h"
@@ -87,15 +88,11 @@ void CDvrDlg::ShowClipMarks() {
     m_pSeek->SetClipMarks(position(bar.inMs), position(bar.outMs), bar.inBefore, bar.outAfter);
 }
 
-// A clip is never written to the card being viewed.
+// A clip is never written to the card being viewed, nor into the folders being viewed.
 bool CDvrDlg::ClipPathOnCard(const QString& path) const {
     const QString folder = ExistingFolderOf(path);
-    for (const RecordingInfo& record : m_library.Records()) {
-        QString root = QFileInfo(QString::fromStdString(record.rootFolder)).canonicalFilePath();
-        if (!root.isEmpty() && (folder == root || folder.startsWith(root + QLatin1Char('/'))))
-            return true;
-    }
-    return false;
+    return !folder.isEmpty() && CheckCopyTarget(ScannedRoots(m_library.Records()), folder.toStdString()) !=
+                                    CopyTargetProblem::None;
 }
 
 void CDvrDlg::OnExportClip() {

@@ -1,11 +1,13 @@
 #include "app/DvrDlg.h"
 
 #include "app/ControlIds.h"
+#include "app/CopyTexts.h"
 #include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/FileOpDialogs.h"
 #include "app/FileOpProgressDlg.h"
 #include "app/UserDialogs.h"
+#include "library/CopyTarget.h"
 #include "library/RecordingNaming.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
@@ -55,12 +57,47 @@ void CDvrDlg::OnSave() {
         m_pPlayers->Resume(paused);
         return;
     }
+    if (RefuseCopyTarget(folder, CheckCopyTarget(ScannedRoots(m_library.Records()), folder.toStdString()),
+                         0)) {
+        m_pPlayers->Resume(paused);
+        return;
+    }
     // The overwrite questions come now, before the copying starts; then playback goes on.
     std::optional<FileOpPlan> plan = m_library.PlanCopy(folder.toStdString());
     m_pPlayers->Resume(paused);
     if (!plan)
         return ShowStringBox(135, 144);
+    const uint64_t needed = CopyBytesNeeded(*plan);
+    uint64_t available = 0;
+    if (RefuseCopyTarget(folder, CheckFreeSpace(folder.toStdString(), needed, &available), needed, available))
+        return;
     RunFileOpWithProgress(std::move(*plan), false);
+}
+
+// Tells the user why the chosen folder takes no copies; false when nothing is wrong with it.
+bool CDvrDlg::RefuseCopyTarget(const QString& folder, CopyTargetProblem problem, uint64_t needed,
+                               uint64_t available) {
+    int textId = 0;
+    switch (problem) {
+    case CopyTargetProblem::None:
+        return false;
+    case CopyTargetProblem::InsideScannedTree:
+        textId = kStrCopyIntoViewedFolder;
+        break;
+    case CopyTargetProblem::OnTheCard:
+        textId = kStrCopyOntoTheCard;
+        break;
+    case CopyTargetProblem::NotEnoughSpace:
+        textId = kStrCopyNoSpace;
+        break;
+    }
+    auto& s = SettingsFile::Instance();
+    const auto megabytes = [](uint64_t bytes) { return QString::number((bytes + (1u << 20) - 1) >> 20); };
+    QString text = s.LoadUiString(textId);
+    text.replace(QStringLiteral("%1"), megabytes(needed)).replace(QStringLiteral("%2"), megabytes(available));
+    text.replace(QStringLiteral("%s"), folder);
+    m_pDialogs->MessageBox(this, text, s.LoadUiString(131), UserDialogs::Ok);
+    return true;
 }
 
 // The files the players have open: the current recording and its partners.

@@ -24,19 +24,22 @@ void PrintKeys() {
 }
 
 void PrintHelp() {
-    std::printf("usage: vemora-viewer [FOLDER]\n"
-                "       vemora-viewer --help | -h\n"
-                "       vemora-viewer --version\n\n"
-                "Plays the recordings of a two-camera vehicle recorder: front and rear video side by side,\n"
-                "with speed, G-sensor curve and the track on a map.\n\n"
-                "  FOLDER  scanned at start, as if chosen with OPEN (the recorder's SD card, for example)\n\n"
-                "Files and environment:\n"
-                "  Kalvo.ini        the settings, in the current directory\n"
-                "  dump_log         while a file or folder of this name is in the current directory, both\n"
-                "                   players log to vlc_front.log and vlc_rear.log there\n"
-                "  VEMORA_VLC_ARGS  libVLC arguments for both players, separated by spaces\n"
-                "                   (\"--vout=dummy --aout=dummy\" plays without picture and sound)\n\n"
-                "Keys, while the window is active and neither a dialog nor the map has the keyboard:\n");
+    std::printf(
+        "usage: vemora-viewer [FOLDER]\n"
+        "       vemora-viewer --help | -h\n"
+        "       vemora-viewer --version\n\n"
+        "Plays the recordings of a two-camera vehicle recorder: front and rear video side by side,\n"
+        "with speed, G-sensor curve and the track on a map.\n\n"
+        "  FOLDER  scanned at start, as if chosen with OPEN (the recorder's SD card, for example)\n\n"
+        "Files and environment:\n"
+        "  Kalvo.ini        the settings, in $XDG_CONFIG_HOME/vemora-viewer (~/.config/vemora-viewer);\n"
+        "                   on the first start, a Kalvo.ini of the current directory is imported\n"
+        "  dump_log         while a file or folder of this name is beside Kalvo.ini, both players log\n"
+        "                   to vlc_front.log and vlc_rear.log in $XDG_STATE_HOME/vemora-viewer\n"
+        "                   (~/.local/state/vemora-viewer)\n"
+        "  VEMORA_VLC_ARGS  libVLC arguments for both players, separated by spaces\n"
+        "                   (\"--vout=dummy --aout=dummy\" plays without picture and sound)\n\n"
+        "Keys, while the window is active and neither a dialog nor the map has the keyboard:\n");
     PrintKeys();
     std::printf("\nSee vemora-viewer(1).\n");
 }

@@ -1,5 +1,7 @@
 #include "library/FileCopy.h"
 
+#include "platform/WholeFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,11 +51,6 @@ std::string ParentFolder(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string BaseName(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool WriteAll(int fd, const char* data, size_t size) {
     while (size > 0) {
         ssize_t n = ::write(fd, data, size);
@@ -101,10 +98,10 @@ bool RefusedBeforeCopying(ssize_t n, uint64_t copied) {
 
 // The kernel's own copy where both file systems allow it (no round trip through this process),
 // else the kernel's transfer between any two files, else a buffer. Returns false with errno set.
-bool CopyContents(int in, int out, const CopyControl* control) {
+bool CopyContents(int in, int out, const CopyControl* control, uint64_t& copied) {
     enum class Way { CopyRange, SendFile, Buffer } way = Way::CopyRange;
     std::vector<char> buffer;
-    uint64_t copied = 0;
+    copied = 0;
     for (;;) {
         if (Cancelled(control)) {
             errno = ECANCELED;
@@ -162,48 +159,49 @@ bool MakeDirectories(const std::string& path, std::string* error) {
 
 bool CopyFileReplacing(const std::string& source, const std::string& destination, std::string* error,
                        const CopyControl* control) {
-    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    // The file itself, never through a link; a pipe or device put in its place neither blocks the
+    // copy nor is read.
+    Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
     if (!in.ok())
         return Fail(error, "cannot open " + source, errno);
     struct stat srcStat {};
     if (::fstat(in.get(), &srcStat) != 0)
         return Fail(error, "cannot examine " + source, errno);
+    if (!S_ISREG(srcStat.st_mode))
+        return Fail(error, source + " is not a regular file", EINVAL);
     struct stat dstStat {};
     if (::stat(destination.c_str(), &dstStat) == 0 && dstStat.st_dev == srcStat.st_dev &&
         dstStat.st_ino == srcStat.st_ino)
         return Fail(error, "source and destination are the same file", EINVAL);
 
-    const std::string folder = ParentFolder(destination);
-    // A hidden name, so that a scan of the destination never lists a half-written copy.
-    std::string temp = folder + "/." + BaseName(destination) + ".XXXXXX";
-    Fd out(::mkstemp(temp.data()));
-    if (!out.ok())
-        return Fail(error, "cannot create a file in " + folder, errno);
-
-    auto abandon = [&](const std::string& what) {
-        int err = errno;
-        out.Close();
-        ::unlink(temp.c_str());
-        return Fail(error, what, err);
-    };
+    // A hidden temporary beside the destination, so that a scan of the destination never lists a
+    // half-written copy; created with the user's umask, renamed over the destination once synced.
+    std::string reason;
+    auto out = WholeFile::Begin(destination, &reason, 0666);
+    if (!out)
+        return Fail(error, "cannot create a file in " + ParentFolder(destination), errno);
     ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    if (!CopyContents(in.get(), out.get(), control))
-        return abandon("cannot copy " + source + " to " + destination);
-    // mkstemp makes 0600; a backup is meant to be read by others too, and a locked (read-only)
-    // recording stays locked in its copy.
-    ::fchmod(out.get(), (srcStat.st_mode & S_IWUSR) ? 0644 : 0444);
+    uint64_t copied = 0;
+    if (!CopyContents(in.get(), out->Descriptor(), control, copied))
+        return Fail(error, "cannot copy " + source + " to " + destination, errno);
+    // A file that ends early (a card pulled out, a file cut meanwhile) is no copy of it.
+    if (copied != static_cast<uint64_t>(srcStat.st_size))
+        return Fail(error,
+                    "copied " + std::to_string(copied) + " of " + std::to_string(srcStat.st_size) +
+                        " bytes of " + source,
+                    EIO);
+    // A locked (read-only) recording stays locked in its copy; the copy keeps the recording's times.
+    struct stat outStat {};
+    if (::fstat(out->Descriptor(), &outStat) != 0)
+        return Fail(error, "cannot examine the copy of " + source, errno);
+    if ((srcStat.st_mode & S_IWUSR) == 0 &&
+        ::fchmod(out->Descriptor(), outStat.st_mode & 0777 & ~(S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
+        return Fail(error, "cannot make the copy of " + source + " read-only", errno);
     const struct timespec times[2] = {srcStat.st_atim, srcStat.st_mtim};
-    ::futimens(out.get(), times);
-    if (!out.Close()) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return Fail(error, "cannot write " + destination, err);
-    }
-    if (::rename(temp.c_str(), destination.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return Fail(error, "cannot replace " + destination, err);
-    }
+    if (::futimens(out->Descriptor(), times) != 0)
+        return Fail(error, "cannot set the times of the copy of " + source, errno);
+    if (!out->Commit(&reason))
+        return Fail(error, "cannot write " + destination, errno);
     return true;
 }
 

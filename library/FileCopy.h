@@ -24,10 +24,12 @@ struct CopyControl {
     const std::atomic<bool>* cancel = nullptr;
 };
 
-// Copies source to destination, replacing an existing destination. The copy gets the source's
-// modification time. False on any failure, with the reason in *error when given and the
-// system's error code in errno; destination is then unchanged and no partial file is left.
-// Copying a file onto itself is refused (EINVAL).
+// Copies source to destination, replacing an existing destination (or a link in its place) with
+// a file written whole. Only a regular file is copied, never through a link (ELOOP) and never a
+// pipe or device (EINVAL); a copy shorter than the source's size is a failure (EIO). The copy gets
+// the source's times and the user's usual permissions (read-only when the source is). False on any
+// failure, with the reason in *error when given and the system's error code in errno; destination
+// is then unchanged and no partial file is left. Copying a file onto itself is refused (EINVAL).
 bool CopyFileReplacing(const std::string& source, const std::string& destination,
                        std::string* error = nullptr, const CopyControl* control = nullptr);
 

@@ -1,8 +1,10 @@
 #include "library/FolderWalker.h"
 
+#include "library/PathWithin.h"
 #include "platform/FileAttributes.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <set>
@@ -61,8 +63,9 @@ bool IsDotOrDotDot(const char* name) {
 
 enum class EntryKind { File, Folder, Other };
 
-// Folders are never reached through a symbolic link; a link to a file counts as the file.
-EntryKind KindOf(int folderFd, const dirent* entry) {
+// Folders are never reached through a symbolic link; a link to a file counts as the file when the
+// file lies inside the walked folder (realRoot), and as nothing when it leads out of it.
+EntryKind KindOf(int folderFd, const dirent* entry, const std::string& realRoot, const std::string& folder) {
     switch (entry->d_type) {
     case DT_REG:
         return EntryKind::File;
@@ -75,14 +78,28 @@ EntryKind KindOf(int folderFd, const dirent* entry) {
         return EntryKind::Other;
     }
     struct stat st {};
-    int flags = entry->d_type == DT_LNK ? 0 : AT_SYMLINK_NOFOLLOW;
-    if (::fstatat(folderFd, entry->d_name, &st, flags) != 0)
+    if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
         return EntryKind::Other;
+    if (S_ISLNK(st.st_mode)) {
+        if (realRoot.empty() || !PathWithin(realRoot, folder + entry->d_name) ||
+            ::fstatat(folderFd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            return EntryKind::Other;
+        return EntryKind::File;
+    }
     if (S_ISREG(st.st_mode))
         return EntryKind::File;
-    if (S_ISDIR(st.st_mode) && entry->d_type != DT_LNK)
+    if (S_ISDIR(st.st_mode))
         return EntryKind::Folder;
     return EntryKind::Other;
+}
+
+std::string RealPathOf(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 // Next entry of the folder; null when it has no more or reading failed (an I/O error of a card
@@ -104,6 +121,8 @@ WalkResult WalkFolderTree(const std::string& rootIn, const WalkCallback& callbac
         return WalkResult::NotFound;
     const std::string root = WithTrailingSlash(rootIn);
 
+    // Links are judged against where the root really is.
+    const std::string realRoot = RealPathOf(root);
     int unreadable = 0;
     std::set<FolderId> visited;
     LevelStack openFolders;
@@ -133,7 +152,7 @@ WalkResult WalkFolderTree(const std::string& rootIn, const WalkCallback& callbac
         if (IsDotOrDotDot(entry->d_name))
             continue;
         int folderFd = ::dirfd(level.dir);
-        EntryKind kind = KindOf(folderFd, entry);
+        EntryKind kind = KindOf(folderFd, entry, realRoot, root + level.relativeFolder);
         if (kind == EntryKind::Other)
             continue;
         auto attributes = ReadFileAttributesAt(folderFd, entry->d_name, level.fat);

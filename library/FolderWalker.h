@@ -2,7 +2,8 @@
 // Depth-first walk of a folder tree, as a recorder card is laid out: a folder is reported before
 // its contents, entries in the order the file system returns them. Hidden and system entries are
 // skipped (hidden folders are not entered). The walk always ends: it reaches at most
-// kMaxWalkDepth folder levels below the root, never follows a symbolic link to a folder, never
+// kMaxWalkDepth folder levels below the root, never follows a symbolic link to a folder nor one
+// that leads out of the root (a link to a file inside the root counts as that file), never
 // enters a folder twice (bind mounts), and treats a folder that cannot be opened or read (no
 // permission, I/O error of a card pulled out) as having no more entries.
 

@@ -3,12 +3,16 @@
 #include "library/RecordingLibrary.h"
 
 #include "library/FileCopy.h"
+#include "library/PathWithin.h"
 #include "library/RecordingNaming.h"
 #include "platform/FileAttributes.h"
+#include "platform/WholeFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +43,20 @@ const char* StepText(FileOpStep step) {
         return "cannot unlock";
     }
     return "";
+}
+
+// The file a job works on: a link on the card is followed only to a file on the card (the scan
+// lists no other); ELOOP when it leads out.
+std::optional<std::string> FileOfJob(const FileJob& job) {
+    if (job.root.empty())
+        return job.source;
+    struct stat st {};
+    if (::lstat(job.source.c_str(), &st) == 0 && !S_ISLNK(st.st_mode))
+        return job.source;
+    if (auto inside = PathWithin(job.root, job.source))
+        return inside;
+    errno = ELOOP;
+    return std::nullopt;
 }
 
 // Clears the read-only mark: writes the attributes back without read-only.
@@ -99,14 +117,18 @@ private:
             return Copy(job);
         case FileOperation::Delete:
             return Delete(job);
-        case FileOperation::Lock:
-            if (!WriteFileAttributes(job.source, kAttrReadOnly | kAttrArchive))
+        case FileOperation::Lock: {
+            const auto file = FileOfJob(job);
+            if (!file || !WriteFileAttributes(*file, kAttrReadOnly | kAttrArchive))
                 return Fail(job.source, FileOpStep::Lock, errno);
             return JobResult::Done;
-        case FileOperation::Unlock:
-            if (!ClearReadOnly(job.source))
+        }
+        case FileOperation::Unlock: {
+            const auto file = FileOfJob(job);
+            if (!file || !ClearReadOnly(*file))
                 return Fail(job.source, FileOpStep::Unlock, errno);
             return JobResult::Done;
+        }
         }
         return JobResult::Failed;
     }
@@ -117,13 +139,19 @@ private:
         const std::string folder = slash == std::string::npos ? "." : job.destination.substr(0, slash);
         if (!IsDirectory(folder) && !MakeDirectories(folder))
             return Fail(folder, FileOpStep::MakeFolder, errno);
+        // What a copy killed half-way left there (a hidden temporary of a process now gone).
+        if (m_swept.insert(folder).second)
+            RemoveStaleTemporaries(folder);
         CopyControl control;
         control.cancel = m_cancel;
         control.onBytes = [&](uint64_t copied) {
             m_progress.bytesDone = m_bytesBefore + std::min(copied, job.bytes);
             Report();
         };
-        if (CopyFileReplacing(job.source, job.destination, nullptr, &control))
+        const auto source = FileOfJob(job);
+        if (!source)
+            return Fail(job.source, FileOpStep::Copy, errno);
+        if (CopyFileReplacing(*source, job.destination, nullptr, &control))
             return JobResult::Done;
         if (errno == ECANCELED)
             return JobResult::NotDone;
@@ -157,6 +185,7 @@ private:
     FileOpOutcome m_outcome;
     FileOpProgress m_progress;
     uint64_t m_bytesBefore = 0;
+    std::set<std::string> m_swept;
 };
 
 } // namespace
@@ -196,6 +225,7 @@ FileJob CRecordingLibrary::JobOf(size_t index) const {
     FileJob job;
     job.record = static_cast<int>(index);
     job.source = record.GetFullPath();
+    job.root = record.rootFolder;
     job.bytes = record.summary.fileSize;
     job.lockFlags = record.lockFlags;
     return job;

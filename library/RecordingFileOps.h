@@ -21,6 +21,7 @@ struct FileJob {
     std::string destination; // copy: where the copy goes
     uint64_t bytes = 0;      // size when the plan was made
     uint8_t lockFlags = 0;   // unlock: the marks to clear
+    std::string root = {};   // the scanned folder it was found in; a link may not lead out of it
 };
 
 struct FileOpPlan {

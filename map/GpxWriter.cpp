@@ -160,9 +160,8 @@ ExportResult WriteGpxFile(const std::string& path, const ExportRecording& record
     errno = 0;
     result.ok = file.Close();
     if (!result.ok) {
+        // Written whole or not at all: the target, an earlier export perhaps, is as it was.
         result.errorNumber = errno;
-        // A file cut short by a full disk would look like a shorter track: leave none.
-        std::remove(path.c_str());
         result.error = "cannot write " + path;
         result.failure = ExportFailure::FileNotWritten;
         result.failedPath = path;

@@ -108,9 +108,8 @@ ExportResult SaveKml(const std::string& folder, const ExportRecording& recording
     errno = 0;
     result.ok = writer.CloseKml();
     if (!result.ok) {
+        // Written whole or not at all: the target, an earlier export perhaps, is as it was.
         result.errorNumber = errno;
-        // A file cut short by a full disk would look like a shorter track: leave none.
-        std::remove(path.c_str());
         result.error = "cannot write " + path;
         result.failure = ExportFailure::FileNotWritten;
         result.failedPath = path;

@@ -13,4 +13,11 @@ std::string FixedText(double value, int decimals) {
     return std::string(buffer, end);
 }
 
+std::string SignedFixedText(double value, int decimals) {
+    std::string text = FixedText(value, decimals);
+    if (text.front() != '-')
+        text.insert(text.begin(), '+');
+    return text;
+}
+
 } // namespace vemora

@@ -10,4 +10,7 @@ namespace vemora {
 // The text printf("%.<decimals>f") gives in the "C" locale.
 std::string FixedText(double value, int decimals);
 
+// The text printf("%+.<decimals>f") gives in the "C" locale: a sign always.
+std::string SignedFixedText(double value, int decimals);
+
 } // namespace vemora

@@ -29,62 +29,84 @@ constexpr const char* kRemovedWriteBits = "user.vemora.removed-write-bits";
 std::mutex g_removedMutex;
 std::map<std::pair<dev_t, ino_t>, mode_t> g_removedInProcess;
 
-void RememberRemovedWriteBits(const std::string& path, const struct stat& st, mode_t removed) {
+// The process's umask, read without changing it (umask() itself would, for every thread).
+mode_t CurrentUmask() {
+    if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+        char line[128];
+        unsigned mask = 0;
+        bool found = false;
+        while (!found && std::fgets(line, sizeof line, status))
+            found = std::sscanf(line, "Umask: %o", &mask) == 1;
+        std::fclose(status);
+        if (found)
+            return static_cast<mode_t>(mask) & 0777;
+    }
+    return 022;
+}
+
+void RememberRemovedWriteBits(int fd, const struct stat& st, mode_t removed) {
     char text[8];
     std::snprintf(text, sizeof text, "%o", static_cast<unsigned>(removed));
     // Set while the file is still writable: user attributes need write access to change.
-    if (::setxattr(path.c_str(), kRemovedWriteBits, text, std::strlen(text), 0) == 0)
+    if (::fsetxattr(fd, kRemovedWriteBits, text, std::strlen(text), 0) == 0)
         return;
     std::lock_guard<std::mutex> lock(g_removedMutex);
     g_removedInProcess[{st.st_dev, st.st_ino}] = removed;
 }
 
 // The write bits taken away when the file was made read-only; the owner's alone when unknown
-// (made read-only elsewhere, or in an earlier run on a file system without attributes).
-mode_t RemovedWriteBits(const std::string& path, const struct stat& st) {
+// (made read-only elsewhere, or in an earlier run on a file system without attributes). The
+// attribute travels with the file, so it may come from anywhere: what it gives back is limited
+// to write bits, and to those the user's umask lets new files have.
+mode_t RemovedWriteBits(int fd, const struct stat& st) {
+    mode_t bits = S_IWUSR;
     char text[8] = {};
-    ssize_t n = ::getxattr(path.c_str(), kRemovedWriteBits, text, sizeof text - 1);
+    ssize_t n = ::fgetxattr(fd, kRemovedWriteBits, text, sizeof text - 1);
     if (n > 0) {
         char* end = nullptr;
-        unsigned long bits = std::strtoul(text, &end, 8);
+        unsigned long value = std::strtoul(text, &end, 8);
         if (end != text)
-            return static_cast<mode_t>(bits) & kWriteBits;
+            bits = static_cast<mode_t>(value);
+    } else {
+        std::lock_guard<std::mutex> lock(g_removedMutex);
+        auto it = g_removedInProcess.find({st.st_dev, st.st_ino});
+        if (it != g_removedInProcess.end())
+            bits = it->second;
     }
-    std::lock_guard<std::mutex> lock(g_removedMutex);
-    auto it = g_removedInProcess.find({st.st_dev, st.st_ino});
-    return it != g_removedInProcess.end() ? it->second : S_IWUSR;
+    return (bits & kWriteBits & ~CurrentUmask()) | S_IWUSR;
 }
 
-void ForgetRemovedWriteBits(const std::string& path, const struct stat& st) {
-    ::removexattr(path.c_str(), kRemovedWriteBits);
+void ForgetRemovedWriteBits(int fd, const struct stat& st) {
+    ::fremovexattr(fd, kRemovedWriteBits);
     std::lock_guard<std::mutex> lock(g_removedMutex);
     g_removedInProcess.erase({st.st_dev, st.st_ino});
 }
 
 // Read-only off FAT: every write bit cleared, remembered for the way back; writable again: the
-// remembered bits restored.
-bool WriteModeReadOnly(const std::string& path, bool readOnly) {
+// remembered bits restored. Works on the open file, so a link swapped in meanwhile changes
+// nothing.
+bool WriteModeReadOnly(int fd, bool readOnly) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
+    if (::fstat(fd, &st) != 0)
         return false;
     const mode_t mode = st.st_mode & 07777;
     if (readOnly) {
         const mode_t removed = mode & kWriteBits;
         if (removed == 0)
             return true;
-        RememberRemovedWriteBits(path, st, removed);
-        if (::chmod(path.c_str(), mode & ~kWriteBits) == 0)
+        RememberRemovedWriteBits(fd, st, removed);
+        if (::fchmod(fd, mode & ~kWriteBits) == 0)
             return true;
         const int error = errno;
-        ForgetRemovedWriteBits(path, st);
+        ForgetRemovedWriteBits(fd, st);
         errno = error;
         return false;
     }
     if (mode & S_IWUSR)
         return true;
-    if (::chmod(path.c_str(), mode | RemovedWriteBits(path, st)) != 0)
+    if (::fchmod(fd, mode | RemovedWriteBits(fd, st)) != 0)
         return false;
-    ForgetRemovedWriteBits(path, st);
+    ForgetRemovedWriteBits(fd, st);
     return true;
 }
 
@@ -155,6 +177,12 @@ bool IsFatVolume(int fd) {
     return ::fstatfs(fd, &fs) == 0 && fs.f_type == MSDOS_SUPER_MAGIC;
 }
 
+bool IsCardVolume(int fd) {
+    constexpr long kExfatMagic = 0x2011BAB0;
+    struct statfs fs {};
+    return ::fstatfs(fd, &fs) == 0 && (fs.f_type == MSDOS_SUPER_MAGIC || fs.f_type == kExfatMagic);
+}
+
 std::optional<uint32_t> ReadFileAttributes(const std::string& path) {
     Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), true));
     if (fd.ok())
@@ -182,15 +210,25 @@ std::optional<uint32_t> ReadFileAttributesAt(int folderFd, const char* name, boo
 }
 
 bool WriteFileAttributes(const std::string& path, uint32_t attributes) {
-    Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), true));
-    if (fd.ok() && IsFatVolume(fd.get())) {
+    // The file itself, never what a link in its place points to.
+    Fd fd(OpenForAttributes(AT_FDCWD, path.c_str(), false));
+    if (!fd.ok())
+        return false;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return false;
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+        errno = EINVAL;
+        return false;
+    }
+    if (IsFatVolume(fd.get())) {
         auto current = FatAttributes(fd.get());
         if (!current)
             return false;
         uint32_t next = (*current & ~kWritableBits) | (attributes & kWritableBits);
         return ::ioctl(fd.get(), FAT_IOCTL_SET_ATTRIBUTES, &next) == 0;
     }
-    return WriteModeReadOnly(path, (attributes & kAttrReadOnly) != 0);
+    return WriteModeReadOnly(fd.get(), (attributes & kAttrReadOnly) != 0);
 }
 
 } // namespace vemora

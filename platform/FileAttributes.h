@@ -24,12 +24,17 @@ std::optional<uint32_t> ReadFileAttributes(const std::string& path);
 // the folder lies on a FAT volume (IsFatVolume of the folder's descriptor).
 std::optional<uint32_t> ReadFileAttributesAt(int folderFd, const char* name, bool fatVolume);
 
-// Writes read-only, hidden, system and archive. Off FAT only read-only can be kept: it clears
-// every write bit (read-only) or gives back exactly the bits that making it read-only took (the
-// owner's alone when that is unknown). False with errno set when the change failed.
+// Writes read-only, hidden, system and archive of a regular file or folder, never through a
+// symbolic link (ELOOP). Off FAT only read-only can be kept: it clears every write bit
+// (read-only) or gives back the bits that making it read-only took, as far as the user's umask
+// allows (the owner's alone when they are unknown). False with errno set when the change failed.
 bool WriteFileAttributes(const std::string& path, uint32_t attributes);
 
 // True when the open file or folder lies on a FAT volume.
 bool IsFatVolume(int fd);
+
+// True when the open file or folder lies on a volume formatted as recorders format their memory
+// cards (FAT or exFAT).
+bool IsCardVolume(int fd);
 
 } // namespace vemora

@@ -194,4 +194,29 @@ std::string JsonWriter::Escape(std::string_view text) {
     return out;
 }
 
+bool JsonWriter::IsValidUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t n = Utf8Length(text, i);
+        if (n == 0)
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+JsonWriter& JsonWriter::PathField(std::string_view key, std::string_view path) {
+    Key(key).String(path);
+    if (IsValidUtf8(path))
+        return *this;
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(path.size() * 2);
+    for (char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0x0F];
+    }
+    return Key(std::string(key) + "_bytes").String(hex);
+}
+
 } // namespace vemora

@@ -1,6 +1,7 @@
 #pragma once
 // A small streaming JSON writer for the command-line tool. Keys and strings are escaped; bytes
-// that are not valid UTF-8 are written as U+FFFD so that every line stays valid JSON.
+// that are not valid UTF-8 are written as U+FFFD so that every line stays valid JSON (PathField
+// adds the raw bytes of such a name).
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,13 @@ public:
     JsonWriter& Double(double value); // shortest text that reads back as the same double
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
+    // A file name or path: key with its text, and when the bytes are not valid UTF-8 (names on a
+    // card may be anything) also key + "_bytes" with every byte as two lowercase hex digits, so
+    // that the name can be mapped back to its file.
+    JsonWriter& PathField(std::string_view key, std::string_view path);
+
+    // True when text is valid UTF-8 throughout.
+    static bool IsValidUtf8(std::string_view text);
 
     const std::string& Text() const { return m_text; }
     void Clear();

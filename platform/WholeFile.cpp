@@ -34,10 +34,12 @@ std::string Hex(unsigned value) {
     return std::string(text, result.ptr);
 }
 
-// The reason alone: callers name the file in their own words.
+// The reason alone: callers name the file in their own words. errno keeps the code for callers
+// that word the reason themselves.
 bool Fail(std::string* error, const std::string& /*what*/, int code) {
     if (error)
         *error = std::strerror(code);
+    errno = code;
     return false;
 }
 
@@ -88,6 +90,13 @@ WholeFile::~WholeFile() {
 }
 
 std::optional<WholeFile> WholeFile::Begin(const std::string& target, std::string* error, mode_t mode) {
+    // Only a file (or a link, which is replaced) is ever replaced: never a folder, a device or a
+    // pipe that happens to carry the name.
+    struct stat existing {};
+    if (::lstat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) && !S_ISLNK(existing.st_mode)) {
+        Fail(error, target, S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
+        return std::nullopt;
+    }
     const std::string folder = FolderOf(target);
     const std::string prefix = TemporaryPrefix(NameOf(target)) + std::to_string(::getpid()) + "-";
     std::random_device entropy;

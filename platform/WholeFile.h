@@ -3,7 +3,8 @@
 // through a link, never over somebody else's file), are synced to the disk, and only then is the
 // temporary renamed over the target. A reader sees the old file or the new one, never half a file;
 // a failure or a kill leaves the target as it was. A link at the target is replaced by the new
-// file; what it pointed to is never written.
+// file; what it pointed to is never written. A folder, device or pipe of the target's name is
+// never replaced (EISDIR, EINVAL).
 
 #include <cstddef>
 #include <optional>
@@ -16,6 +17,7 @@ namespace vemora {
 class WholeFile {
 public:
     // Creates the temporary beside target; nullopt with the reason (strerror's text) in *error.
+    // Every failure of this type also leaves the system's error code in errno.
     static std::optional<WholeFile> Begin(const std::string& target, std::string* error, mode_t mode = 0644);
 
     WholeFile(WholeFile&& other) noexcept;

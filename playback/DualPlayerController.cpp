@@ -3,8 +3,10 @@
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
 #include "platform/Diagnostics.h"
+#include "platform/WholeFile.h"
 #include "playback/BusyFlag.h"
 #include "playback/FrameReview.h"
+#include "playback/ImageFile.h"
 #include "playback/PlaybackRates.h"
 #include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
@@ -13,7 +15,6 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <chrono>
@@ -52,11 +53,6 @@ QString WithCameraMark(const QString& path, const char* mark) {
     if (dot <= slash)
         return path + QLatin1String(mark);
     return path.left(dot) + QLatin1String(mark) + path.mid(dot);
-}
-
-bool IsJpegName(const QString& path) {
-    QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
 }
 
 } // namespace
@@ -846,16 +842,20 @@ void DualPlayerController::AbandonLanding() {
 // ---------------------------------------------------------------------------------------------
 // Snapshot
 
-// libVLC writes PNG whatever the name says; a .jpg name gets a real JPEG.
+// libVLC writes PNG whatever the name says; a .jpg name gets a real JPEG. libVLC writes into a
+// temporary reserved beside the target (created exclusively, never through a link); the picture
+// replaces the target only once complete.
 void DualPlayerController::WriteSnapshot(VlcApi& player, const QString& path) {
-    if (!player.IsLoaded() || player.TakeSnapshot(Utf8(path)) != 0 || !IsJpegName(path))
+    if (!player.IsLoaded())
         return;
-    QImage image(path);
-    if (image.isNull())
+    auto file = WholeFile::Begin(Utf8(path), nullptr);
+    if (!file || player.TakeSnapshot(file->TempPath()) != 0)
         return;
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && image.save(&out, "JPEG", 92))
-        out.commit();
+    if (!IsJpegPath(path)) {
+        file->Commit(nullptr);
+        return;
+    }
+    WriteImageFile(QImage(QString::fromStdString(file->TempPath())), path);
 }
 
 void DualPlayerController::Snapshot() {

@@ -1,4 +1,5 @@
 #include "playback/FrameReview.h"
+#include "playback/ImageFile.h"
 
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
@@ -7,7 +8,6 @@
 #include "widgets/FrameOverlay.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 #include <filesystem>
@@ -58,14 +58,6 @@ QImage ImageOf(const std::shared_ptr<const media::RgbFrame>& picture) {
     return QImage(
         picture->pixels.data(), picture->width, picture->height, picture->stride, QImage::Format_RGB888,
         [](void* p) { delete static_cast<std::shared_ptr<const media::RgbFrame>*>(p); }, keep);
-}
-
-bool SaveImage(const QImage& image, const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const bool jpeg = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg");
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && image.save(&out, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1) &&
-           out.commit();
 }
 
 } // namespace
@@ -294,7 +286,7 @@ bool FrameReview::SavePictures(const QString& frontPath, const QString& rearPath
     bool ok = true;
     auto save = [&ok](const Camera& camera, const QString& path) {
         if (camera.picture)
-            ok = SaveImage(ImageOf(camera.picture), path) && ok;
+            ok = WriteImageFile(ImageOf(camera.picture), path) && ok;
     };
     save(*m_stepped, m_bSteppedIsRear ? rearPath : frontPath);
     if (!m_bSteppedIsRear)

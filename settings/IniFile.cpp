@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include "platform/WholeFile.h"
 #include "settings/Utf16Text.h"
 
 #include <cerrno>
@@ -100,10 +101,14 @@ enum class ReadResult { Ok, Missing, Failed };
 // Reads the whole file. A missing file is not an error for writers (it will be created).
 ReadResult ReadWholeFile(const std::string& path, std::string& out) {
     out.clear();
-    // Non-blocking, so that a pipe put in place of the file cannot stall the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (path.empty())
+        return ReadResult::Failed;
+    // Non-blocking, so that a pipe put in place of the file cannot stall the program. A link in
+    // place of the file is not followed: what it points to is not this program's file, so it
+    // reads as no file at all and the first write replaces the link by a file of its own.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+        return errno == ENOENT || errno == ELOOP ? ReadResult::Missing : ReadResult::Failed;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
         static_cast<std::size_t>(st.st_size) > IniFile::kMaxFileSize) {
@@ -278,19 +283,10 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// The file that a write replaces: the target of a symbolic link rather than the link itself.
-std::string ResolveTarget(const std::string& path) {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return path;
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
-
-// The fallback when the folder takes no temporary file: the existing file rewritten where it is.
+// The fallback when the folder takes no temporary file: the user's existing file rewritten where
+// it is (never through a link).
 bool RewriteInPlace(const std::string& target, std::string_view content) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0)
         return false;
     struct stat st {};
@@ -300,24 +296,19 @@ bool RewriteInPlace(const std::string& target, std::string_view content) {
     return written && closed;
 }
 
+// A fresh file renamed over the old one (or over a link in its place), keeping the old file's
+// permissions; settings are private to the user otherwise.
 bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
-    const std::string target = ResolveTarget(path);
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string fileName = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string tempPath = folder + "." + fileName + ".XXXXXX";
-    const int fd = ::mkstemp(tempPath.data());
-    if (fd < 0)
-        return RewriteInPlace(target, content);
     struct stat st {};
-    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(fd, mode) == 0 && WriteAll(fd, content) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(tempPath.c_str(), target.c_str()) != 0) {
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    return true;
+    const bool existing = ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const mode_t mode = existing ? (st.st_mode & 0777) : 0600;
+    std::string error;
+    auto file = WholeFile::Begin(path, &error, mode);
+    if (!file)
+        return existing && RewriteInPlace(path, content);
+    // The mode given at creation is narrowed by the umask: the old file's permissions are meant.
+    return (!existing || ::fchmod(file->Descriptor(), mode) == 0) && file->Write(content, &error) &&
+           file->Commit(&error);
 }
 
 } // namespace
@@ -380,7 +371,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
 }
 
 bool IniFile::WriteValues(std::string_view section, std::span<const IniValue> values) const {
-    if (!IsValidName(section, true))
+    if (m_strPath.empty() || !IsValidName(section, true))
         return false;
     for (const IniValue& v : values)
         if (!IsValidName(v.key, false) || !FitsOnOneLine(v.value))

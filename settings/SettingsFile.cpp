@@ -3,11 +3,17 @@
 #include "settings/LanguageTable.h"
 #include "settings/StringTables.h"
 
+#include "platform/FileAttributes.h"
+#include "platform/UserFolders.h"
+#include "platform/WholeFile.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vemora {
 namespace {
@@ -22,14 +28,40 @@ constexpr const char* kSectionWinPos = "WINPOS";
 } // namespace
 
 std::string DefaultSettingsPath() {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    if (error || folder.empty())
-        return "Kalvo.ini";
-    std::string path = folder.string();
-    if (path.back() != '/')
-        path += '/';
-    return path + "Kalvo.ini";
+    const std::optional<std::string> folder = ConfigFolder();
+    return folder ? *folder + "/" + kSettingsFileName : std::string();
+}
+
+bool ImportSettingsFile(const std::string& source, const std::string& target) {
+    if (target.empty() || source.empty())
+        return false;
+    struct stat existing {};
+    if (::lstat(target.c_str(), &existing) == 0 || errno != ENOENT)
+        return false;
+    // Only the user's own regular file, read without following a link or waiting on a pipe.
+    const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    std::string bytes;
+    // A memory card (FAT or exFAT, as recorders format them) may hold anybody's Kalvo.ini.
+    bool read = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+                static_cast<std::size_t>(st.st_size) <= IniFile::kMaxFileSize && !IsCardVolume(fd);
+    while (read) {
+        char buffer[16384];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0 || bytes.size() + static_cast<std::size_t>(n) > IniFile::kMaxFileSize) {
+            read = n == 0;
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    const std::size_t slash = target.rfind('/');
+    return read && slash != std::string::npos && MakeUserFolder(target.substr(0, slash)) &&
+           WriteWholeFile(target, bytes, nullptr, 0600);
 }
 
 WindowPlacement RestoreWindowRect(const SavedWindowRect& saved, int screenWidth, int screenHeight) {
@@ -49,8 +81,16 @@ WindowPlacement RestoreWindowRect(const SavedWindowRect& saved, int screenWidth,
 }
 
 SettingsFile& SettingsFile::Instance() {
-    static SettingsFile settings(DefaultSettingsPath());
+    static SettingsFile settings(PrepareDefaultSettings());
     return settings;
+}
+
+std::string SettingsFile::PrepareDefaultSettings() {
+    const std::string path = DefaultSettingsPath();
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos && MakeUserFolder(path.substr(0, slash)))
+        ImportSettingsFile(kSettingsFileName, path);
+    return path;
 }
 
 SettingsFile::SettingsFile(std::string strPath)

@@ -34,12 +34,16 @@ inline constexpr int kMinWindowHeight = 560;
 // negative coordinates.
 WindowPlacement RestoreWindowRect(const SavedWindowRect& saved, int screenWidth, int screenHeight);
 
-// The settings file Kalvo.ini of the current directory: language, map page, panel switches, last
-// folder and window position. Every value is read from the file when asked for and written at
-// once; nothing is cached. Used from the GUI thread only.
+inline constexpr const char* kSettingsFileName = "Kalvo.ini";
+
+// The settings file Kalvo.ini in the user's configuration folder: language, map page, panel
+// switches, last folder and window position. Every value is read from the file when asked for
+// and written at once; nothing is cached. Used from the GUI thread only.
 class SettingsFile {
 public:
-    // The process-wide object, created on first use over "<current directory>/Kalvo.ini".
+    // The process-wide object, created on first use over DefaultSettingsPath(). On the very
+    // first run, a Kalvo.ini of the current directory (of older versions) is imported there;
+    // the current directory is never written.
     static SettingsFile& Instance();
 
     // An object over any settings file (tests, tools). Runs LoadLanguage.
@@ -93,10 +97,19 @@ public:
     int m_nMapType = 0;
 
 private:
+    // Makes the configuration folder and imports an older settings file; gives the path.
+    static std::string PrepareDefaultSettings();
     IniFile m_file;
 };
 
-// "<current directory>/Kalvo.ini"; "Kalvo.ini" (relative) when the current directory is unknown.
+// "$XDG_CONFIG_HOME/vemora-viewer/Kalvo.ini" (default ~/.config); empty when the user has no
+// home folder to keep it in (every setting then keeps its default and nothing is written).
 std::string DefaultSettingsPath();
+
+// Copies source (a settings file of an older version, in the current directory) to target when
+// target does not exist yet: only a regular file of the user's own, never through a link, never
+// from a memory card's volume (FAT, exFAT), at most IniFile::kMaxFileSize. Source is only read.
+// True when target was written.
+bool ImportSettingsFile(const std::string& source, const std::string& target);
 
 } // namespace vemora

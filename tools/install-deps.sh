@@ -15,6 +15,7 @@ PACKAGES=(
   libavformat-dev libavcodec-dev libavfilter-dev libswscale-dev libswresample-dev libavutil-dev
   libfreetype-dev
   libgeonames-dev libgeonames-common libsqlite3-dev libcairo2-dev libpango1.0-dev poppler-utils
+  locales
 )
 
 missing=()
@@ -24,13 +25,23 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+# The tests read numbers back under a decimal-comma locale (de_DE); made once when missing.
+german_locale() {
+  if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  german_locale
   exit 0
 fi
 
 echo "Installing: ${missing[*]}"
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+german_locale

@@ -15,10 +15,12 @@ done
 [ -x "$viewer" ] && [ -x "$card_writer" ] || { echo "build the viewer and make_demo_card first" >&2; exit 1; }
 
 work="$(mktemp -d)"
+mkdir -p "$work/config/vemora-viewer"
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 trap 'rm -rf "$work"' EXIT
 "$card_writer" "$work/card" --seconds 30 --drives 2 >/dev/null
 # The window fills the virtual screen: its saved position is the whole screen.
-printf '[WINPOS]\nLEFT=0\nTOP=0\nRIGHT=%s\nBOTTOM=%s\n' "${size%x*}" "${size#*x}" > "$work/Kalvo.ini"
+printf '[WINPOS]\nLEFT=0\nTOP=0\nRIGHT=%s\nBOTTOM=%s\n' "${size%x*}" "${size#*x}" > "$work/config/vemora-viewer/Kalvo.ini"
 
 cat > "$work/inner.sh" <<'INNER'
 #!/usr/bin/env bash

@@ -3,6 +3,7 @@
 #include "library/IncidentCsv.h"
 #include "library/ListTexts.h"
 #include "library/views/IncidentTexts.h"
+#include "map/NumberText.h"
 #include "platform/TextFile.h"
 #include "widgets/PlainText.h"
 
@@ -198,8 +199,8 @@ std::string CIncidentsDlg::CsvOfVisibleRows() const {
         int row = m_pProxy->index(r, When).data(kRowRole).toInt();
         const IncidentListRow& shown = m_rows[static_cast<size_t>(row)];
         const Incident& c = shown.listed.incident;
-        char strength[32];
-        std::snprintf(strength, sizeof strength, "%.2f", c.strength);
+        // The same text in every locale: a decimal comma would split the field.
+        const std::string strength = FixedText(c.strength, 2);
         rows.push_back({WhenText(shown.listed).toStdString(),
                         shown.group >= 0 ? GroupIdText(shown.group) : "", shown.listed.file,
                         std::to_string(c.timeMs), std::string(IncidentKindKey(c.kind)), strength,

@@ -382,5 +382,20 @@
         <extracomment>reason</extracomment>
         <translation>صناديق أكثر بكثير مما يحويه أي تسجيل</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>يقع المجلد %s داخل المجلدات المعروضة. يرجى اختيار مجلد خارجها.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>المجلد %s موجود على بطاقة الذاكرة المعروضة. يرجى اختيار مجلد على قرص آخر.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>تحتاج النسخ إلى %1 ميغابايت، لكن المتاح في %s هو %2 ميغابايت فقط.</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Weit mehr Boxen, als eine Aufnahme je hat</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Der Ordner %s liegt innerhalb der angezeigten Ordner. Bitte wählen Sie einen Ordner außerhalb.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Der Ordner %s liegt auf der angezeigten Speicherkarte. Bitte wählen Sie einen Ordner auf einem anderen Datenträger.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Die Kopien brauchen %1 MB, in %s sind aber nur %2 MB frei.</translation>
+    </message>
 </context>
 </TS>

@@ -1256,5 +1256,20 @@
         <extracomment>reason</extracomment>
         <translation>Far more boxes than any recording has</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>The copies need %1 MB, but only %2 MB are free in %s.</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Muchas más cajas de las que tiene cualquier grabación</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>La carpeta %s está dentro de las carpetas que se están viendo. Elija una carpeta fuera de ellas.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>La carpeta %s está en la tarjeta de memoria que se está viendo. Elija una carpeta en otro disco.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Las copias necesitan %1 MB, pero en %s solo quedan %2 MB libres.</translation>
+    </message>
 </context>
 </TS>

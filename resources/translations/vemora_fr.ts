@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Beaucoup plus de boîtes qu&apos;aucun enregistrement n&apos;en contient</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Le dossier %s se trouve dans les dossiers affichés. Veuillez choisir un dossier en dehors.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Le dossier %s est sur la carte mémoire affichée. Veuillez choisir un dossier sur un autre disque.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Les copies nécessitent %1 Mo, mais %s n&apos;a que %2 Mo libres.</translation>
+    </message>
 </context>
 </TS>

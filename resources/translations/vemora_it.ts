@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Molti più box di quanti ne abbia qualsiasi registrazione</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>La cartella %s si trova dentro le cartelle visualizzate. Scegliere una cartella esterna.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>La cartella %s è sulla scheda di memoria visualizzata. Scegliere una cartella su un altro disco.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Le copie richiedono %1 MB, ma in %s sono liberi solo %2 MB.</translation>
+    </message>
 </context>
 </TS>

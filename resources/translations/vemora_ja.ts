@@ -1256,5 +1256,20 @@
         <extracomment>reason</extracomment>
         <translation>どの録画よりもはるかに多くのボックスがあります</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>フォルダー %s は表示中のフォルダーの中にあります。その外のフォルダーを選んでください。</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>フォルダー %s は表示中のメモリーカード上にあります。別のディスクのフォルダーを選んでください。</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>コピーには %1 MB 必要ですが、%s の空きは %2 MB しかありません。</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>어떤 녹화보다도 훨씬 많은 박스가 있습니다</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>폴더 %s 은(는) 보고 있는 폴더 안에 있습니다. 그 밖의 폴더를 선택하십시오.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>폴더 %s 은(는) 보고 있는 메모리 카드에 있습니다. 다른 디스크의 폴더를 선택하십시오.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>복사에 %1 MB가 필요하지만 %s 에는 %2 MB만 남아 있습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Daudz vairāk bloku, nekā ir jebkurā ierakstā</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Mape %s atrodas skatīto mapju iekšpusē. Lūdzu, izvēlieties mapi ārpus tām.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Mape %s atrodas skatītajā atmiņas kartē. Lūdzu, izvēlieties mapi citā diskā.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Kopijām vajag %1 MB, bet %s ir brīvi tikai %2 MB.</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Znacznie więcej bloków, niż ma jakiekolwiek nagranie</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Folder %s leży wewnątrz przeglądanych folderów. Wybierz folder poza nimi.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Folder %s jest na przeglądanej karcie pamięci. Wybierz folder na innym dysku.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Kopie wymagają %1 MB, a w %s wolne jest tylko %2 MB.</translation>
+    </message>
 </context>
 </TS>

@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Muito mais caixas do que qualquer gravação tem</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>A pasta %s está dentro das pastas em visualização. Escolha uma pasta fora delas.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>A pasta %s está no cartão de memória em visualização. Escolha uma pasta noutro disco.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>As cópias precisam de %1 MB, mas em %s só há %2 MB livres.</translation>
+    </message>
 </context>
 </TS>

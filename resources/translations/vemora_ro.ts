@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Mult mai multe casete decât are orice înregistrare</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Dosarul %s se află în interiorul dosarelor vizualizate. Alegeți un dosar din afara lor.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Dosarul %s este pe cardul de memorie vizualizat. Alegeți un dosar de pe alt disc.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Copiile au nevoie de %1 MB, dar în %s sunt libere doar %2 MB.</translation>
+    </message>
 </context>
 </TS>

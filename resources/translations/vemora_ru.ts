@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Блоков намного больше, чем бывает в любой записи</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Папка %s находится внутри просматриваемых папок. Выберите папку вне их.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Папка %s находится на просматриваемой карте памяти. Выберите папку на другом диске.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Копиям нужно %1 МБ, но в %s свободно только %2 МБ.</translation>
+    </message>
 </context>
 </TS>

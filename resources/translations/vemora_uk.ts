@@ -1251,5 +1251,20 @@
         <extracomment>reason</extracomment>
         <translation>Блоків набагато більше, ніж буває в будь-якому записі</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>Тека %s розташована всередині тек, що переглядаються. Виберіть теку поза ними.</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>Тека %s розташована на карті пам’яті, що переглядається. Виберіть теку на іншому диску.</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>Копіям потрібно %1 МБ, але в %s вільно лише %2 МБ.</translation>
+    </message>
 </context>
 </TS>

@@ -1256,5 +1256,20 @@
         <extracomment>reason</extracomment>
         <translation>盒子数量远多于任何录像</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>文件夹 %s 位于正在查看的文件夹之内。请选择它们之外的文件夹。</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>文件夹 %s 位于正在查看的存储卡上。请选择其他磁盘上的文件夹。</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>复制需要 %1 MB，但 %s 中只有 %2 MB 可用空间。</translation>
+    </message>
 </context>
 </TS>

@@ -1256,5 +1256,20 @@
         <extracomment>reason</extracomment>
         <translation>方塊數量遠多於任何錄影</translation>
     </message>
+    <message id="750">
+        <source>The folder %s lies inside the folders being viewed. Please choose a folder outside them.</source>
+        <extracomment>copy refused: the chosen target folder is inside the scanned folder tree</extracomment>
+        <translation>資料夾 %s 位於正在檢視的資料夾之內。請選擇其外的資料夾。</translation>
+    </message>
+    <message id="751">
+        <source>The folder %s is on the memory card being viewed. Please choose a folder on another disk.</source>
+        <extracomment>copy refused: the chosen target folder is on the recorder&apos;s memory card</extracomment>
+        <translation>資料夾 %s 位於正在檢視的記憶卡上。請選擇其他磁碟上的資料夾。</translation>
+    </message>
+    <message id="752">
+        <source>The copies need %1 MB, but only %2 MB are free in %s.</source>
+        <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
+        <translation>複製需要 %1 MB，但 %s 中只有 %2 MB 可用空間。</translation>
+    </message>
 </context>
 </TS>

@@ -121,7 +121,8 @@ TEST(LibraryCard, ScanCommandPrintsBothLists) {
         << out.text;
     EXPECT_NE(out.text.find(R"("lock":0,"first":0,"count":6})"), std::string::npos) << out.text;
     EXPECT_NE(out.text.find(R"({"row":6,"text":["G1-0","EVGS1200.MP4","11:20:30","11:20:33"," 0 MB",")" +
-                            tree.Root() + R"(DCIM/front/"],"lock":1,"format":1})"),
+                            tree.Root() + R"(DCIM/front/"],"lock":1,"path":")" + tree.Root() +
+                            R"(DCIM/front/EVGS1200.MP4","format":1})"),
               std::string::npos)
         << out.text;
     EXPECT_EQ(out.text.find(".AVI"), std::string::npos);

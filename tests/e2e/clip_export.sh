@@ -20,7 +20,8 @@ cd "$work"
 # shellcheck disable=SC2086
 "$card_writer" "$work/card" --seconds 20 --drives 1 ${VEMORA_CLIP_CARD:-} >/dev/null
 printf '[WINPOS]\nLEFT=0\nTOP=0\nRIGHT=1280\nBOTTOM=800\n' > Kalvo.ini
-mkdir -p home/Documents xdg
+mkdir -p home/Documents xdg/vemora-viewer
+# The settings of an older version in the current directory: imported on the first start.
 shots="${VEMORA_CLIP_SHOTS:-$work/shots}"
 mkdir -p "$shots"
 
@@ -29,7 +30,7 @@ cat > "$work/inner.sh" <<'INNER'
 set -u
 viewer="$1"; work="$2"; shots="$3"
 cd "$work"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg" XDG_STATE_HOME="$work/state"
 "$viewer" "$work/card" > viewer.log 2>&1 &
 pid=$!
 finish() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; exit "$1"; }

@@ -13,6 +13,10 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The viewer keeps its settings and logs in the user's folders: this run's own.
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+settings="$XDG_CONFIG_HOME/vemora-viewer"
+mkdir -p "$settings"
 
 inner="$work/inner.sh"
 cat > "$inner" <<'INNER'
@@ -50,14 +54,14 @@ fail() { echo "FAIL: $*"; cat "$work"/*.log 2>/dev/null | tail -n 20; exit 1; }
 # First start, no settings file: the default rectangle.
 run first || fail "first run"
 [ "$(cat first.rc)" = 0 ] || fail "exit code $(cat first.rc)"
-grep -q '^\[WINPOS\]' Kalvo.ini || fail "no WINPOS section"
-for key in LEFT TOP RIGHT BOTTOM; do grep -q "^$key=" Kalvo.ini || fail "no $key"; done
+grep -q '^\[WINPOS\]' "$settings/Kalvo.ini" || fail "no WINPOS section"
+for key in LEFT TOP RIGHT BOTTOM; do grep -q "^$key=" "$settings/Kalvo.ini" || fail "no $key"; done
 grep -q "CDvrApp::InitInstance ----- " first.log || fail "no closing trace line"
 read -r x y w h < first.geometry
 [ "$w" = 800 ] && [ "$h" = 560 ] || fail "default size ${w}x${h}"
 
 # A saved rectangle partly off-screen and too small comes back clamped: 800 x 560 moved inside.
-cat > Kalvo.ini <<'INI'
+cat > "$settings/Kalvo.ini" <<'INI'
 [UI]
 LANGID=ENG
 [WINPOS]
@@ -71,7 +75,9 @@ run second || fail "second run"
 read -r x y w h < second.geometry
 [ "$w" = 800 ] && [ "$h" = 560 ] || fail "restored size ${w}x${h}"
 [ "$x" = 800 ] && [ "$y" = 0 ] || fail "restored place $x,$y"
-grep -q '^LEFT=800$' Kalvo.ini || fail "LEFT not saved as 800: $(cat Kalvo.ini)"
-grep -q '^RIGHT=1600$' Kalvo.ini || fail "RIGHT not saved as 1600"
-grep -q '^LANGID=ENG$' Kalvo.ini || fail "other keys lost"
+grep -q '^LEFT=800$' "$settings/Kalvo.ini" || fail "LEFT not saved as 800: $(cat "$settings/Kalvo.ini")"
+grep -q '^RIGHT=1600$' "$settings/Kalvo.ini" || fail "RIGHT not saved as 1600"
+grep -q '^LANGID=ENG$' "$settings/Kalvo.ini" || fail "other keys lost"
+# Nothing was written into the current directory but this test's own files.
+[ ! -e Kalvo.ini ] || fail "Kalvo.ini written into the current directory"
 echo "PASS"

@@ -15,8 +15,12 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The viewer keeps its settings and logs in the user's folders: this run's own.
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+settings="$XDG_CONFIG_HOME/vemora-viewer"
+mkdir -p "$settings"
 "$card_writer" "$work/card" --seconds 20 --drives 1 >/dev/null
-printf '[WINPOS]\nLEFT=60\nTOP=40\nRIGHT=900\nBOTTOM=640\n' > Kalvo.ini
+printf '[WINPOS]\nLEFT=60\nTOP=40\nRIGHT=900\nBOTTOM=640\n' > "$settings/Kalvo.ini"
 
 cat > "$work/inner.sh" <<'INNER'
 #!/usr/bin/env bash

@@ -14,6 +14,10 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
+# The viewer keeps its settings and logs in the user's folders: this run's own.
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+settings="$XDG_CONFIG_HOME/vemora-viewer"
+mkdir -p "$settings"
 "$card_writer" "$work/card" --seconds 3 --drives 1 >/dev/null
 
 cat > "$work/inner.sh" <<'INNER'

@@ -538,6 +538,21 @@ TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
     w.OnCommand(IDC_SAVE);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Folder is not exist."));
+
+    // Copies never go into the folders being viewed: nothing is asked, nothing copied.
+    for (const QString& inside : {card.path(), card.path() + QStringLiteral("/DCIM")}) {
+        QDir().mkpath(inside);
+        dialogs.boxes.clear();
+        dialogs.folderAnswer = inside;
+        w.OnCommand(IDC_SAVE);
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Warning"));
+        EXPECT_EQ(dialogs.boxes[0].text,
+                  QStringLiteral("The folder %1 lies inside the folders being viewed. Please choose a folder "
+                                 "outside them.")
+                      .arg(inside));
+        EXPECT_FALSE(w.FileOpRunning());
+    }
 }
 
 TEST_F(MainWindowTest, FullScreenToggleNeedsRecordingsAndReturnsToThePreviousPlace) {

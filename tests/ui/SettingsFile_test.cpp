@@ -9,10 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vemora {
@@ -250,27 +253,113 @@ private:
     std::filesystem::path m_old;
 };
 
-TEST_F(SettingsFileTest, DefaultPathIsKalvoIniInTheCurrentDirectory) {
-    const std::filesystem::path dir = std::filesystem::canonical(m_dir.path().toStdString());
-    ScopedCurrentDir cwd(dir);
-    EXPECT_EQ(DefaultSettingsPath(), (dir / "Kalvo.ini").string());
+// Sets an environment variable (or removes it, for null) for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name))
+            m_old = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// Where the settings live, and what an older Kalvo.ini in the current directory (a card's
+// folder, perhaps) may do: be imported once when it is the user's own plain file, never be
+// written, never lead a write elsewhere.
+TEST_F(SettingsFileTest, LiveInTheUsersConfigFolderAndTheCurrentDirectoryIsOnlyReadOnce) {
+    enum class InCwd { Nothing, File, LinkToFile, Fifo };
+    struct Row {
+        const char* name;
+        const char* xdgConfig; // relative to the test folder; "" unset, "rel" a relative value
+        InCwd cwd;
+        bool configExists;
+        const char* expectedFolder; // relative to the test folder
+        bool imported;
+    };
+    const Row rows[] = {
+        {"XDG folder, nothing to import", "xdg", InCwd::Nothing, false, "xdg/vemora-viewer", false},
+        {"default below HOME, old file imported", "", InCwd::File, false, "home/.config/vemora-viewer", true},
+        {"relative XDG value ignored", "rel", InCwd::File, false, "home/.config/vemora-viewer", true},
+        {"existing settings win over the old file", "xdg", InCwd::File, true, "xdg/vemora-viewer", false},
+        {"a link in the current directory is not read", "xdg", InCwd::LinkToFile, false, "xdg/vemora-viewer",
+         false},
+        {"a pipe in the current directory neither blocks nor imports", "xdg", InCwd::Fifo, false,
+         "xdg/vemora-viewer", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const std::string base = std::filesystem::canonical(dir.path().toStdString()).string();
+        const std::string cwdFolder = base + "/card";
+        std::filesystem::create_directories(cwdFolder);
+        std::filesystem::create_directories(base + "/home");
+        const std::string elsewhere = base + "/home/.bashrc";
+        WriteBytes(elsewhere, "[UI]\nMAP=1\n");
+        const std::string old = cwdFolder + "/Kalvo.ini";
+        const std::string oldText = "; kept\n[UI]\nLANGID=GER\nMAP=1\n";
+        switch (row.cwd) {
+        case InCwd::Nothing:
+            break;
+        case InCwd::File:
+            WriteBytes(old, oldText);
+            break;
+        case InCwd::LinkToFile:
+            std::filesystem::create_symlink(elsewhere, old);
+            break;
+        case InCwd::Fifo:
+            ASSERT_EQ(::mkfifo(old.c_str(), 0600), 0);
+            break;
+        }
+        const std::string xdg = row.xdgConfig == "rel"s ? "relative/config"
+                                : *row.xdgConfig        ? base + "/" + row.xdgConfig
+                                                        : std::string();
+        ScopedEnv home("HOME", (base + "/home").c_str());
+        ScopedEnv config("XDG_CONFIG_HOME", xdg.empty() ? nullptr : xdg.c_str());
+        ScopedCurrentDir cwd(cwdFolder);
+        const std::string expected = base + "/" + row.expectedFolder + "/Kalvo.ini";
+        ASSERT_EQ(DefaultSettingsPath(), expected);
+        ASSERT_TRUE(std::filesystem::create_directories(base + "/" + row.expectedFolder));
+        if (row.configExists)
+            WriteBytes(expected, "[UI]\nLANGID=ENG\n");
+
+        EXPECT_EQ(ImportSettingsFile("Kalvo.ini", expected), row.imported);
+        SettingsFile settings(expected);
+        EXPECT_EQ(ReadBytes(expected), row.imported ? oldText : row.configExists ? "[UI]\nLANGID=ENG\n" : "");
+        ASSERT_TRUE(settings.WriteInt("UI", "MAP_ENABLE", 0));
+        EXPECT_FALSE(settings.ReadMapEnabled());
+        // Nothing was written in the current directory, nor through its link.
+        size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(cwdFolder))
+            ++entries;
+        EXPECT_EQ(entries, row.cwd == InCwd::Nothing ? 0u : 1u);
+        if (row.cwd == InCwd::File) {
+            EXPECT_EQ(ReadBytes(old), oldText);
+        }
+        EXPECT_EQ(ReadBytes(elsewhere), "[UI]\nMAP=1\n");
+    }
 }
 
-TEST_F(SettingsFileTest, VanishedCurrentDirectoryStartsWithDefaults) {
-    const std::filesystem::path dir = std::filesystem::path(m_dir.path().toStdString()) / "gone";
-    std::filesystem::create_directory(dir);
-    ScopedCurrentDir cwd(dir);
-    std::filesystem::remove(dir);
+TEST_F(SettingsFileTest, WithoutAHomeFolderNothingIsWritten) {
+    ScopedEnv home("HOME", nullptr);
+    ScopedEnv config("XDG_CONFIG_HOME", nullptr);
+    ScopedCurrentDir cwd(m_dir.path().toStdString());
+    EXPECT_EQ(DefaultSettingsPath(), "");
     SettingsFile settings(DefaultSettingsPath());
     EXPECT_EQ(settings.m_nLangIndex, kEnglishIndex);
     EXPECT_EQ(settings.ReadMapType(), 0);
     EXPECT_FALSE(settings.WriteInt("UI", "MAP", 1));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir.path().toStdString()));
 }
 
 TEST(SettingsInstanceTest, IsOneObjectForTheProcess) {
     SettingsFile& first = SettingsFile::Instance();
     EXPECT_EQ(&first, &SettingsFile::Instance());
-    EXPECT_TRUE(first.m_strPath.ends_with("/Kalvo.ini") || first.m_strPath == "Kalvo.ini");
+    EXPECT_TRUE(first.m_strPath.ends_with("/vemora-viewer/Kalvo.ini")) << first.m_strPath;
 }
 
 } // namespace

@@ -304,14 +304,18 @@ TEST_F(IniFileTest, PipeInPlaceOfTheFileDoesNotBlock) {
     EXPECT_FALSE(ini.WriteInt("UI", "MAP", 1));
 }
 
-TEST_F(IniFileTest, WritesThroughASymbolicLinkToItsTarget) {
+// A link in place of the settings file (put there by someone else, pointing at a file of the
+// user's) is neither read nor written through: the write replaces the link by a file of its own.
+TEST_F(IniFileTest, NeverReadsOrWritesThroughASymbolicLink) {
     const std::string target = m_folder + "/real.ini";
-    WriteBytes(target, "[UI]\nMAP=0\n");
+    WriteBytes(target, "[UI]\nMAP=0\nGMAP_KEY=theirs\n");
     std::filesystem::create_symlink(target, m_path);
     IniFile ini(m_path);
+    EXPECT_EQ(ini.ReadString("UI", "GMAP_KEY", "", 127), "");
     ASSERT_TRUE(ini.WriteInt("UI", "MAP", 1));
-    EXPECT_TRUE(std::filesystem::is_symlink(m_path));
-    EXPECT_EQ(ReadBytes(target), "[UI]\nMAP=1\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(m_path));
+    EXPECT_EQ(ReadBytes(m_path), "[UI]\nMAP=1\n");
+    EXPECT_EQ(ReadBytes(target), "[UI]\nMAP=0\nGMAP_KEY=theirs\n");
 }
 
 } // namespace

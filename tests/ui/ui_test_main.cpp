@@ -36,11 +36,13 @@ int main(int argc, char** argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     vemora::RegisterMapPageScheme();
-    // The settings file lives in the current directory: give the whole run a fresh, empty one.
+    // The whole run gets fresh, empty user folders (settings, logs, the incidents of the cards
+    // the tests open) and a current directory of its own that nothing may write into.
     std::string dir = "/tmp/vemora-ui-tests-XXXXXX";
     if (::mkdtemp(dir.data()) == nullptr || ::chdir(dir.c_str()) != 0)
         return 1;
-    // The program's caches too (the incidents of the cards the tests open).
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir + "/config"));
+    qputenv("XDG_STATE_HOME", QByteArray::fromStdString(dir + "/state"));
     qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir + "/cache"));
     ::testing::InitGoogleTest(&argc, argv);
     int result = 0;

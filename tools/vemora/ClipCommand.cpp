@@ -5,6 +5,7 @@
 #include "library/RecordingLibrary.h"
 #include "media/ClipWriter.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "tools/vemora/Commands.h"
 
 #include <chrono>
@@ -122,7 +123,7 @@ private:
 std::string ResultJson(const media::ClipResult& result, const std::string& out) {
     JsonWriter json;
     json.BeginObject();
-    json.Key("out").String(out);
+    json.PathField("out", out);
     json.Key("frames").Int(result.frames);
     json.Key("duration_ms").Int(result.durationMs);
     json.Key("width").Int(result.width);
@@ -145,18 +146,23 @@ std::string ResultJson(const media::ClipResult& result, const std::string& out) 
 std::string RejectedNote(const CRecordingLibrary& library) {
     std::string note;
     for (const RejectedFile& file : library.Rejected())
-        note += "\n  left out: " + file.GetFullPath() + " (" + DescribeRejection(file.verdict) + ")";
+        note += "\n  left out: " + TerminalText(file.GetFullPath()) + " (" + DescribeRejection(file.verdict) +
+                ")";
     return note;
 }
 
-// Ctrl+C and a polite kill cancel the export, which then removes its partial file.
+// Ctrl+C and a polite kill cancel the export, which then removes its partial file. A second one
+// ends the program at once.
 std::atomic<bool> g_interrupted{false};
-extern "C" void OnInterrupt(int) {
-    g_interrupted = true;
+extern "C" void OnInterrupt(int signal) {
+    if (g_interrupted.exchange(true)) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "vemora clip: %s\n", message.c_str());
+    std::fprintf(stderr, "vemora clip: %s\n", TerminalText(message).c_str());
     return kExitRejected;
 }
 

@@ -4,6 +4,7 @@
 #include "library/ListTexts.h"
 #include "library/RecordingLibrary.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "tools/vemora/Commands.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ struct Collected {
 void Collect(const std::string& path, Collected& into) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        std::fprintf(stderr, "vemora events: %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "vemora events: %s: %s\n", TerminalText(path).c_str(), std::strerror(errno));
         into.missing = true;
         return;
     }
@@ -42,7 +43,7 @@ void Collect(const std::string& path, Collected& into) {
         found = library.ScanSource(folder, file.filename().string());
     }
     if (!found) {
-        std::fprintf(stderr, "vemora events: %s: not found\n", path.c_str());
+        std::fprintf(stderr, "vemora events: %s: not found\n", TerminalText(path).c_str());
         into.missing = true;
         return;
     }
@@ -52,7 +53,7 @@ void Collect(const std::string& path, Collected& into) {
 
 void WriteEvent(JsonWriter& json, const RecordingInfo& record, const Incident& incident) {
     json.BeginObject();
-    json.Key("file").String(record.GetFullPath());
+    json.PathField("file", record.GetFullPath());
     json.Key("start_time").String(FormatLocalTime(record.summary.startTime, kGroupStartFormat));
     json.Key("time_ms").Int(incident.timeMs);
     json.Key("kind").String(IncidentKindKey(incident.kind));
@@ -89,7 +90,7 @@ int RunEvents(const Args& args) {
     json.Key("recordings").UInt(pairs.size());
     json.Key("rejected").BeginArray();
     for (const RejectedFile& file : collected.rejected) {
-        json.BeginObject().Key("path").String(file.GetFullPath());
+        json.BeginObject().PathField("path", file.GetFullPath());
         json.Key("reason").String(RejectReasonKey(file.verdict.reason));
         json.Key("error").String(DescribeRejection(file.verdict)).EndObject();
     }

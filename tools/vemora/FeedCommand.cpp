@@ -6,6 +6,7 @@
 // of the bridge, and the state of the curve, the speed label and the compass.
 #include "library/RecordingLibrary.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "telemetry/TrackFeeder.h"
 #include "tools/vemora/Commands.h"
 
@@ -130,7 +131,7 @@ int RunFeed(const Args& args) {
         } else if (auto step = ParseStep(arg)) {
             steps.push_back(*step);
         } else {
-            std::fprintf(stderr, "vemora feed: bad step '%s' (u:MS or r:MS)\n", arg.c_str());
+            std::fprintf(stderr, "vemora feed: bad step '%s' (u:MS or r:MS)\n", TerminalText(arg).c_str());
             return kExitUsage;
         }
     }
@@ -143,7 +144,7 @@ int RunFeed(const Args& args) {
     CRecordingLibrary library;
     AddResult added = library.AddSingleFile(folder, file.filename().string());
     if (added != AddResult::Added) {
-        std::fprintf(stderr, "vemora feed: %s: %s\n", path.c_str(),
+        std::fprintf(stderr, "vemora feed: %s: %s\n", TerminalText(path).c_str(),
                      added == AddResult::NotFound ? "no such file" : "not a recording this viewer can read");
         return kExitRejected;
     }

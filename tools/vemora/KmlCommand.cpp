@@ -5,6 +5,7 @@
 #include "map/ExportPaths.h"
 #include "map/GpxWriter.h"
 #include "map/KmlWriter.h"
+#include "platform/TerminalText.h"
 #include "telemetry/TrackLoader.h"
 #include "tools/vemora/Commands.h"
 
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vemora::cli {
 namespace {
@@ -57,7 +59,7 @@ int RunExport(const char* command, const Args& args, ExportFn save) {
     struct stat st {};
     errno = 0;
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(stderr, "vemora %s: %s: %s\n", command, path.c_str(),
+        std::fprintf(stderr, "vemora %s: %s: %s\n", command, TerminalText(path).c_str(),
                      errno != 0 ? std::strerror(errno) : "not a file");
         return kExitRejected;
     }
@@ -68,29 +70,31 @@ int RunExport(const char* command, const Args& args, ExportFn save) {
     if (ReadVerdict verdict = ReadContainer(path, ContainerKindOfName(recording.fileName), summary);
         !verdict.Accepted()) {
         std::fprintf(stderr, "vemora %s: %s: not a recording this viewer can read (%s)\n", command,
-                     path.c_str(), DescribeRejection(verdict).c_str());
+                     TerminalText(path).c_str(), DescribeRejection(verdict).c_str());
         return kExitRejected;
     }
     recording.startTime = summary.startTime;
     recording.format = summary.format;
     TelemetryTrack track;
     if (!LoadTelemetryTrack(path, summary, track)) {
-        std::fprintf(stderr, "vemora %s: %s: the telemetry cannot be loaded\n", command, path.c_str());
+        std::fprintf(stderr, "vemora %s: %s: the telemetry cannot be loaded\n", command,
+                     TerminalText(path).c_str());
         return kExitRejected;
     }
 
     const std::string folder = parsed->outFolder ? *parsed->outFolder : ExportFolder(DocumentsFolder());
     std::string error;
     if (!CreateExportFolder(folder, &error)) {
-        std::fprintf(stderr, "vemora %s: %s\n", command, error.c_str());
+        std::fprintf(stderr, "vemora %s: %s\n", command, TerminalText(error).c_str());
         return kExitRejected;
     }
     ExportResult result = save(folder, recording, track);
     if (!result.ok) {
-        std::fprintf(stderr, "vemora %s: %s\n", command, result.error.c_str());
+        std::fprintf(stderr, "vemora %s: %s\n", command, TerminalText(result.error).c_str());
         return kExitRejected;
     }
-    std::printf("%s\n", result.path.c_str());
+    // The path as it is for a script reading it; escaped only for a person reading a terminal.
+    std::printf("%s\n", ::isatty(STDOUT_FILENO) ? TerminalText(result.path).c_str() : result.path.c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitRejected;
 }
 

@@ -4,6 +4,7 @@
 #include "library/ContainerReader.h"
 #include "library/ListTexts.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "tools/vemora/Commands.h"
 
 #include <cstdio>
@@ -60,7 +61,7 @@ int RunProbe(const Args& args) {
         const ReadVerdict verdict = ReadContainer(path, kind, summary);
         JsonWriter w;
         w.BeginObject();
-        w.Key("path").String(path);
+        w.PathField("path", path);
         w.Key("accepted").Bool(verdict.Accepted());
         if (verdict.Accepted()) {
             WriteSummary(w, summary, kind == ContainerKind::Avi);
@@ -70,7 +71,8 @@ int RunProbe(const Args& args) {
             const std::string error = DescribeRejection(verdict);
             w.Key("error").String(error);
             w.Key("reason").String(RejectReasonKey(verdict.reason));
-            std::fprintf(stderr, "vemora probe: %s: %s\n", path.c_str(), error.c_str());
+            std::fprintf(stderr, "vemora probe: %s: %s\n", TerminalText(path).c_str(),
+                         TerminalText(error).c_str());
         }
         w.EndObject();
         std::fwrite(w.Text().data(), 1, w.Text().size(), stdout);

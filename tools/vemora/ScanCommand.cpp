@@ -3,6 +3,7 @@
 #include "library/ListSink.h"
 #include "library/RecordingLibrary.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "tools/vemora/Commands.h"
 
 #include <cerrno>
@@ -51,11 +52,12 @@ std::string ScanJson(const CRecordingLibrary& library, const RowRecorder& groups
         const RecordingInfo& record = library.Records()[library.Rows()[i].recordIndex];
         json.BeginObject().Key("row").UInt(i);
         WriteCells(json, files.rows[i]);
+        json.PathField("path", record.GetFullPath());
         json.Key("format").UInt(static_cast<uint32_t>(record.summary.format)).EndObject();
     }
     json.EndArray().Key("rejected").BeginArray();
     for (const RejectedFile& file : library.Rejected()) {
-        json.BeginObject().Key("path").String(file.GetFullPath());
+        json.BeginObject().PathField("path", file.GetFullPath());
         json.Key("reason").String(RejectReasonKey(file.verdict.reason));
         json.Key("error").String(DescribeRejection(file.verdict)).EndObject();
     }
@@ -71,11 +73,11 @@ int RunScan(const Args& args) {
     const std::string& folder = args[0];
     struct stat st {};
     if (::stat(folder.c_str(), &st) != 0) {
-        std::fprintf(stderr, "vemora scan: %s: %s\n", folder.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "vemora scan: %s: %s\n", TerminalText(folder).c_str(), std::strerror(errno));
         return kExitRejected;
     }
     if (!S_ISDIR(st.st_mode)) {
-        std::fprintf(stderr, "vemora scan: %s: not a folder\n", folder.c_str());
+        std::fprintf(stderr, "vemora scan: %s: not a folder\n", TerminalText(folder).c_str());
         return kExitRejected;
     }
     RowRecorder groups;
@@ -83,7 +85,7 @@ int RunScan(const Args& args) {
     CRecordingLibrary library;
     library.AttachViews(&groups, &files);
     if (!library.ScanSource(folder, std::string())) {
-        std::fprintf(stderr, "vemora scan: %s: folder not found\n", folder.c_str());
+        std::fprintf(stderr, "vemora scan: %s: folder not found\n", TerminalText(folder).c_str());
         return kExitRejected;
     }
     library.BuildTables();

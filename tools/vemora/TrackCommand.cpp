@@ -2,6 +2,7 @@
 // as one JSON object.
 #include "library/ContainerReader.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "telemetry/TrackLoader.h"
 #include "telemetry/TrackTimeline.h"
 #include "tools/vemora/Commands.h"
@@ -63,13 +64,13 @@ int RunTrack(const Args& args) {
     const std::string& path = args[0];
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        std::fprintf(stderr, "vemora track: %s: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "vemora track: %s: %s\n", TerminalText(path).c_str(), std::strerror(errno));
         return kExitRejected;
     }
     ContainerSummary summary;
     if (ReadVerdict verdict = ReadContainer(path, ContainerKindOfName(path), summary); !verdict.Accepted()) {
-        std::fprintf(stderr, "vemora track: %s: not a recording this viewer can read (%s)\n", path.c_str(),
-                     DescribeRejection(verdict).c_str());
+        std::fprintf(stderr, "vemora track: %s: not a recording this viewer can read (%s)\n",
+                     TerminalText(path).c_str(), DescribeRejection(verdict).c_str());
         return kExitRejected;
     }
     // A recording whose telemetry cannot be read still has a (empty) track.

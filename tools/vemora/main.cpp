@@ -1,5 +1,6 @@
 // vemora: the command-line face of the core. JSON on stdout, errors and diagnostics on stderr.
 #include "platform/Diagnostics.h"
+#include "platform/TerminalText.h"
 #include "platform/Version.h"
 #include "tools/vemora/Commands.h"
 
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     auto& table = vemora::cli::CommandTable();
     auto it = table.find(argv[1]);
     if (it == table.end()) {
-        std::fprintf(stderr, "vemora: unknown command '%s'\n", argv[1]);
+        std::fprintf(stderr, "vemora: unknown command '%s'\n", vemora::TerminalText(argv[1]).c_str());
         PrintUsage();
         return vemora::cli::kExitUsage;
     }
