@@ -56,7 +56,7 @@ constexpr const char* kSchemaSteps[] = {
            duration_ms INTEGER NOT NULL,
            UNIQUE (card_id, relative_path, start_time));
        CREATE INDEX recordings_of_drive ON recordings(drive_id);)",
-    // 1 -> 2: the towns of start and end, kept copies.
+    // 1 -> 2: the towns of start and end, kept copies, tracks in a table of their own.
     R"(ALTER TABLE drives ADD COLUMN start_place TEXT NOT NULL DEFAULT '';
        ALTER TABLE drives ADD COLUMN end_place TEXT NOT NULL DEFAULT '';
        ALTER TABLE recordings ADD COLUMN kept_path TEXT NOT NULL DEFAULT '';
@@ -66,7 +66,13 @@ constexpr const char* kSchemaSteps[] = {
            path TEXT NOT NULL,
            size INTEGER NOT NULL,
            kept_at INTEGER NOT NULL);
-       CREATE INDEX drives_by_start ON drives(start_time);)",
+       CREATE INDEX drives_by_start ON drives(start_time);
+       -- Tracks move out of the drives' rows, so that a listing does not read through them.
+       CREATE TABLE tracks (
+           drive_id INTEGER PRIMARY KEY REFERENCES drives(id) ON DELETE CASCADE,
+           points BLOB NOT NULL);
+       INSERT INTO tracks (drive_id, points) SELECT id, track FROM drives WHERE track IS NOT NULL;
+       UPDATE drives SET track=NULL;)",
 };
 static_assert(std::size(kSchemaSteps) == Catalogue::kSchemaVersion);
 
@@ -280,7 +286,7 @@ bool Catalogue::RecordDrive(const CardIdentity& card, const DriveSummary& summar
         BindOptional(s, 12, summary.end, true);
         BindOptional(s, 13, summary.end, false);
         s.Bind(14, int64_t(summary.incidents.jolts)).Bind(15, int64_t(summary.incidents.hardBrakings));
-        s.BindBlob(16, track.data(), track.size());
+        s.BindNull(16);
         s.Bind(17, summary.start ? summary.start->place : std::string());
         s.Bind(18, summary.end ? summary.end->place : std::string());
     };
@@ -310,6 +316,12 @@ bool Catalogue::RecordDrive(const CardIdentity& card, const DriveSummary& summar
             SetError(error, update.Error());
             return false;
         }
+    }
+    SqliteStatement storeTrack(m_db, "INSERT OR REPLACE INTO tracks (drive_id, points) VALUES (?1, ?2)");
+    storeTrack.Bind(1, driveId).BindBlob(2, track.data(), track.size());
+    if (!storeTrack.Run()) {
+        SetError(error, storeTrack.Error());
+        return false;
     }
     // A file that changed since it was kept loses its kept copy's mark (the copy stays in kept).
     SqliteStatement upsert(m_db,
@@ -352,10 +364,16 @@ bool Catalogue::RecordDrive(const CardIdentity& card, const DriveSummary& summar
                 return false;
             }
         }
-        if (!m_db.Execute(
-                "DELETE FROM drives WHERE NOT EXISTS (SELECT 1 FROM recordings WHERE drive_id=drives.id)",
-                error))
-            return false;
+        SqliteStatement empty(m_db, "DELETE FROM drives WHERE id=?1 AND NOT EXISTS "
+                                    "(SELECT 1 FROM recordings WHERE drive_id=?1)");
+        for (int64_t id : earlier) {
+            empty.Reset();
+            empty.Bind(1, id);
+            if (!empty.Run()) {
+                SetError(error, empty.Error());
+                return false;
+            }
+        }
     }
     return tx.Commit(error);
 }
@@ -382,6 +400,11 @@ bool Catalogue::HoldsUnchanged(const CardIdentity& card, const std::vector<Catal
 }
 
 std::vector<CataloguedDrive> Catalogue::ListDrives(bool withTracks, std::string* error) const {
+    return ListDrives(ListParts{withTracks, true}, error);
+}
+
+std::vector<CataloguedDrive> Catalogue::ListDrives(const ListParts& parts, std::string* error) const {
+    const bool withTracks = parts.tracks;
     std::vector<CataloguedDrive> drives;
     std::map<int64_t, CardIdentity> cards;
     SqliteStatement cardRows(m_db, "SELECT id, key, uuid, label, mount_path, folder FROM cards");
@@ -392,7 +415,10 @@ std::vector<CataloguedDrive> Catalogue::ListDrives(bool withTracks, std::string*
         m_db, std::string(R"(SELECT id, card_id, start_time, end_time, duration_ms, recordings,
         distance_m, moving_ms, max_speed_kmh, avg_speed_kmh, start_lat, start_lon, start_place, end_lat, end_lon,
         end_place, jolts, hard_brakings, )") +
-                  (withTracks ? "track" : "NULL") + " FROM drives ORDER BY start_time DESC, id DESC");
+                  (withTracks ? "(SELECT points FROM tracks WHERE drive_id=drives.id)" : "NULL") + R"(,
+        (SELECT COUNT(*) FROM recordings WHERE drive_id=drives.id),
+        (SELECT COUNT(*) FROM recordings WHERE drive_id=drives.id AND kept_path<>'')
+        FROM drives ORDER BY start_time DESC, id DESC)");
     std::map<int64_t, size_t> indexOf;
     while (rows.Step()) {
         CataloguedDrive d;
@@ -413,6 +439,8 @@ std::vector<CataloguedDrive> Catalogue::ListDrives(bool withTracks, std::string*
         s.incidents = IncidentCounts{static_cast<int>(rows.Int(16)), static_cast<int>(rows.Int(17))};
         if (withTracks)
             s.track = DecodeTrack(rows.Blob(18));
+        d.fileCount = static_cast<int>(rows.Int(19));
+        d.keptCount = static_cast<int>(rows.Int(20));
         indexOf[d.id] = drives.size();
         drives.push_back(std::move(d));
     }
@@ -420,6 +448,8 @@ std::vector<CataloguedDrive> Catalogue::ListDrives(bool withTracks, std::string*
         SetError(error, rows.Error());
         return {};
     }
+    if (!parts.files)
+        return drives;
     SqliteStatement files(m_db, R"(SELECT drive_id, path, relative_path, size, mtime_ns, camera, locked,
         start_time, duration_ms, kept_path, sha256 FROM recordings ORDER BY start_time, relative_path)");
     while (files.Step()) {
@@ -435,8 +465,20 @@ std::vector<CataloguedDrive> Catalogue::ListDrives(bool withTracks, std::string*
     return drives;
 }
 
+std::vector<CataloguedFile> Catalogue::FilesOf(int64_t driveId) const {
+    std::vector<CataloguedFile> list;
+    SqliteStatement files(m_db, R"(SELECT path, relative_path, size, mtime_ns, camera, locked, start_time,
+        duration_ms, kept_path, sha256 FROM recordings WHERE drive_id=?1 ORDER BY start_time, relative_path)");
+    files.Bind(1, driveId);
+    while (files.Step())
+        list.push_back(CataloguedFile{files.Text(0), files.Text(1), static_cast<uint64_t>(files.Int(2)),
+                                      files.Int(3), files.Text(4), files.Int(5) != 0, files.Int(6),
+                                      files.Int(7), files.Text(8), files.Text(9)});
+    return list;
+}
+
 std::vector<TrackPoint> Catalogue::TrackOf(int64_t driveId) const {
-    SqliteStatement s(m_db, "SELECT track FROM drives WHERE id=?1");
+    SqliteStatement s(m_db, "SELECT points FROM tracks WHERE drive_id=?1");
     s.Bind(1, driveId);
     return s.Step() ? DecodeTrack(s.Blob(0)) : std::vector<TrackPoint>();
 }

@@ -35,8 +35,16 @@ struct CataloguedFile {
 struct CataloguedDrive {
     int64_t id = 0;
     CardIdentity card;
-    DriveSummary summary; // its track only when asked for
-    std::vector<CataloguedFile> files;
+    DriveSummary summary;              // its track only when asked for
+    std::vector<CataloguedFile> files; // only when asked for
+    int fileCount = 0;
+    int keptCount = 0; // files with a kept copy
+};
+
+// What a listing reads besides the summaries.
+struct ListParts {
+    bool tracks = false;
+    bool files = false;
 };
 
 // A copy already in the archive.
@@ -67,7 +75,9 @@ public:
     bool HoldsUnchanged(const CardIdentity& card, const std::vector<CataloguedFile>& files) const;
 
     // Every drive, newest first; tracks only when withTracks.
-    std::vector<CataloguedDrive> ListDrives(bool withTracks, std::string* error) const;
+    std::vector<CataloguedDrive> ListDrives(bool withTracks, std::string* error) const; // with files
+    std::vector<CataloguedDrive> ListDrives(const ListParts& parts, std::string* error) const;
+    std::vector<CataloguedFile> FilesOf(int64_t driveId) const;
     std::vector<TrackPoint> TrackOf(int64_t driveId) const;
 
     // The kept copy of a file with this hash, if one was made.

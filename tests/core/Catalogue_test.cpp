@@ -142,7 +142,7 @@ constexpr const char* kFirstSchema = R"(
     CREATE INDEX recordings_of_drive ON recordings(drive_id);
     INSERT INTO cards VALUES (1, 'folder:/old/card/', '', '', '', '/old/card/', 0);
     INSERT INTO drives VALUES (1, 1, 1700000000, 1700000060, 60000, 1, 500.0, 50000, 40.0, 36.0,
-        25.0, 121.5, 25.01, 121.5, 0, 1, NULL);
+        25.0, 121.5, 25.01, 121.5, 0, 1, X'80B2E60EC06D6B48');
     INSERT INTO recordings VALUES (1, 1, 1, '/old/card/a.MP4', 'a.MP4', 1000, 7, 'front', 1, 1700000000, 60000);
     PRAGMA user_version=1;)";
 
@@ -157,12 +157,14 @@ TEST(Catalogue, FirstReleaseCatalogueIsMigratedWithItsDrives) {
     Catalogue catalogue = OpenOrFail(db);
     EXPECT_EQ(catalogue.SchemaVersion(), 2);
     std::string error;
-    const std::vector<CataloguedDrive> drives = catalogue.ListDrives(false, &error);
+    const std::vector<CataloguedDrive> drives = catalogue.ListDrives(true, &error);
     ASSERT_EQ(drives.size(), 1u) << error;
     EXPECT_DOUBLE_EQ(drives[0].summary.distanceM, 500.0);
     EXPECT_EQ(drives[0].summary.incidents.hardBrakings, 1);
     ASSERT_TRUE(drives[0].summary.end);
     EXPECT_EQ(drives[0].summary.end->place, "");
+    ASSERT_EQ(drives[0].summary.track.size(), 1u);
+    EXPECT_EQ(drives[0].summary.track[0], (TrackPoint{25.0, 121.5}));
     ASSERT_EQ(drives[0].files.size(), 1u);
     EXPECT_TRUE(drives[0].files[0].locked);
     EXPECT_TRUE(catalogue.RecordKept("folder:/old/card/", "a.MP4", 1700000000,

@@ -9,8 +9,10 @@
 namespace vemora::cli {
 namespace {
 
-double Rounded(double value, double unit) {
-    return std::round(value / unit) * unit;
+// The value to a number of decimals, so that its shortest text has no more of them.
+double Rounded(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
 }
 
 void WritePosition(JsonWriter& json, const char* key, const std::optional<DrivePosition>& position) {
@@ -20,8 +22,8 @@ void WritePosition(JsonWriter& json, const char* key, const std::optional<DriveP
         return;
     }
     json.BeginObject();
-    json.Key("lat").Double(Rounded(position->latitude, 1e-6));
-    json.Key("lon").Double(Rounded(position->longitude, 1e-6));
+    json.Key("lat").Double(Rounded(position->latitude, 6));
+    json.Key("lon").Double(Rounded(position->longitude, 6));
     json.Key("place");
     if (position->place.empty())
         json.Null();
@@ -46,10 +48,10 @@ void WriteDriveJson(JsonWriter& json, const CataloguedDrive& drive, const DriveJ
     json.Key("end_time").String(FormatLocalTime(s.endTime, kGroupStartFormat));
     json.Key("duration_ms").Int(s.durationMs);
     json.Key("recordings").Int(s.recordings);
-    json.Key("distance_m").Double(Rounded(s.distanceM, 0.1));
+    json.Key("distance_m").Double(Rounded(s.distanceM, 1));
     json.Key("moving_ms").Int(s.movingMs);
-    json.Key("max_speed_kmh").Double(Rounded(s.maxSpeedKmh, 0.1));
-    json.Key("avg_speed_kmh").Double(Rounded(s.avgSpeedKmh, 0.1));
+    json.Key("max_speed_kmh").Double(Rounded(s.maxSpeedKmh, 1));
+    json.Key("avg_speed_kmh").Double(Rounded(s.avgSpeedKmh, 1));
     WritePosition(json, "start", s.start);
     WritePosition(json, "end", s.end);
     json.Key("incidents").BeginObject();
