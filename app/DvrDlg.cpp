@@ -9,6 +9,7 @@
 #include "app/UserDialogs.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "library/views/DriveTexts.h"
 #include "library/views/IncidentTexts.h"
 #include "library/views/RejectedFilesNote.h"
 #include "platform/Diagnostics.h"
@@ -221,6 +222,7 @@ void CDvrDlg::CreateControls() {
     m_pRejectedNote = new CRejectedFilesNote(this);
     m_pRejectedNote->SetLookup(lookup);
     CreateIncidentViews();
+    CreateDriveLog();
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -588,6 +590,7 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     QAction* config = menu.addAction(SettingsFile::Instance().LoadUiString(183) + QStringLiteral("..."));
     QAction* clip = menu.addAction(SettingsFile::Instance().LoadUiString(cliptext::kMenuEntry));
     QAction* incidents = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentsMenuEntry));
+    QAction* drives = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kDrivesMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
@@ -597,6 +600,8 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
         OnExportClip();
     else if (chosen == incidents)
         OnIncidents();
+    else if (chosen == drives)
+        OnDrives();
 }
 
 } // namespace vemora

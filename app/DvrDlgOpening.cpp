@@ -105,8 +105,9 @@ void CDvrDlg::OnScanFinished(bool found) {
     }
     m_library.BuildTables();
     StartIncidentSearch();
+    RecordDrivesOfScan();
     UpdateLockButton();
-    m_nDeferredOpenIndex = 0;
+    m_nDeferredOpenIndex = TakeDriveToOpen();
     m_pPlayers->SetHevcDecode(HevcDecode());
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
         m_nOpenIndex = m_nDeferredOpenIndex;

@@ -72,7 +72,11 @@ constexpr const char* kSchemaSteps[] = {
            drive_id INTEGER PRIMARY KEY REFERENCES drives(id) ON DELETE CASCADE,
            points BLOB NOT NULL);
        INSERT INTO tracks (drive_id, points) SELECT id, track FROM drives WHERE track IS NOT NULL;
-       UPDATE drives SET track=NULL;)",
+       UPDATE drives SET track=NULL;
+       -- The counts a listing shows, kept with the drive rather than counted for every listing.
+       ALTER TABLE drives ADD COLUMN file_count INTEGER NOT NULL DEFAULT 0;
+       ALTER TABLE drives ADD COLUMN kept_count INTEGER NOT NULL DEFAULT 0;
+       UPDATE drives SET file_count=(SELECT COUNT(*) FROM recordings WHERE drive_id=drives.id);)",
 };
 static_assert(std::size(kSchemaSteps) == Catalogue::kSchemaVersion);
 
@@ -189,7 +193,9 @@ bool Catalogue::Prepare(std::string* error) {
         SetError(error, "cannot use a write-ahead log: " + (wal.Failed() ? wal.Error() : wal.Text(0)));
         return false;
     }
-    return m_db.Execute("PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", error);
+    // A listing of thousands of drives comes from memory the second time.
+    return m_db.Execute("PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON; PRAGMA cache_size=-32000;",
+                        error);
 }
 
 int Catalogue::SchemaVersion() const {
@@ -375,7 +381,20 @@ bool Catalogue::RecordDrive(const CardIdentity& card, const DriveSummary& summar
             }
         }
     }
+    if (!CountFiles(driveId, error))
+        return false;
     return tx.Commit(error);
+}
+
+bool Catalogue::CountFiles(int64_t driveId, std::string* error) {
+    SqliteStatement count(m_db, R"(UPDATE drives SET
+        file_count=(SELECT COUNT(*) FROM recordings WHERE drive_id=?1),
+        kept_count=(SELECT COUNT(*) FROM recordings WHERE drive_id=?1 AND kept_path<>'') WHERE id=?1)");
+    count.Bind(1, driveId);
+    if (count.Run())
+        return true;
+    SetError(error, count.Error());
+    return false;
 }
 
 bool Catalogue::HoldsUnchanged(const CardIdentity& card, const std::vector<CataloguedFile>& files) const {
@@ -416,9 +435,7 @@ std::vector<CataloguedDrive> Catalogue::ListDrives(const ListParts& parts, std::
         distance_m, moving_ms, max_speed_kmh, avg_speed_kmh, start_lat, start_lon, start_place, end_lat, end_lon,
         end_place, jolts, hard_brakings, )") +
                   (withTracks ? "(SELECT points FROM tracks WHERE drive_id=drives.id)" : "NULL") + R"(,
-        (SELECT COUNT(*) FROM recordings WHERE drive_id=drives.id),
-        (SELECT COUNT(*) FROM recordings WHERE drive_id=drives.id AND kept_path<>'')
-        FROM drives ORDER BY start_time DESC, id DESC)");
+file_count, kept_count FROM drives ORDER BY start_time DESC, id DESC)");
     std::map<int64_t, size_t> indexOf;
     while (rows.Step()) {
         CataloguedDrive d;
@@ -523,6 +540,11 @@ bool Catalogue::RecordKept(const std::string& cardKey, const std::string& relati
         SetError(error, mark.Error());
         return false;
     }
+    SqliteStatement drive(m_db, R"(SELECT r.drive_id FROM recordings r JOIN cards c ON c.id=r.card_id
+        WHERE c.key=?1 AND r.relative_path=?2 AND r.start_time=?3)");
+    drive.Bind(1, cardKey).Bind(2, relativePath).Bind(3, startTime);
+    if (drive.Step() && !CountFiles(drive.Int(0), error))
+        return false;
     return tx.Commit(error);
 }
 

@@ -96,6 +96,8 @@ private:
     bool Prepare(std::string* error);
     bool Migrate(std::string* error);
     int64_t CardId(const CardIdentity& card, std::string* error);
+    // The drive's file and kept-copy counts, again from its recordings.
+    bool CountFiles(int64_t driveId, std::string* error);
 
     SqliteDb m_db;
 };

@@ -166,6 +166,7 @@ TEST(Catalogue, FirstReleaseCatalogueIsMigratedWithItsDrives) {
     ASSERT_EQ(drives[0].summary.track.size(), 1u);
     EXPECT_EQ(drives[0].summary.track[0], (TrackPoint{25.0, 121.5}));
     ASSERT_EQ(drives[0].files.size(), 1u);
+    EXPECT_EQ(drives[0].fileCount, 1);
     EXPECT_TRUE(drives[0].files[0].locked);
     EXPECT_TRUE(catalogue.RecordKept("folder:/old/card/", "a.MP4", 1700000000,
                                      KeptCopy{"/k/a.MP4", "ab", 1000}, &error))

@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
         return 1;
     // The program's caches too (the incidents of the cards the tests open).
     qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir + "/cache"));
+    // And the drive catalogue that every scan adds to.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir + "/data"));
     ::testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {
