@@ -168,6 +168,22 @@ bool KeptBefore(Catalogue* catalogue, const KeepItem& item, KeptCopy* kept) {
     return true;
 }
 
+// A copy under the card's name that the catalogue does not know (it was lost, or another program
+// made it) with the same bytes: the file is kept already, and the catalogue learns of it.
+bool SameFileKeptBefore(Catalogue* catalogue, const KeepItem& item, const std::string& target) {
+    struct stat st {};
+    if (item.size == 0 || ::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<uint64_t>(st.st_size) != item.size)
+        return false;
+    const std::string kept = HashOfFile(target, nullptr);
+    if (kept.empty() || kept != HashOfFile(item.source, nullptr))
+        return false;
+    if (catalogue && !item.cardKey.empty())
+        catalogue->RecordKept(item.cardKey, item.relativePath, item.startTime,
+                              KeptCopy{target, kept, item.size}, nullptr);
+    return true;
+}
+
 } // namespace
 
 std::string KeepFolderOf(const std::string& archive, int64_t startTime) {
@@ -215,6 +231,12 @@ KeepReport KeepRecordings(Catalogue* catalogue, const std::vector<KeepItem>& ite
             continue;
         }
         RemoveStaleTemporaries(folder);
+        if (SameFileKeptBefore(catalogue, item, folder + item.fileName)) {
+            ++report.skipped;
+            progress.done += item.size;
+            progress.Report(item.fileName);
+            continue;
+        }
         const uint64_t doneBefore = progress.done;
         CopyAttempt attempt = CopyVerified(catalogue, item, FreeNameIn(folder, item.fileName), progress);
         progress.done = doneBefore + item.size;

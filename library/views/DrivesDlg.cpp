@@ -191,6 +191,10 @@ void CDrivesDlg::Reload() {
         SelectDrive(drive.id);
     ShowTotals();
     ShowLines();
+    if (!m_bColumnsFitted && m_pModel->rowCount() > 0) {
+        m_pTable->resizeColumnsToContents();
+        m_bColumnsFitted = true;
+    }
 }
 
 void CDrivesDlg::SetMetric(bool metric) {

@@ -102,6 +102,7 @@ private:
     QPushButton* m_pClose = nullptr;
     DrivesMapView* m_pMap = nullptr;
     bool m_bRecording = false;
+    bool m_bColumnsFitted = false; // the columns take their texts' widths once, then the user's
 };
 
 } // namespace vemora

@@ -132,9 +132,10 @@ void CKeepProgressDlg::OnWorkDone() {
         report = m_report;
     }
     const QString text = ReportText(m_lookup, report, m_items.size());
-    emit finished(text);
+    // Gone before the report is shown.
     accept();
     deleteLater();
+    emit finished(text);
 }
 
 } // namespace vemora

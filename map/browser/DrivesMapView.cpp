@@ -3,6 +3,7 @@
 #include "map/DrivesMapScripts.h"
 #include "map/browser/CefClientApp.h"
 #include "map/browser/CefClientHandler.h"
+#include "platform/Diagnostics.h"
 
 #include <QWebEnginePage>
 
@@ -19,6 +20,8 @@ protected:
                                   const QString&) override {
         if (std::optional<int64_t> id = DriveIdOfPageMessage(message.toStdString()))
             emit m_pView->driveClicked(*id);
+        else
+            Diag("drives map: %s", message.toUtf8().constData());
     }
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         return !isMainFrame || url == m_home;
