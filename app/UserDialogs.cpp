@@ -15,6 +15,8 @@ UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& te
                                               Buttons buttons) {
     QMessageBox box(parent);
     box.setWindowTitle(caption);
+    // The texts carry names from the card and the catalogue: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (buttons) {
     case Ok:
