@@ -9,6 +9,7 @@
 #include "library/DriveLog.h"
 #include "library/RecordingLibrary.h"
 #include "map/NearestPlace.h"
+#include "platform/BackgroundThread.h"
 #include "platform/Diagnostics.h"
 #include "tools/fixture/FixtureWriter.h"
 
@@ -189,19 +190,22 @@ int main(int argc, char** argv) {
     filter.to = 1767225600 + 86400 * 400;
     filter.text = "keelung";
     filter.onlyWithIncidents = true;
-    double best = 1e9, bestAll = 1e9;
+    double best = 1e9, bestAll = 1e9, bestCpu = 1e9;
     size_t shown = 0, listed = 0;
     for (int run = 0; run < 5; ++run) {
         start = std::chrono::steady_clock::now();
+        const double cpuStart = CurrentThreadCpuSeconds();
         const std::vector<CataloguedDrive> drives = big->ListDrives(ListParts{}, &error);
         const double listSeconds = SecondsSince(start);
         shown = FilterDrives(drives, filter).size();
         best = std::min(best, SecondsSince(start));
+        bestCpu = std::min(bestCpu, CurrentThreadCpuSeconds() - cpuStart);
         bestAll = std::min(bestAll, listSeconds);
         listed = drives.size();
     }
-    std::printf("listing %zu drives: %.1f ms; with the filter (%zu shown): %.1f ms (goal 50 ms)\n", listed,
-                bestAll * 1000, shown, best * 1000);
+    std::printf(
+        "listing %zu drives: %.1f ms; with the filter (%zu shown): %.1f ms, %.1f ms of CPU (goal 50 ms)\n",
+        listed, bestAll * 1000, shown, best * 1000, bestCpu * 1000);
     fs::remove_all(folder);
     return 0;
 }
