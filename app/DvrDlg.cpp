@@ -7,6 +7,7 @@
 #include "app/FileOpDialogs.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
+#include "library/views/DriveTexts.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "library/views/IncidentTexts.h"
@@ -232,6 +233,7 @@ void CDvrDlg::CreateControls() {
     m_pRejectedNote = new CRejectedFilesNote(this);
     m_pRejectedNote->SetLookup(lookup);
     CreateIncidentViews();
+    CreateDriveLog();
 }
 
 QWidget* CDvrDlg::Control(int id) const {
@@ -603,6 +605,7 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
     QAction* clip = menu.addAction(SettingsFile::Instance().LoadUiString(cliptext::kMenuEntry));
     QAction* report = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentReport));
     QAction* incidents = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kIncidentsMenuEntry));
+    QAction* drives = menu.addAction(SettingsFile::Instance().LoadUiString(ids::kDrivesMenuEntry));
     QAction* chosen = menu.exec(e->globalPos());
     if (chosen == action)
         OnCommand(IDM_ABOUTBOX);
@@ -614,6 +617,8 @@ void CDvrDlg::contextMenuEvent(QContextMenuEvent* e) {
         OnIncidentReport();
     else if (chosen == incidents)
         OnIncidents();
+    else if (chosen == drives)
+        OnDrives();
 }
 
 } // namespace vemora

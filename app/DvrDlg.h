@@ -55,6 +55,8 @@ class CVwrToolTipCtrl;
 class CClipExportJob;
 class CIncidentReportJob;
 class CIncidentsDlg;
+class CDrivesDlg;
+class CDriveLogRecorder;
 class CIncidentCountDelegate;
 
 // Set once the main loop has returned.
@@ -126,6 +128,9 @@ public:
     CVideoSlider* SeekBar() const { return m_pSeek; }
     // Opens (or raises) the list of the card's incidents: key L and the window's menu.
     CIncidentsDlg* OnIncidents();
+    // Opens (or raises) the Drives window: key D and the window's menu.
+    CDrivesDlg* OnDrives();
+    CDriveLogRecorder* DriveLog() const { return m_pDriveLog; }
     // Where the KML button writes (tests point it elsewhere); default Documents/Vemora Viewer/KML/.
     void SetExportFolder(const QString& folder) { m_strExportFolder = folder; }
     // The running or last clip export; null before the first.
@@ -216,6 +221,14 @@ private:
     int RecordOfIncidentFile(const std::string& file) const;
     // The file the current recording's incidents are listed under.
     std::string IncidentFileOfRow(int row) const;
+
+    // The drive log (DvrDlgDrives.cpp): every scan's drives into the catalogue, the Drives window.
+    void CreateDriveLog();
+    void RecordDrivesOfScan();
+    void OpenDriveFromLog(const QString& folder, const QString& firstFile);
+    // The record of the file a drive opened from the Drives window starts with (0 when none).
+    int TakeDriveToOpen();
+    void RetextDriveLog();
 
     // Commands.
     void OnOpen();
@@ -357,6 +370,9 @@ private:
     QLabel* m_pIncidentNote = nullptr;
     CIncidentCountDelegate* m_pIncidentCounts = nullptr;
     CIncidentsDlg* m_pIncidentsDlg = nullptr;
+    CDriveLogRecorder* m_pDriveLog = nullptr;
+    CDrivesDlg* m_pDrivesDlg = nullptr;
+    QString m_strDriveToOpen; // the file to play once the scan of its folder has finished
     std::vector<ListedIncident> m_incidents;
     CRecordingLibrary m_library;
     // After the library: the players hold a reference to it.

@@ -88,6 +88,7 @@ void CDvrDlg::OnLanguageChanged(qint64 wParam) {
     m_pFileList->UpdateColumnTitles();
     m_pRejectedNote->Retext();
     RetextIncidentViews();
+    RetextDriveLog();
 }
 
 } // namespace vemora

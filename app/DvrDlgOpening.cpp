@@ -116,6 +116,7 @@ void CDvrDlg::OnScanFinished(bool found) {
     }
     m_library.BuildTables();
     StartIncidentSearch();
+    RecordDrivesOfScan();
     UpdateLockButton();
     m_pPlayers->SetHevcDecode(HevcDecode());
     if (m_bSingleFileScan) {
@@ -123,7 +124,8 @@ void CDvrDlg::OnScanFinished(bool found) {
         m_pPlayers->PlayRecordingAt(0);
         return;
     }
-    m_nDeferredOpenIndex = 0;
+    // A drive chosen in the drive log opens at its first recording, otherwise the first one.
+    m_nDeferredOpenIndex = TakeDriveToOpen();
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
         m_nOpenIndex = m_nDeferredOpenIndex;
         PostUserMessage(this, UM_HEVC_WARNING, 0);

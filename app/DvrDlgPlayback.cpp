@@ -182,6 +182,9 @@ void CDvrDlg::CarryOut(int keyAction) {
     case KeyAction::ShowIncidents:
         OnIncidents();
         return;
+    case KeyAction::ShowDrives:
+        OnDrives();
+        return;
     case KeyAction::MarkClipIn:
         return OnMarkClipIn();
     case KeyAction::MarkClipOut:

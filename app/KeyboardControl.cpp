@@ -24,6 +24,7 @@ const KeyBinding kBindings[] = {
     {Qt::Key_O, Qt::NoModifier, KeyAction::MarkClipOut, 302},          // "Mark the end of a clip"
     {Qt::Key_E, Qt::NoModifier, KeyAction::ExportClip, 303},           // "Export a clip of both cameras"
     {Qt::Key_L, Qt::NoModifier, KeyAction::ShowIncidents, 613},        // "List of the card's incidents"
+    {Qt::Key_D, Qt::NoModifier, KeyAction::ShowDrives, 902},           // "Every drive of every card"
 };
 
 // Shift matters only for the keys bound both ways; "+" needs Shift on many keyboards, and the

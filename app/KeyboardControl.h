@@ -34,6 +34,7 @@ enum class KeyAction {
     MarkClipOut,
     ExportClip,
     ShowIncidents,
+    ShowDrives,
 };
 
 struct KeyBinding {

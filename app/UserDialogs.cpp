@@ -17,6 +17,8 @@ UserDialogs::Answer QtUserDialogs::MessageBox(QWidget* parent, const QString& te
     QMessageBox box(parent);
     MakePlain(box); // the texts carry card names and paths
     box.setWindowTitle(caption);
+    // The texts carry names from the card and the catalogue: never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     switch (buttons) {
     case Ok:

@@ -1266,5 +1266,180 @@
         <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
         <translation>Las copias necesitan %1 MB, pero en %s solo quedan %2 MB libres.</translation>
     </message>
+    <message id="900">
+        <source>Drives</source>
+        <extracomment>drives window: caption</extracomment>
+        <translation>Trayectos</translation>
+    </message>
+    <message id="901">
+        <source>Drives…</source>
+        <extracomment>window menu: opens the drives window</extracomment>
+        <translation>Trayectos…</translation>
+    </message>
+    <message id="902">
+        <source>Every drive of every card</source>
+        <extracomment>key list: what key D does</extracomment>
+        <translation>Todos los trayectos de todas las tarjetas</translation>
+    </message>
+    <message id="903">
+        <source>Card</source>
+        <extracomment>drives window: column, the card or folder of a drive</extracomment>
+        <translation>Tarjeta</translation>
+    </message>
+    <message id="904">
+        <source>Date</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Fecha</translation>
+    </message>
+    <message id="905">
+        <source>Start</source>
+        <extracomment>drives window: column, start time</extracomment>
+        <translation>Inicio</translation>
+    </message>
+    <message id="906">
+        <source>End</source>
+        <extracomment>drives window: column, end time</extracomment>
+        <translation>Fin</translation>
+    </message>
+    <message id="907">
+        <source>Duration</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Duración</translation>
+    </message>
+    <message id="908">
+        <source>Distance</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Distancia</translation>
+    </message>
+    <message id="909">
+        <source>Max. speed</source>
+        <extracomment>drives window: column, top speed</extracomment>
+        <translation>Vel. máx.</translation>
+    </message>
+    <message id="910">
+        <source>Incidents</source>
+        <extracomment>drives window: column, jolts and hard brakings</extracomment>
+        <translation>Incidentes</translation>
+    </message>
+    <message id="911">
+        <source>From → To</source>
+        <extracomment>drives window: column, towns of start and end</extracomment>
+        <translation>De → a</translation>
+    </message>
+    <message id="912">
+        <source>Dates</source>
+        <extracomment>drives window: filter check box, only drives between two dates</extracomment>
+        <translation>Fechas</translation>
+    </message>
+    <message id="913">
+        <source>to</source>
+        <extracomment>drives window: between the two dates of the filter</extracomment>
+        <translation>a</translation>
+    </message>
+    <message id="914">
+        <source>Town or card</source>
+        <extracomment>drives window: placeholder of the text filter</extracomment>
+        <translation>Ciudad o tarjeta</translation>
+    </message>
+    <message id="915">
+        <source>Only drives with incidents</source>
+        <extracomment>drives window: filter check box</extracomment>
+        <translation>Solo trayectos con incidentes</translation>
+    </message>
+    <message id="916">
+        <source>%1 drives, %2, %3 driving</source>
+        <extracomment>drives window: totals of the rows shown (count, distance, time)</extracomment>
+        <translation>%1 trayectos, %2, %3 de conducción</translation>
+    </message>
+    <message id="917">
+        <source>Keep on this computer…</source>
+        <extracomment>drives window: button, copies the selected drives</extracomment>
+        <translation>Guardar en este equipo…</translation>
+    </message>
+    <message id="918">
+        <source>Close</source>
+        <extracomment>drives window: button</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message id="919">
+        <source>Choose the folder to keep the drives in</source>
+        <extracomment>folder dialog: caption, where kept drives go</extracomment>
+        <translation>Elija la carpeta donde guardar los trayectos</translation>
+    </message>
+    <message id="920">
+        <source>Keeping drives</source>
+        <extracomment>keep progress: caption, also of its report</extracomment>
+        <translation>Guardando trayectos</translation>
+    </message>
+    <message id="921">
+        <source>Kept %1 of %2 files (%3), each verified.</source>
+        <extracomment>keep report: files copied, files chosen, size</extracomment>
+        <translation>Guardados %1 de %2 archivos (%3), cada uno verificado.</translation>
+    </message>
+    <message id="922">
+        <source>%1 files were kept already and were not copied again.</source>
+        <extracomment>keep report</extracomment>
+        <translation>%1 archivos ya estaban guardados y no se copiaron de nuevo.</translation>
+    </message>
+    <message id="923">
+        <source>Not kept:</source>
+        <extracomment>keep report: heading of the files that failed</extracomment>
+        <translation>No guardados:</translation>
+    </message>
+    <message id="924">
+        <source>Cancelled: %1 files were not kept.</source>
+        <extracomment>keep report</extracomment>
+        <translation>Cancelado: %1 archivos no se guardaron.</translation>
+    </message>
+    <message id="925">
+        <source>The files of this drive are not here. They are on %1 (last seen in %2).</source>
+        <extracomment>drives window: a drive whose card is not inserted; %1 card, %2 folder</extracomment>
+        <translation>Los archivos de este trayecto no están aquí. Están en %1 (vistos por última vez en %2).</translation>
+    </message>
+    <message id="926">
+        <source>The drive catalogue could not be opened: %1</source>
+        <extracomment>drives window: error, %1 the reason</extracomment>
+        <translation>No se pudo abrir el catálogo de trayectos: %1</translation>
+    </message>
+    <message id="927">
+        <source>%1 km</source>
+        <extracomment>unit: kilometres</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message id="928">
+        <source>%1 mi</source>
+        <extracomment>unit: miles</extracomment>
+        <translation>%1 mi</translation>
+    </message>
+    <message id="929">
+        <source>%1 km/h</source>
+        <extracomment>unit: kilometres an hour</extracomment>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="930">
+        <source>%1 mph</source>
+        <extracomment>unit: miles an hour</extracomment>
+        <translation>%1 mph</translation>
+    </message>
+    <message id="931">
+        <source>Copying and verifying %1</source>
+        <extracomment>keep progress: the file at hand</extracomment>
+        <translation>Copiando y verificando %1</translation>
+    </message>
+    <message id="932">
+        <source>Cancel</source>
+        <extracomment>keep progress: button</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="933">
+        <source>No drives yet: every card or folder opened is listed here.</source>
+        <extracomment>drives window: shown while the catalogue is empty</extracomment>
+        <translation>Aún no hay trayectos: cada tarjeta o carpeta abierta aparece aquí.</translation>
+    </message>
+    <message id="934">
+        <source>Adding drives to the catalogue…</source>
+        <extracomment>drives window: while a scan's drives are being recorded</extracomment>
+        <translation>Añadiendo trayectos al catálogo…</translation>
+    </message>
 </context>
 </TS>

@@ -1266,5 +1266,180 @@
         <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
         <translation>복사에 %1 MB가 필요하지만 %s 에는 %2 MB만 남아 있습니다.</translation>
     </message>
+    <message id="900">
+        <source>Drives</source>
+        <extracomment>drives window: caption</extracomment>
+        <translation>주행 기록</translation>
+    </message>
+    <message id="901">
+        <source>Drives…</source>
+        <extracomment>window menu: opens the drives window</extracomment>
+        <translation>주행 기록…</translation>
+    </message>
+    <message id="902">
+        <source>Every drive of every card</source>
+        <extracomment>key list: what key D does</extracomment>
+        <translation>모든 카드의 모든 주행</translation>
+    </message>
+    <message id="903">
+        <source>Card</source>
+        <extracomment>drives window: column, the card or folder of a drive</extracomment>
+        <translation>카드</translation>
+    </message>
+    <message id="904">
+        <source>Date</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>날짜</translation>
+    </message>
+    <message id="905">
+        <source>Start</source>
+        <extracomment>drives window: column, start time</extracomment>
+        <translation>시작</translation>
+    </message>
+    <message id="906">
+        <source>End</source>
+        <extracomment>drives window: column, end time</extracomment>
+        <translation>종료</translation>
+    </message>
+    <message id="907">
+        <source>Duration</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>소요 시간</translation>
+    </message>
+    <message id="908">
+        <source>Distance</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>거리</translation>
+    </message>
+    <message id="909">
+        <source>Max. speed</source>
+        <extracomment>drives window: column, top speed</extracomment>
+        <translation>최고 속도</translation>
+    </message>
+    <message id="910">
+        <source>Incidents</source>
+        <extracomment>drives window: column, jolts and hard brakings</extracomment>
+        <translation>이벤트</translation>
+    </message>
+    <message id="911">
+        <source>From → To</source>
+        <extracomment>drives window: column, towns of start and end</extracomment>
+        <translation>출발 → 도착</translation>
+    </message>
+    <message id="912">
+        <source>Dates</source>
+        <extracomment>drives window: filter check box, only drives between two dates</extracomment>
+        <translation>기간</translation>
+    </message>
+    <message id="913">
+        <source>to</source>
+        <extracomment>drives window: between the two dates of the filter</extracomment>
+        <translation>~</translation>
+    </message>
+    <message id="914">
+        <source>Town or card</source>
+        <extracomment>drives window: placeholder of the text filter</extracomment>
+        <translation>도시 또는 카드</translation>
+    </message>
+    <message id="915">
+        <source>Only drives with incidents</source>
+        <extracomment>drives window: filter check box</extracomment>
+        <translation>이벤트가 있는 주행만</translation>
+    </message>
+    <message id="916">
+        <source>%1 drives, %2, %3 driving</source>
+        <extracomment>drives window: totals of the rows shown (count, distance, time)</extracomment>
+        <translation>주행 %1건, %2, 운전 시간 %3</translation>
+    </message>
+    <message id="917">
+        <source>Keep on this computer…</source>
+        <extracomment>drives window: button, copies the selected drives</extracomment>
+        <translation>이 컴퓨터에 보관…</translation>
+    </message>
+    <message id="918">
+        <source>Close</source>
+        <extracomment>drives window: button</extracomment>
+        <translation>닫기</translation>
+    </message>
+    <message id="919">
+        <source>Choose the folder to keep the drives in</source>
+        <extracomment>folder dialog: caption, where kept drives go</extracomment>
+        <translation>주행을 보관할 폴더 선택</translation>
+    </message>
+    <message id="920">
+        <source>Keeping drives</source>
+        <extracomment>keep progress: caption, also of its report</extracomment>
+        <translation>주행 보관 중</translation>
+    </message>
+    <message id="921">
+        <source>Kept %1 of %2 files (%3), each verified.</source>
+        <extracomment>keep report: files copied, files chosen, size</extracomment>
+        <translation>파일 %2개 중 %1개를 보관했습니다(%3, 모두 검증됨).</translation>
+    </message>
+    <message id="922">
+        <source>%1 files were kept already and were not copied again.</source>
+        <extracomment>keep report</extracomment>
+        <translation>파일 %1개는 이미 보관되어 있어 다시 복사하지 않았습니다.</translation>
+    </message>
+    <message id="923">
+        <source>Not kept:</source>
+        <extracomment>keep report: heading of the files that failed</extracomment>
+        <translation>보관하지 못한 파일:</translation>
+    </message>
+    <message id="924">
+        <source>Cancelled: %1 files were not kept.</source>
+        <extracomment>keep report</extracomment>
+        <translation>취소됨: 파일 %1개를 보관하지 않았습니다.</translation>
+    </message>
+    <message id="925">
+        <source>The files of this drive are not here. They are on %1 (last seen in %2).</source>
+        <extracomment>drives window: a drive whose card is not inserted; %1 card, %2 folder</extracomment>
+        <translation>이 주행의 파일이 여기에 없습니다. %1에 있습니다(마지막 확인 위치: %2).</translation>
+    </message>
+    <message id="926">
+        <source>The drive catalogue could not be opened: %1</source>
+        <extracomment>drives window: error, %1 the reason</extracomment>
+        <translation>주행 카탈로그를 열 수 없습니다: %1</translation>
+    </message>
+    <message id="927">
+        <source>%1 km</source>
+        <extracomment>unit: kilometres</extracomment>
+        <translation>%1km</translation>
+    </message>
+    <message id="928">
+        <source>%1 mi</source>
+        <extracomment>unit: miles</extracomment>
+        <translation>%1마일</translation>
+    </message>
+    <message id="929">
+        <source>%1 km/h</source>
+        <extracomment>unit: kilometres an hour</extracomment>
+        <translation>%1km/h</translation>
+    </message>
+    <message id="930">
+        <source>%1 mph</source>
+        <extracomment>unit: miles an hour</extracomment>
+        <translation>%1mph</translation>
+    </message>
+    <message id="931">
+        <source>Copying and verifying %1</source>
+        <extracomment>keep progress: the file at hand</extracomment>
+        <translation>%1 복사 및 검증 중</translation>
+    </message>
+    <message id="932">
+        <source>Cancel</source>
+        <extracomment>keep progress: button</extracomment>
+        <translation>취소</translation>
+    </message>
+    <message id="933">
+        <source>No drives yet: every card or folder opened is listed here.</source>
+        <extracomment>drives window: shown while the catalogue is empty</extracomment>
+        <translation>아직 주행이 없습니다. 연 카드나 폴더가 여기에 표시됩니다.</translation>
+    </message>
+    <message id="934">
+        <source>Adding drives to the catalogue…</source>
+        <extracomment>drives window: while a scan's drives are being recorded</extracomment>
+        <translation>주행을 카탈로그에 추가하는 중…</translation>
+    </message>
 </context>
 </TS>

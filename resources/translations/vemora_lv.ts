@@ -1266,5 +1266,180 @@
         <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
         <translation>Kopijām vajag %1 MB, bet %s ir brīvi tikai %2 MB.</translation>
     </message>
+    <message id="900">
+        <source>Drives</source>
+        <extracomment>drives window: caption</extracomment>
+        <translation>Braucieni</translation>
+    </message>
+    <message id="901">
+        <source>Drives…</source>
+        <extracomment>window menu: opens the drives window</extracomment>
+        <translation>Braucieni…</translation>
+    </message>
+    <message id="902">
+        <source>Every drive of every card</source>
+        <extracomment>key list: what key D does</extracomment>
+        <translation>Visi braucieni no visām kartēm</translation>
+    </message>
+    <message id="903">
+        <source>Card</source>
+        <extracomment>drives window: column, the card or folder of a drive</extracomment>
+        <translation>Karte</translation>
+    </message>
+    <message id="904">
+        <source>Date</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Datums</translation>
+    </message>
+    <message id="905">
+        <source>Start</source>
+        <extracomment>drives window: column, start time</extracomment>
+        <translation>Sākums</translation>
+    </message>
+    <message id="906">
+        <source>End</source>
+        <extracomment>drives window: column, end time</extracomment>
+        <translation>Beigas</translation>
+    </message>
+    <message id="907">
+        <source>Duration</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Ilgums</translation>
+    </message>
+    <message id="908">
+        <source>Distance</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Attālums</translation>
+    </message>
+    <message id="909">
+        <source>Max. speed</source>
+        <extracomment>drives window: column, top speed</extracomment>
+        <translation>Maks. ātrums</translation>
+    </message>
+    <message id="910">
+        <source>Incidents</source>
+        <extracomment>drives window: column, jolts and hard brakings</extracomment>
+        <translation>Notikumi</translation>
+    </message>
+    <message id="911">
+        <source>From → To</source>
+        <extracomment>drives window: column, towns of start and end</extracomment>
+        <translation>No → uz</translation>
+    </message>
+    <message id="912">
+        <source>Dates</source>
+        <extracomment>drives window: filter check box, only drives between two dates</extracomment>
+        <translation>Datumi</translation>
+    </message>
+    <message id="913">
+        <source>to</source>
+        <extracomment>drives window: between the two dates of the filter</extracomment>
+        <translation>līdz</translation>
+    </message>
+    <message id="914">
+        <source>Town or card</source>
+        <extracomment>drives window: placeholder of the text filter</extracomment>
+        <translation>Pilsēta vai karte</translation>
+    </message>
+    <message id="915">
+        <source>Only drives with incidents</source>
+        <extracomment>drives window: filter check box</extracomment>
+        <translation>Tikai braucieni ar notikumiem</translation>
+    </message>
+    <message id="916">
+        <source>%1 drives, %2, %3 driving</source>
+        <extracomment>drives window: totals of the rows shown (count, distance, time)</extracomment>
+        <translation>%1 braucieni, %2, %3 braukšanas</translation>
+    </message>
+    <message id="917">
+        <source>Keep on this computer…</source>
+        <extracomment>drives window: button, copies the selected drives</extracomment>
+        <translation>Saglabāt šajā datorā…</translation>
+    </message>
+    <message id="918">
+        <source>Close</source>
+        <extracomment>drives window: button</extracomment>
+        <translation>Aizvērt</translation>
+    </message>
+    <message id="919">
+        <source>Choose the folder to keep the drives in</source>
+        <extracomment>folder dialog: caption, where kept drives go</extracomment>
+        <translation>Izvēlieties mapi braucienu saglabāšanai</translation>
+    </message>
+    <message id="920">
+        <source>Keeping drives</source>
+        <extracomment>keep progress: caption, also of its report</extracomment>
+        <translation>Braucienu saglabāšana</translation>
+    </message>
+    <message id="921">
+        <source>Kept %1 of %2 files (%3), each verified.</source>
+        <extracomment>keep report: files copied, files chosen, size</extracomment>
+        <translation>Saglabāti %1 no %2 failiem (%3), katrs pārbaudīts.</translation>
+    </message>
+    <message id="922">
+        <source>%1 files were kept already and were not copied again.</source>
+        <extracomment>keep report</extracomment>
+        <translation>%1 faili jau bija saglabāti un netika kopēti atkārtoti.</translation>
+    </message>
+    <message id="923">
+        <source>Not kept:</source>
+        <extracomment>keep report: heading of the files that failed</extracomment>
+        <translation>Nav saglabāti:</translation>
+    </message>
+    <message id="924">
+        <source>Cancelled: %1 files were not kept.</source>
+        <extracomment>keep report</extracomment>
+        <translation>Atcelts: %1 faili netika saglabāti.</translation>
+    </message>
+    <message id="925">
+        <source>The files of this drive are not here. They are on %1 (last seen in %2).</source>
+        <extracomment>drives window: a drive whose card is not inserted; %1 card, %2 folder</extracomment>
+        <translation>Šī brauciena faili nav šeit. Tie ir %1 (pēdējoreiz redzēti %2).</translation>
+    </message>
+    <message id="926">
+        <source>The drive catalogue could not be opened: %1</source>
+        <extracomment>drives window: error, %1 the reason</extracomment>
+        <translation>Braucienu katalogu nevarēja atvērt: %1</translation>
+    </message>
+    <message id="927">
+        <source>%1 km</source>
+        <extracomment>unit: kilometres</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message id="928">
+        <source>%1 mi</source>
+        <extracomment>unit: miles</extracomment>
+        <translation>%1 jūdzes</translation>
+    </message>
+    <message id="929">
+        <source>%1 km/h</source>
+        <extracomment>unit: kilometres an hour</extracomment>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="930">
+        <source>%1 mph</source>
+        <extracomment>unit: miles an hour</extracomment>
+        <translation>%1 mph</translation>
+    </message>
+    <message id="931">
+        <source>Copying and verifying %1</source>
+        <extracomment>keep progress: the file at hand</extracomment>
+        <translation>Kopē un pārbauda %1</translation>
+    </message>
+    <message id="932">
+        <source>Cancel</source>
+        <extracomment>keep progress: button</extracomment>
+        <translation>Atcelt</translation>
+    </message>
+    <message id="933">
+        <source>No drives yet: every card or folder opened is listed here.</source>
+        <extracomment>drives window: shown while the catalogue is empty</extracomment>
+        <translation>Vēl nav braucienu: šeit parādās katra atvērtā karte vai mape.</translation>
+    </message>
+    <message id="934">
+        <source>Adding drives to the catalogue…</source>
+        <extracomment>drives window: while a scan's drives are being recorded</extracomment>
+        <translation>Braucieni tiek pievienoti katalogam…</translation>
+    </message>
 </context>
 </TS>

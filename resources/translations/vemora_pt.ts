@@ -1266,5 +1266,180 @@
         <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
         <translation>As cópias precisam de %1 MB, mas em %s só há %2 MB livres.</translation>
     </message>
+    <message id="900">
+        <source>Drives</source>
+        <extracomment>drives window: caption</extracomment>
+        <translation>Viagens</translation>
+    </message>
+    <message id="901">
+        <source>Drives…</source>
+        <extracomment>window menu: opens the drives window</extracomment>
+        <translation>Viagens…</translation>
+    </message>
+    <message id="902">
+        <source>Every drive of every card</source>
+        <extracomment>key list: what key D does</extracomment>
+        <translation>Todas as viagens de todos os cartões</translation>
+    </message>
+    <message id="903">
+        <source>Card</source>
+        <extracomment>drives window: column, the card or folder of a drive</extracomment>
+        <translation>Cartão</translation>
+    </message>
+    <message id="904">
+        <source>Date</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Data</translation>
+    </message>
+    <message id="905">
+        <source>Start</source>
+        <extracomment>drives window: column, start time</extracomment>
+        <translation>Início</translation>
+    </message>
+    <message id="906">
+        <source>End</source>
+        <extracomment>drives window: column, end time</extracomment>
+        <translation>Fim</translation>
+    </message>
+    <message id="907">
+        <source>Duration</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Duração</translation>
+    </message>
+    <message id="908">
+        <source>Distance</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Distância</translation>
+    </message>
+    <message id="909">
+        <source>Max. speed</source>
+        <extracomment>drives window: column, top speed</extracomment>
+        <translation>Vel. máx.</translation>
+    </message>
+    <message id="910">
+        <source>Incidents</source>
+        <extracomment>drives window: column, jolts and hard brakings</extracomment>
+        <translation>Incidentes</translation>
+    </message>
+    <message id="911">
+        <source>From → To</source>
+        <extracomment>drives window: column, towns of start and end</extracomment>
+        <translation>De → para</translation>
+    </message>
+    <message id="912">
+        <source>Dates</source>
+        <extracomment>drives window: filter check box, only drives between two dates</extracomment>
+        <translation>Datas</translation>
+    </message>
+    <message id="913">
+        <source>to</source>
+        <extracomment>drives window: between the two dates of the filter</extracomment>
+        <translation>a</translation>
+    </message>
+    <message id="914">
+        <source>Town or card</source>
+        <extracomment>drives window: placeholder of the text filter</extracomment>
+        <translation>Cidade ou cartão</translation>
+    </message>
+    <message id="915">
+        <source>Only drives with incidents</source>
+        <extracomment>drives window: filter check box</extracomment>
+        <translation>Só viagens com incidentes</translation>
+    </message>
+    <message id="916">
+        <source>%1 drives, %2, %3 driving</source>
+        <extracomment>drives window: totals of the rows shown (count, distance, time)</extracomment>
+        <translation>%1 viagens, %2, %3 de condução</translation>
+    </message>
+    <message id="917">
+        <source>Keep on this computer…</source>
+        <extracomment>drives window: button, copies the selected drives</extracomment>
+        <translation>Guardar neste computador…</translation>
+    </message>
+    <message id="918">
+        <source>Close</source>
+        <extracomment>drives window: button</extracomment>
+        <translation>Fechar</translation>
+    </message>
+    <message id="919">
+        <source>Choose the folder to keep the drives in</source>
+        <extracomment>folder dialog: caption, where kept drives go</extracomment>
+        <translation>Escolha a pasta onde guardar as viagens</translation>
+    </message>
+    <message id="920">
+        <source>Keeping drives</source>
+        <extracomment>keep progress: caption, also of its report</extracomment>
+        <translation>A guardar viagens</translation>
+    </message>
+    <message id="921">
+        <source>Kept %1 of %2 files (%3), each verified.</source>
+        <extracomment>keep report: files copied, files chosen, size</extracomment>
+        <translation>Guardados %1 de %2 ficheiros (%3), cada um verificado.</translation>
+    </message>
+    <message id="922">
+        <source>%1 files were kept already and were not copied again.</source>
+        <extracomment>keep report</extracomment>
+        <translation>%1 ficheiros já estavam guardados e não foram copiados de novo.</translation>
+    </message>
+    <message id="923">
+        <source>Not kept:</source>
+        <extracomment>keep report: heading of the files that failed</extracomment>
+        <translation>Não guardados:</translation>
+    </message>
+    <message id="924">
+        <source>Cancelled: %1 files were not kept.</source>
+        <extracomment>keep report</extracomment>
+        <translation>Cancelado: %1 ficheiros não foram guardados.</translation>
+    </message>
+    <message id="925">
+        <source>The files of this drive are not here. They are on %1 (last seen in %2).</source>
+        <extracomment>drives window: a drive whose card is not inserted; %1 card, %2 folder</extracomment>
+        <translation>Os ficheiros desta viagem não estão aqui. Estão em %1 (vistos pela última vez em %2).</translation>
+    </message>
+    <message id="926">
+        <source>The drive catalogue could not be opened: %1</source>
+        <extracomment>drives window: error, %1 the reason</extracomment>
+        <translation>Não foi possível abrir o catálogo de viagens: %1</translation>
+    </message>
+    <message id="927">
+        <source>%1 km</source>
+        <extracomment>unit: kilometres</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message id="928">
+        <source>%1 mi</source>
+        <extracomment>unit: miles</extracomment>
+        <translation>%1 mi</translation>
+    </message>
+    <message id="929">
+        <source>%1 km/h</source>
+        <extracomment>unit: kilometres an hour</extracomment>
+        <translation>%1 km/h</translation>
+    </message>
+    <message id="930">
+        <source>%1 mph</source>
+        <extracomment>unit: miles an hour</extracomment>
+        <translation>%1 mph</translation>
+    </message>
+    <message id="931">
+        <source>Copying and verifying %1</source>
+        <extracomment>keep progress: the file at hand</extracomment>
+        <translation>A copiar e verificar %1</translation>
+    </message>
+    <message id="932">
+        <source>Cancel</source>
+        <extracomment>keep progress: button</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="933">
+        <source>No drives yet: every card or folder opened is listed here.</source>
+        <extracomment>drives window: shown while the catalogue is empty</extracomment>
+        <translation>Ainda não há viagens: cada cartão ou pasta aberta aparece aqui.</translation>
+    </message>
+    <message id="934">
+        <source>Adding drives to the catalogue…</source>
+        <extracomment>drives window: while a scan's drives are being recorded</extracomment>
+        <translation>A adicionar viagens ao catálogo…</translation>
+    </message>
 </context>
 </TS>

@@ -1266,5 +1266,180 @@
         <extracomment>copy refused: not enough free space at the target; %1 and %2 are megabytes</extracomment>
         <translation>Копиям нужно %1 МБ, но в %s свободно только %2 МБ.</translation>
     </message>
+    <message id="900">
+        <source>Drives</source>
+        <extracomment>drives window: caption</extracomment>
+        <translation>Поездки</translation>
+    </message>
+    <message id="901">
+        <source>Drives…</source>
+        <extracomment>window menu: opens the drives window</extracomment>
+        <translation>Поездки…</translation>
+    </message>
+    <message id="902">
+        <source>Every drive of every card</source>
+        <extracomment>key list: what key D does</extracomment>
+        <translation>Все поездки со всех карт</translation>
+    </message>
+    <message id="903">
+        <source>Card</source>
+        <extracomment>drives window: column, the card or folder of a drive</extracomment>
+        <translation>Карта</translation>
+    </message>
+    <message id="904">
+        <source>Date</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Дата</translation>
+    </message>
+    <message id="905">
+        <source>Start</source>
+        <extracomment>drives window: column, start time</extracomment>
+        <translation>Начало</translation>
+    </message>
+    <message id="906">
+        <source>End</source>
+        <extracomment>drives window: column, end time</extracomment>
+        <translation>Конец</translation>
+    </message>
+    <message id="907">
+        <source>Duration</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Длительность</translation>
+    </message>
+    <message id="908">
+        <source>Distance</source>
+        <extracomment>drives window: column</extracomment>
+        <translation>Расстояние</translation>
+    </message>
+    <message id="909">
+        <source>Max. speed</source>
+        <extracomment>drives window: column, top speed</extracomment>
+        <translation>Макс. скорость</translation>
+    </message>
+    <message id="910">
+        <source>Incidents</source>
+        <extracomment>drives window: column, jolts and hard brakings</extracomment>
+        <translation>События</translation>
+    </message>
+    <message id="911">
+        <source>From → To</source>
+        <extracomment>drives window: column, towns of start and end</extracomment>
+        <translation>Откуда → куда</translation>
+    </message>
+    <message id="912">
+        <source>Dates</source>
+        <extracomment>drives window: filter check box, only drives between two dates</extracomment>
+        <translation>Даты</translation>
+    </message>
+    <message id="913">
+        <source>to</source>
+        <extracomment>drives window: between the two dates of the filter</extracomment>
+        <translation>по</translation>
+    </message>
+    <message id="914">
+        <source>Town or card</source>
+        <extracomment>drives window: placeholder of the text filter</extracomment>
+        <translation>Город или карта</translation>
+    </message>
+    <message id="915">
+        <source>Only drives with incidents</source>
+        <extracomment>drives window: filter check box</extracomment>
+        <translation>Только поездки с событиями</translation>
+    </message>
+    <message id="916">
+        <source>%1 drives, %2, %3 driving</source>
+        <extracomment>drives window: totals of the rows shown (count, distance, time)</extracomment>
+        <translation>Поездок: %1, %2, в пути %3</translation>
+    </message>
+    <message id="917">
+        <source>Keep on this computer…</source>
+        <extracomment>drives window: button, copies the selected drives</extracomment>
+        <translation>Сохранить на этом компьютере…</translation>
+    </message>
+    <message id="918">
+        <source>Close</source>
+        <extracomment>drives window: button</extracomment>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="919">
+        <source>Choose the folder to keep the drives in</source>
+        <extracomment>folder dialog: caption, where kept drives go</extracomment>
+        <translation>Выберите папку для сохранения поездок</translation>
+    </message>
+    <message id="920">
+        <source>Keeping drives</source>
+        <extracomment>keep progress: caption, also of its report</extracomment>
+        <translation>Сохранение поездок</translation>
+    </message>
+    <message id="921">
+        <source>Kept %1 of %2 files (%3), each verified.</source>
+        <extracomment>keep report: files copied, files chosen, size</extracomment>
+        <translation>Сохранено файлов: %1 из %2 (%3), каждый проверен.</translation>
+    </message>
+    <message id="922">
+        <source>%1 files were kept already and were not copied again.</source>
+        <extracomment>keep report</extracomment>
+        <translation>Файлов уже сохранено и не скопировано повторно: %1.</translation>
+    </message>
+    <message id="923">
+        <source>Not kept:</source>
+        <extracomment>keep report: heading of the files that failed</extracomment>
+        <translation>Не сохранено:</translation>
+    </message>
+    <message id="924">
+        <source>Cancelled: %1 files were not kept.</source>
+        <extracomment>keep report</extracomment>
+        <translation>Отменено: не сохранено файлов: %1.</translation>
+    </message>
+    <message id="925">
+        <source>The files of this drive are not here. They are on %1 (last seen in %2).</source>
+        <extracomment>drives window: a drive whose card is not inserted; %1 card, %2 folder</extracomment>
+        <translation>Файлов этой поездки здесь нет. Они на %1 (последний раз в %2).</translation>
+    </message>
+    <message id="926">
+        <source>The drive catalogue could not be opened: %1</source>
+        <extracomment>drives window: error, %1 the reason</extracomment>
+        <translation>Не удалось открыть каталог поездок: %1</translation>
+    </message>
+    <message id="927">
+        <source>%1 km</source>
+        <extracomment>unit: kilometres</extracomment>
+        <translation>%1 км</translation>
+    </message>
+    <message id="928">
+        <source>%1 mi</source>
+        <extracomment>unit: miles</extracomment>
+        <translation>%1 миль</translation>
+    </message>
+    <message id="929">
+        <source>%1 km/h</source>
+        <extracomment>unit: kilometres an hour</extracomment>
+        <translation>%1 км/ч</translation>
+    </message>
+    <message id="930">
+        <source>%1 mph</source>
+        <extracomment>unit: miles an hour</extracomment>
+        <translation>%1 миль/ч</translation>
+    </message>
+    <message id="931">
+        <source>Copying and verifying %1</source>
+        <extracomment>keep progress: the file at hand</extracomment>
+        <translation>Копирование и проверка %1</translation>
+    </message>
+    <message id="932">
+        <source>Cancel</source>
+        <extracomment>keep progress: button</extracomment>
+        <translation>Отмена</translation>
+    </message>
+    <message id="933">
+        <source>No drives yet: every card or folder opened is listed here.</source>
+        <extracomment>drives window: shown while the catalogue is empty</extracomment>
+        <translation>Поездок пока нет: здесь появится каждая открытая карта или папка.</translation>
+    </message>
+    <message id="934">
+        <source>Adding drives to the catalogue…</source>
+        <extracomment>drives window: while a scan's drives are being recorded</extracomment>
+        <translation>Поездки добавляются в каталог…</translation>
+    </message>
 </context>
 </TS>

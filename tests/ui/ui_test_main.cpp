@@ -44,6 +44,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir + "/config"));
     qputenv("XDG_STATE_HOME", QByteArray::fromStdString(dir + "/state"));
     qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(dir + "/cache"));
+    // And the drive catalogue that every scan adds to.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(dir + "/data"));
     ::testing::InitGoogleTest(&argc, argv);
     int result = 0;
     {
