@@ -1,7 +1,8 @@
 #include "library/CatalogueKeep.h"
 
-#include "library/KeepHash.h"
+#include "library/FileHash.h"
 #include "library/ListTexts.h"
+#include "platform/Sha256.h"
 #include "platform/WholeFile.h"
 
 #include <cerrno>
@@ -105,7 +106,7 @@ CopyAttempt CopyVerified(Catalogue* catalogue, const KeepItem& item, const std::
     std::optional<WholeFile> out = WholeFile::Begin(target, &attempt.reason);
     if (!out)
         return attempt;
-    KeepHash hash;
+    Sha256 hash;
     std::vector<uint8_t> block(kCopyBlock);
     uint64_t copied = 0;
     for (;;) {
@@ -129,7 +130,7 @@ CopyAttempt CopyVerified(Catalogue* catalogue, const KeepItem& item, const std::
         progress.done += static_cast<uint64_t>(got);
         progress.Report(item.fileName);
     }
-    attempt.copy = KeptCopy{target, hash.FinishHex(), copied};
+    attempt.copy = KeptCopy{target, Sha256::Hex(hash.Finish()), copied};
     if (catalogue) {
         if (std::optional<KeptCopy> known = catalogue->FindKept(attempt.copy.sha256);
             known && HasFileOfSize(known->path, known->size)) {
