@@ -26,6 +26,7 @@ CodecPtr OpenVideoEncoder(const std::string& path, int width, int height, AVRati
     ctx->time_base = av_inv_q(frameRate);
     ctx->framerate = frameRate;
     ctx->sample_aspect_ratio = AVRational{1, 1};
+    ctx->color_range = AVCOL_RANGE_MPEG; // the composer converts every source to limited range
     ctx->thread_count = 0;
     if (globalHeader)
         ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -127,6 +128,7 @@ std::unique_ptr<ClipOutput> ClipOutput::Create(const std::string& path, int widt
     out->m_picture->format = AV_PIX_FMT_YUV420P;
     out->m_picture->width = width;
     out->m_picture->height = height;
+    out->m_picture->color_range = AVCOL_RANGE_MPEG;
     if (int rc2 = av_frame_get_buffer(out->m_picture.get(), 0); rc2 < 0) {
         *error = AvError(path, "cannot allocate a picture", rc2);
         return nullptr;
