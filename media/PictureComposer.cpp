@@ -1,5 +1,9 @@
 #include "media/PictureComposer.h"
 
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 #include <algorithm>
 #include <cstring>
 
@@ -53,15 +57,26 @@ SwsContext* PictureComposer::ScalerFor(const AVFrame& source, const Region& regi
             return m_scalers[i].get();
     int slot = m_next;
     m_next = 1 - m_next;
-    m_scalers[slot].reset(
-        sws_getContext(source.width, source.height, static_cast<AVPixelFormat>(source.format), region.width,
-                       region.height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
     m_keys[slot] = key;
-    if (SwsContext* scaler = m_scalers[slot].get()) {
-        // The source's range in, limited range out: full-range pictures are neither crushed nor
-        // clipped. The matrix stays the source's (a YUV to YUV scale does not change it).
-        const int* matrix = sws_getCoefficients(SWS_CS_DEFAULT);
-        sws_setColorspaceDetails(scaler, matrix, key.fullRange ? 1 : 0, matrix, 0, 0, 1 << 16, 1 << 16);
+    // The source's range in, limited range out: full-range pictures are neither crushed nor
+    // clipped. Set before the scaler is initialised: a later change is not applied to sources
+    // of more than 8 bits.
+    SwsContext* scaler = sws_alloc_context();
+    m_scalers[slot].reset(scaler);
+    if (!scaler)
+        return nullptr;
+    av_opt_set_int(scaler, "srcw", source.width, 0);
+    av_opt_set_int(scaler, "srch", source.height, 0);
+    av_opt_set_int(scaler, "src_format", source.format, 0);
+    av_opt_set_int(scaler, "dstw", region.width, 0);
+    av_opt_set_int(scaler, "dsth", region.height, 0);
+    av_opt_set_int(scaler, "dst_format", AV_PIX_FMT_YUV420P, 0);
+    av_opt_set_int(scaler, "sws_flags", SWS_BICUBIC, 0);
+    av_opt_set_int(scaler, "src_range", key.fullRange ? 1 : 0, 0);
+    av_opt_set_int(scaler, "dst_range", 0, 0);
+    if (sws_init_context(scaler, nullptr, nullptr) < 0) {
+        m_scalers[slot].reset();
+        return nullptr;
     }
     return m_scalers[slot].get();
 }

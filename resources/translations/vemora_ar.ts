@@ -48,5 +48,15 @@
         <extracomment>Apply buttons</extracomment>
         <translation>تطبيق</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>يوجد ملف باسم %1 بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>استبدال</translation>
+    </message>
 </context>
 </TS>

@@ -917,5 +917,15 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>Keine Vorfälle auf dieser Karte gefunden.</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Eine Datei namens %1 ist bereits vorhanden. Ersetzen?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Ersetzen</translation>
+    </message>
 </context>
 </TS>

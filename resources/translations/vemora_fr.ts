@@ -917,5 +917,15 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>Aucun incident trouvé sur cette carte.</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Un fichier nommé %1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Remplacer</translation>
+    </message>
 </context>
 </TS>

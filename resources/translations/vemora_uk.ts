@@ -917,5 +917,15 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>На цій картці пам&apos;яті подій не знайдено.</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Файл з назвою %1 уже існує. Замінити його?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Замінити</translation>
+    </message>
 </context>
 </TS>

@@ -922,5 +922,15 @@
         <extracomment>incidents list: shown when the card holds no incident</extracomment>
         <translation>此存储卡中未找到事件。</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>名为 %1 的文件已存在。要替换它吗？</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>替换</translation>
+    </message>
 </context>
 </TS>
