@@ -123,8 +123,8 @@ std::string ClipsFolder() {
 
 // The name the viewer proposes for the range of file, made free of earlier clips.
 std::string ProposedOut(const std::string& file, double fromMs, double toMs) {
-    return media::FreeClipPath(ClipsFolder() + "/" + fs::path(file).stem().string() + "_" + SecondsName(fromMs) +
-                               "-" + SecondsName(toMs) + ".mp4");
+    return media::FreeClipPath(ClipsFolder() + "/" + fs::path(file).stem().string() + "_" +
+                               SecondsName(fromMs) + "-" + SecondsName(toMs) + ".mp4");
 }
 
 // The folder scanned for FILE's drive: FILE's own, or the one that holds FILE's folder and its
@@ -137,7 +137,8 @@ std::string ScanFolderFor(const fs::path& file) {
     if (partner.empty() || partner == file.string())
         return folder.string();
     std::error_code ec;
-    fs::path a = fs::weakly_canonical(folder, ec), b = fs::weakly_canonical(fs::path(partner).parent_path(), ec);
+    fs::path a = fs::weakly_canonical(folder, ec),
+             b = fs::weakly_canonical(fs::path(partner).parent_path(), ec);
     fs::path common;
     for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end() && *i == *j; ++i, ++j)
         common /= *i;
