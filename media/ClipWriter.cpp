@@ -408,6 +408,7 @@ bool ClipJob::WritePart(size_t index, std::string* error) {
     // Where this part's sound ends in the clip: at the cut, wherever the next picture falls.
     const int64_t cutSample = m_sound && !lastPart ? SampleAt(partEnd - m_anchorMs) : INT64_MAX;
     bool soundBegun = false;
+    const int64_t framesBefore = m_result.frames;
     for (;;) {
         const double slot = m_anchorMs + SlotMs(m_result.frames);
         if (slot >= partEnd - kEdgeMs)
@@ -441,7 +442,8 @@ bool ClipJob::WritePart(size_t index, std::string* error) {
     }
     // A lead camera whose pictures stop well before its own file's end is damaged: a clip with a
     // hole is no evidence. (A file that is simply shorter than its recording is not.)
-    if (!leadPath.empty()) {
+    // (A range that ends a moment into a recording may take none of its pictures.)
+    if (!leadPath.empty() && m_result.frames > framesBefore) {
         const double step = lead.FrameDurationMs();
         const double own = lead.OwnLengthMs() > 0 ? lead.OwnLengthMs() : part.toMs;
         const double expectedEnd = std::min(part.toMs, own);
