@@ -6,12 +6,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace vemora {
@@ -111,9 +114,27 @@ void CClipExportDlg::Browse() {
                                      m_uiString(cliptext::kFileFilter) + QStringLiteral(" (*.mp4)"));
     if (chosen.isEmpty())
         return;
+    m_confirmedPath = chosen; // the save dialog asked before replacing it
     if (!chosen.endsWith(QStringLiteral(".mp4"), Qt::CaseInsensitive))
         chosen += QStringLiteral(".mp4");
     m_path->setText(chosen);
+}
+
+// A file that is there already is replaced only when the user says so (the save dialog has
+// asked already for a file chosen there).
+bool CClipExportDlg::ReplaceAllowed(const QString& path) {
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    if (path == m_confirmedPath)
+        return true;
+    QMessageBox box(this);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(m_uiString(cliptext::kTitle));
+    box.setText(m_uiString(cliptext::kReplaceAsk).arg(QDir::toNativeSeparators(path)));
+    QPushButton* replace = box.addButton(m_uiString(cliptext::kReplace), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(m_uiString(cliptext::kCancel), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == replace;
 }
 
 void CClipExportDlg::TryAccept() {
@@ -126,6 +147,8 @@ void CClipExportDlg::TryAccept() {
         return;
     }
     if (m_acceptPath && !m_acceptPath(m_path->text().trimmed()))
+        return;
+    if (!ReplaceAllowed(m_path->text().trimmed()))
         return;
     accept();
 }

@@ -40,6 +40,7 @@ public:
 private:
     void Browse();
     void TryAccept();
+    bool ReplaceAllowed(const QString& path);
 
     ClipDialogValues m_values;
     std::function<QString(int)> m_uiString;
@@ -50,6 +51,7 @@ private:
     QCheckBox* m_band = nullptr;
     QComboBox* m_quality = nullptr;
     QLineEdit* m_path = nullptr;
+    QString m_confirmedPath; // chosen in the save dialog, which asked about replacing it
 };
 
 } // namespace vemora

@@ -18,10 +18,7 @@ int RowOf(const std::vector<RecordingInfo>& records, const std::string& path) {
 
 // Length of the drive from the start of records[row] to its end.
 double DriveRemaining(const std::vector<RecordingInfo>& records, int row) {
-    double total = 0;
-    for (size_t k : media::DriveFrom(records, static_cast<size_t>(row)))
-        total += records[k].summary.durationMs;
-    return total;
+    return media::DriveLengthMs(records, static_cast<size_t>(row));
 }
 
 } // namespace
@@ -40,7 +37,7 @@ std::optional<double> DriveOffset(const std::vector<RecordingInfo>& records, int
     for (size_t k : media::DriveFrom(records, static_cast<size_t>(startRow))) {
         if (SameRecording(records[k].GetFullPath(), path))
             return offset;
-        offset += records[k].summary.durationMs;
+        offset += media::RecordingLengthMs(records[k]); // the video's real length
     }
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 #include "app/UserDialogs.h"
 #include "library/CopyTarget.h"
 #include "library/RecordingNaming.h"
+#include "media/ClipFileName.h"
 #include "media/ClipPlan.h"
 #include "playback/SeekScale.h"
 #include "settings/SettingsFile.h"
@@ -42,13 +43,6 @@ QString SecondsText(double ms) {
 QString ClipsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
            QStringLiteral("/Vemora Viewer/Clips");
-}
-
-double DriveLengthFrom(const std::vector<RecordingInfo>& records, int row) {
-    double total = 0;
-    for (size_t k : media::DriveFrom(records, static_cast<size_t>(row)))
-        total += records[k].summary.durationMs;
-    return total;
 }
 
 // The nearest folder of path that exists, resolved: the clip's folder may not exist yet.
@@ -119,10 +113,13 @@ void CDvrDlg::OnExportClip() {
     values.recordingName = QString::fromStdString(first.fileName);
     values.fromMs = range.fromMs;
     values.toMs = range.toMs;
-    values.maxMs = DriveLengthFrom(records, range.row);
-    values.outPath = ClipsFolder() + QLatin1Char('/') + QFileInfo(values.recordingName).completeBaseName() +
-                     QLatin1Char('_') + SecondsText(range.fromMs) + QLatin1Char('-') +
-                     SecondsText(range.toMs) + QStringLiteral(".mp4");
+    values.maxMs = media::DriveLengthMs(records, static_cast<size_t>(range.row));
+    // An earlier clip of the same range keeps its name: the proposal takes a numbered one.
+    values.outPath = QString::fromStdString(media::FreeClipPath(
+        (ClipsFolder() + QLatin1Char('/') + QFileInfo(values.recordingName).completeBaseName() +
+         QLatin1Char('_') + SecondsText(range.fromMs) + QLatin1Char('-') + SecondsText(range.toMs) +
+         QStringLiteral(".mp4"))
+            .toStdString()));
     auto acceptPath = [this](const QString& path) {
         if (!ClipPathOnCard(path))
             return true;

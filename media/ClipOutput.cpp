@@ -26,6 +26,14 @@ CodecPtr OpenVideoEncoder(const std::string& path, int width, int height, AVRati
     ctx->time_base = av_inv_q(frameRate);
     ctx->framerate = frameRate;
     ctx->sample_aspect_ratio = AVRational{1, 1};
+    // The composer converts every source to limited range. The colour description is written
+    // with it (the stream tags no range without one): what players assume for untagged pictures
+    // of this height, which the composer keeps.
+    ctx->color_range = AVCOL_RANGE_MPEG;
+    const bool hd = height >= 720;
+    ctx->colorspace = hd ? AVCOL_SPC_BT709 : AVCOL_SPC_SMPTE170M;
+    ctx->color_primaries = hd ? AVCOL_PRI_BT709 : AVCOL_PRI_SMPTE170M;
+    ctx->color_trc = hd ? AVCOL_TRC_BT709 : AVCOL_TRC_SMPTE170M;
     ctx->thread_count = 0;
     if (globalHeader)
         ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -127,6 +135,7 @@ std::unique_ptr<ClipOutput> ClipOutput::Create(const std::string& path, int widt
     out->m_picture->format = AV_PIX_FMT_YUV420P;
     out->m_picture->width = width;
     out->m_picture->height = height;
+    out->m_picture->color_range = AVCOL_RANGE_MPEG;
     if (int rc2 = av_frame_get_buffer(out->m_picture.get(), 0); rc2 < 0) {
         *error = AvError(path, "cannot allocate a picture", rc2);
         return nullptr;

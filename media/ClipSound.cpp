@@ -30,13 +30,28 @@ ClipSound::ClipSound(ClipOutput& output) : m_output(output) {
 bool ClipSound::BeginPart(const std::string& path, double startMs, std::string* error) {
     av_audio_fifo_reset(m_part.get());
     m_resampler.reset();
+    m_reader.reset();
     m_startMs = startMs;
+    m_partPos = 0;
     std::string why;
-    m_reader = StreamReader::Open(path, StreamKind::Audio, &why);
+    if (!path.empty())
+        m_reader = StreamReader::Open(path, StreamKind::Audio, &why);
     m_partSoundEnded = !m_reader;
     if (m_reader && startMs > 0 && !m_reader->SeekBefore(startMs, error))
         return false;
     return true;
+}
+
+void ClipSound::PartSilence(int64_t count) {
+    while (count > 0) {
+        int n = static_cast<int>(std::min<int64_t>(count, m_chunk->nb_samples));
+        av_samples_set_silence(m_chunk->extended_data, 0, n, m_chunk->ch_layout.nb_channels,
+                               AV_SAMPLE_FMT_FLTP);
+        if (av_audio_fifo_write(m_part.get(), reinterpret_cast<void**>(m_chunk->extended_data), n) < n)
+            throw std::bad_alloc();
+        count -= n;
+        m_partPos += n;
+    }
 }
 
 bool ClipSound::Queue(const AVFrame& decoded, std::string* error) {
@@ -56,12 +71,12 @@ bool ClipSound::Queue(const AVFrame& decoded, std::string* error) {
             return false;
         }
     }
-    // Samples before the first picture used are dropped.
-    double frameMs = m_reader->FrameTimeMs();
-    int skip = 0;
-    if (frameMs < m_startMs && decoded.sample_rate > 0)
-        skip = static_cast<int>(std::min<double>(
-            decoded.nb_samples, std::llround((m_startMs - frameMs) * decoded.sample_rate / 1000.0)));
+    // Where the block belongs in this part's sound: samples before the start, or before what is
+    // already there, are dropped; a gap in the timestamps becomes silence.
+    const int64_t target = std::llround((m_reader->FrameTimeMs() - m_startMs) * outRate / 1000.0);
+    const int64_t gapTolerance = outRate / 500; // 2 ms: the timestamps' own rounding
+    if (target > m_partPos + gapTolerance)
+        PartSilence(target - m_partPos);
     int capacity = swr_get_out_samples(m_resampler.get(), decoded.nb_samples);
     std::vector<float> buffer(static_cast<size_t>(std::max(capacity, 1)) *
                               m_output.ChannelLayout().nb_channels);
@@ -74,13 +89,15 @@ bool ClipSound::Queue(const AVFrame& decoded, std::string* error) {
         *error = AvError(m_reader->Path(), "cannot convert the sound", got);
         return false;
     }
-    int outSkip = static_cast<int>(std::llround(static_cast<double>(skip) * outRate / decoded.sample_rate));
-    if (got <= outSkip)
+    const int64_t skip = std::max<int64_t>(0, m_partPos - target);
+    if (got <= skip)
         return true;
     for (uint8_t*& p : planes)
-        p += static_cast<size_t>(outSkip) * sizeof(float);
-    if (av_audio_fifo_write(m_part.get(), reinterpret_cast<void**>(planes.data()), got - outSkip) < 0)
+        p += static_cast<size_t>(skip) * sizeof(float);
+    const int n = got - static_cast<int>(skip);
+    if (av_audio_fifo_write(m_part.get(), reinterpret_cast<void**>(planes.data()), n) < n)
         throw std::bad_alloc();
+    m_partPos += n;
     return true;
 }
 
@@ -108,7 +125,7 @@ bool ClipSound::PushSilence(int count) {
     return true;
 }
 
-bool ClipSound::FillTo(int64_t totalSamples, bool partEnded, std::string* error) {
+bool ClipSound::FillTo(int64_t totalSamples, std::string* error) {
     while (m_queued < totalSamples) {
         int need = static_cast<int>(std::min<int64_t>(totalSamples - m_queued, m_chunk->nb_samples));
         int have = av_audio_fifo_size(m_part.get());
@@ -118,8 +135,8 @@ bool ClipSound::FillTo(int64_t totalSamples, bool partEnded, std::string* error)
                     return false;
                 continue;
             }
-            if (!partEnded)
-                break; // the recording's sound ended early: silence once its pictures are done
+            // The recording's sound has ended (or it has none): silence now, so that the
+            // writer's interleaving never waits on sound that will not come.
             PushSilence(static_cast<int>(totalSamples - m_queued));
             break;
         }

@@ -1,7 +1,8 @@
 #pragma once
-// The clip's sound: the recordings' sound cut to the pictures used and laid end to end. Its
-// sample count is tied to the picture count at every cut, so that sound and pictures stay
-// together however long the clip runs; a recording whose sound is short is filled with silence.
+// The clip's sound: the recordings' sound taken by time and laid end to end. Every decoded
+// block goes where its timestamp puts it, so a gap in a recording's sound (or a recording
+// without sound) becomes silence and sound and pictures stay together however long the clip
+// runs; the sample count is tied to the clip's time at every cut.
 
 #include "media/ClipOutput.h"
 #include "media/StreamReader.h"
@@ -15,12 +16,12 @@ class ClipSound {
 public:
     explicit ClipSound(ClipOutput& output);
 
-    // Starts the sound of the next recording at startMs (the time of its first picture used).
-    // A recording without sound adds silence.
+    // Starts the sound of the next recording at startMs of it (where the clip's sound stands
+    // now). path "" (a recording without sound) adds silence.
     bool BeginPart(const std::string& path, double startMs, std::string* error);
-    // Brings the encoded sound up to totalSamples from the clip's start. At the end of a part
-    // (partEnded) whatever the recording lacks is filled with silence.
-    bool FillTo(int64_t totalSamples, bool partEnded, std::string* error);
+    // Brings the encoded sound up to totalSamples from the clip's start. Where the recording's
+    // sound has ended (or it has none), silence fills what it lacks.
+    bool FillTo(int64_t totalSamples, std::string* error);
     // Encodes what is left.
     bool Finish(std::string* error);
 
@@ -29,6 +30,7 @@ private:
     bool Queue(const AVFrame& decoded, std::string* error);
     bool EncodeFull(bool all, std::string* error);
     bool PushSilence(int count);
+    void PartSilence(int64_t count);
 
     ClipOutput& m_output;
     std::unique_ptr<StreamReader> m_reader;
@@ -38,6 +40,7 @@ private:
     FramePtr m_chunk;
     double m_startMs = 0;
     bool m_partSoundEnded = true;
+    int64_t m_partPos = 0; // samples put into m_part since the part began (silence included)
     int64_t m_queued = 0;  // samples given to the clip so far
     int64_t m_encoded = 0; // samples encoded so far
 };

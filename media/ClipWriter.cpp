@@ -7,13 +7,15 @@
 #include "media/ClipSound.h"
 #include "media/PictureComposer.h"
 #include "media/StreamReader.h"
+#include "platform/WholeFile.h"
 #include "telemetry/TrackLoader.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
-#include <unistd.h>
+#include <optional>
 
 namespace vemora::media {
 
@@ -23,38 +25,96 @@ namespace fs = std::filesystem;
 
 // Frames whose time lies within half a millisecond of a range boundary count as on it.
 constexpr double kEdgeMs = 0.5;
+// A camera whose pictures end before its recording does keeps its last picture this long; then
+// its region turns black.
+constexpr double kHoldMs = 1000;
 
-// A camera whose pictures are paired with the leading camera's: it keeps the frame nearest to
-// the time asked and the one after it.
-class FollowingCamera {
+// One camera's pictures in the current recording, chosen by time: at each moment the latest
+// picture taken at or before it (within half a clip frame). Over a stall in the timestamps the
+// previous picture stays; a recording of another frame rate keeps its own speed; after the last
+// picture that one stays up to kHoldMs, then there is none (black).
+class CameraPictures {
 public:
-    explicit FollowingCamera(std::unique_ptr<StreamReader> reader)
-        : m_reader(std::move(reader)), m_current(MakeFrame()), m_next(MakeFrame()) {}
+    CameraPictures() : m_current(MakeFrame()), m_next(MakeFrame()) {}
 
-    // The frame nearest to timeMs (null when the stream gave none at all).
-    const AVFrame* NearestTo(double timeMs, std::string* error) {
+    // The camera's file of the next recording, read from fromMs on; path "" for none (black).
+    bool Begin(const std::string& path, double fromMs, double toleranceMs, std::string* error) {
+        m_reader.reset();
+        m_haveCurrent = m_haveNext = m_ended = false;
+        m_blackFromMs.reset();
+        m_tolerance = toleranceMs;
+        if (path.empty())
+            return true;
+        m_reader = StreamReader::Open(path, StreamKind::Video, error);
+        if (!m_reader)
+            return false;
+        return fromMs <= 0 || m_reader->SeekBefore(fromMs, error);
+    }
+
+    // The time of the first picture at or after fromMs (skipping those before it); nullopt when
+    // there is none, or on a failure (reason in *error).
+    std::optional<double> FirstFrom(double fromMs, std::string* error) {
+        error->clear();
+        while (m_reader) {
+            if (!m_haveNext && (m_ended || !Fetch(error)))
+                return std::nullopt;
+            if (!m_haveNext)
+                continue;
+            if (m_nextMs >= fromMs - kEdgeMs)
+                return m_nextMs;
+            Advance();
+        }
+        return std::nullopt;
+    }
+
+    // The picture to show at timeMs (which only grows within a recording); null for black, or
+    // on a failure (reason in *error).
+    const AVFrame* At(double timeMs, std::string* error) {
+        error->clear();
+        if (!m_reader)
+            return nullptr;
         for (;;) {
             if (!m_haveNext && !m_ended && !Fetch(error))
                 return nullptr;
-            if (!m_haveCurrent && m_haveNext) {
-                std::swap(m_current, m_next);
-                m_currentMs = m_nextMs;
-                m_haveCurrent = true;
-                m_haveNext = false;
+            if (m_haveNext && m_nextMs <= timeMs + m_tolerance) {
+                Advance();
                 continue;
             }
-            if (m_haveNext && std::fabs(m_nextMs - timeMs) <= std::fabs(m_currentMs - timeMs)) {
-                std::swap(m_current, m_next);
-                m_currentMs = m_nextMs;
-                m_haveNext = false;
-                continue;
-            }
-            return m_haveCurrent ? m_current.get() : nullptr;
+            break;
         }
+        if (!m_haveCurrent) // the camera's first picture comes a moment late: shown early
+            return m_haveNext ? m_next.get() : nullptr;
+        if (m_ended && !m_haveNext && timeMs > m_currentMs + m_reader->FrameDurationMs() + kHoldMs) {
+            if (!m_blackFromMs)
+                m_blackFromMs = timeMs;
+            return nullptr;
+        }
+        m_shownMs = m_currentMs;
+        m_shown = true;
+        return m_current.get();
     }
-    StreamReader& Reader() { return *m_reader; }
+
+    bool HasFile() const { return m_reader != nullptr; }
+    const std::string& Path() const { return m_reader->Path(); }
+    // The last picture shown in this recording and whether there was one.
+    bool Shown() const { return m_shown; }
+    double LastShownMs() const { return m_shownMs; }
+    // Whether no picture was left to come when the last one was shown.
+    bool Ended() const { return m_ended && !m_haveNext; }
+    double OwnLengthMs() const { return m_reader ? m_reader->DurationMs() : 0; }
+    double FrameDurationMs() const { return m_reader ? m_reader->FrameDurationMs() : 0; }
+    // When the region turned black for lack of pictures in this recording.
+    std::optional<double> BlackFromMs() const { return m_blackFromMs; }
+    void ResetShown() { m_shown = false; }
 
 private:
+    void Advance() {
+        std::swap(m_current, m_next);
+        m_currentMs = m_nextMs;
+        m_haveCurrent = true;
+        m_haveNext = false;
+    }
+
     bool Fetch(std::string* error) {
         const AVFrame* frame = m_reader->Next(error);
         if (!frame) {
@@ -73,28 +133,25 @@ private:
 
     std::unique_ptr<StreamReader> m_reader;
     FramePtr m_current, m_next;
-    double m_currentMs = 0, m_nextMs = 0;
-    bool m_haveCurrent = false, m_haveNext = false, m_ended = false;
+    double m_currentMs = 0, m_nextMs = 0, m_shownMs = 0, m_tolerance = 0;
+    bool m_haveCurrent = false, m_haveNext = false, m_ended = false, m_shown = false;
+    std::optional<double> m_blackFromMs;
 };
-
-// The hidden name the clip is written under until it is complete.
-std::string PartialPath(const std::string& out) {
-    fs::path path(out);
-    return (path.parent_path() / ("." + path.filename().string() + ".partial-" + std::to_string(::getpid())))
-        .string();
-}
 
 struct Cameras {
     bool front = true;
     bool rear = true;
-    std::string lacking; // the first recording in the range whose other camera's file is missing
+    std::string lackingFront; // the first recording in the range without a front file
+    std::string lackingRear;  // ... without a rear file
 };
 
 Cameras CamerasOf(const ClipPlan& plan) {
     Cameras c;
     for (const ClipPart& part : plan.parts) {
-        if (c.lacking.empty() && (part.frontPath.empty() || part.rearPath.empty()))
-            c.lacking = part.recordPath;
+        if (c.lackingFront.empty() && part.frontPath.empty())
+            c.lackingFront = part.recordPath;
+        if (c.lackingRear.empty() && part.rearPath.empty())
+            c.lackingRear = part.recordPath;
         c.front = c.front && !part.frontPath.empty();
         c.rear = c.rear && !part.rearPath.empty();
     }
@@ -105,20 +162,23 @@ Cameras CamerasOf(const ClipPlan& plan) {
 bool ChooseLayout(ClipLayout asked, const Cameras& cameras, ClipLayout& layout,
                   std::vector<std::string>& notes, std::string* error) {
     layout = asked;
-    if ((asked == ClipLayout::Front && !cameras.front) || (asked == ClipLayout::Rear && !cameras.rear)) {
-        *error = cameras.lacking + ": the " + (asked == ClipLayout::Front ? "front" : "rear") +
-                 " camera's file of this recording is missing";
+    if (asked == ClipLayout::Front && !cameras.front) {
+        *error = cameras.lackingFront + ": the front camera's file of this recording is missing";
+        return false;
+    }
+    if (asked == ClipLayout::Rear && !cameras.rear) {
+        *error = cameras.lackingRear + ": the rear camera's file of this recording is missing";
         return false;
     }
     if (asked == ClipLayout::Side || asked == ClipLayout::Pip) {
         if (!cameras.rear) {
             layout = ClipLayout::Front;
-            notes.push_back(
-                "the rear camera's file is missing for a recording in the range: front camera alone");
+            notes.push_back(cameras.lackingRear +
+                            ": the rear camera's file of this recording is missing: front camera alone");
         } else if (!cameras.front) {
             layout = ClipLayout::Rear;
-            notes.push_back(
-                "the front camera's file is missing for a recording in the range: rear camera alone");
+            notes.push_back(cameras.lackingFront +
+                            ": the front camera's file of this recording is missing: rear camera alone");
         }
     }
     return true;
@@ -130,6 +190,26 @@ std::string Seconds(double ms) {
     return text;
 }
 
+// Whether the file has a sound stream.
+bool HasSound(const std::string& path) {
+    std::string why;
+    return !path.empty() && StreamReader::Open(path, StreamKind::Audio, &why) != nullptr;
+}
+
+// The file a recording's sound is taken from: the front camera's, else the rear's; "" for none.
+std::string SoundPathOf(const ClipPart& part) {
+    if (HasSound(part.frontPath))
+        return part.frontPath;
+    if (HasSound(part.rearPath))
+        return part.rearPath;
+    return {};
+}
+
+bool TrackHolds(const TelemetryTrack& track) {
+    return !track.points.empty() || !track.samples.empty() || !track.rawGps.empty() ||
+           !track.rawGsensor.empty();
+}
+
 class ClipJob {
 public:
     ClipJob(const ClipPlan& plan, const ClipOptions& options, const std::atomic<bool>* cancel,
@@ -139,10 +219,17 @@ public:
     ClipResult Run();
 
 private:
-    bool Prepare(std::string* error);
-    bool WritePart(const ClipPart& part, std::string* error);
-    bool WriteFrame(const AVFrame& lead, const AVFrame* follower, double timeMs, std::string* error);
+    bool Prepare(const std::string& path, std::string* error);
+    bool FindSoundFormat(SoundFormat& sound);
+    bool WritePart(size_t index, std::string* error);
+    bool WriteFrame(const AVFrame* front, const AVFrame* rear, double timeMs, std::string* error);
+    void LoadBandTelemetry(const ClipPart& part);
+    void NoteBlack(const CameraPictures& camera, const std::string& path, const char* which,
+                   const ClipPart& part);
     bool Cancelled() const { return m_cancel && m_cancel->load(); }
+    // Time of clip frame n from the first picture, in milliseconds.
+    double SlotMs(int64_t n) const { return static_cast<double>(n) * 1000.0 * m_rate.den / m_rate.num; }
+    int64_t SampleAt(double clipMs) const { return std::llround(clipMs * m_output->SampleRate() / 1000.0); }
 
     const ClipPlan& m_plan;
     const ClipOptions& m_options;
@@ -153,46 +240,71 @@ private:
     ClipGeometry m_geometry;
     AVRational m_rate{0, 1};
     bool m_leadIsRear = false;
-    std::string m_partial;
+    bool m_wantFront = true, m_wantRear = true;
+    double m_anchorMs = 0;    // drive time (from the first part's start) of the clip's first picture
+    double m_partStartMs = 0; // drive time of the current part's start
     std::unique_ptr<ClipOutput> m_output;
     std::unique_ptr<ClipSound> m_sound;
     std::unique_ptr<BandPainter> m_band;
     PictureComposer m_composer;
+    CameraPictures m_frontCamera, m_rearCamera;
     BandTelemetry m_telemetry;
     TelemetryTrack m_track;
     int64_t m_framesTotal = 0;
     bool m_cancelled = false;
 };
 
-bool ClipJob::Prepare(std::string* error) {
+bool ClipJob::FindSoundFormat(SoundFormat& sound) {
+    // The first recording that has sound gives the clip its format; the others are converted.
+    for (const ClipPart& part : m_plan.parts) {
+        std::string why;
+        const std::string path = SoundPathOf(part);
+        auto probe = path.empty() ? nullptr : StreamReader::Open(path, StreamKind::Audio, &why);
+        if (!probe || probe->Codec().sample_rate <= 0)
+            continue;
+        sound.sampleRate = probe->Codec().sample_rate;
+        if (av_channel_layout_copy(&sound.layout, &probe->Codec().ch_layout) < 0)
+            continue;
+        if (sound.layout.order == AV_CHANNEL_ORDER_UNSPEC)
+            av_channel_layout_default(&sound.layout, sound.layout.nb_channels);
+        return true;
+    }
+    return false;
+}
+
+bool ClipJob::Prepare(const std::string& path, std::string* error) {
     if (!ChooseLayout(m_options.layout, CamerasOf(m_plan), m_result.layout, m_result.notes, error))
         return false;
     const ClipLayout layout = m_result.layout;
     m_leadIsRear = layout == ClipLayout::Rear;
     const ClipPart& first = m_plan.parts.front();
-    const bool wantFront = layout != ClipLayout::Rear;
-    const bool wantRear = layout != ClipLayout::Front;
+    m_wantFront = layout != ClipLayout::Rear;
+    m_wantRear = layout != ClipLayout::Front;
     int fw = 0, fh = 0, rw = 0, rh = 0;
-    std::string why;
-    if (wantFront) {
+    // Pixels that are not square are drawn at their shape: the width a picture is shown at.
+    auto shownWidth = [](const StreamReader& reader) {
+        AVRational sar = reader.SampleAspect();
+        return static_cast<int>(std::lround(static_cast<double>(reader.Codec().width) * sar.num / sar.den));
+    };
+    if (m_wantFront) {
         auto reader = StreamReader::Open(first.frontPath, StreamKind::Video, error);
         if (!reader)
             return false;
-        fw = reader->Codec().width;
+        fw = shownWidth(*reader);
         fh = reader->Codec().height;
         if (!m_leadIsRear)
             m_rate = reader->FrameRate();
     }
-    if (wantRear) {
+    if (m_wantRear) {
         auto reader = StreamReader::Open(first.rearPath, StreamKind::Video, error);
         if (!reader)
             return false;
-        rw = reader->Codec().width;
+        rw = shownWidth(*reader);
         rh = reader->Codec().height;
         if (m_leadIsRear)
             m_rate = reader->FrameRate();
     }
-    if (m_rate.num <= 0) {
+    if (m_rate.num <= 0 || m_rate.den <= 0) {
         *error = (m_leadIsRear ? first.rearPath : first.frontPath) + ": the video names no frame rate";
         return false;
     }
@@ -204,25 +316,15 @@ bool ClipJob::Prepare(std::string* error) {
         if (!m_band)
             return false;
     }
-    // The sound comes from the front camera (the rear camera's when the front is missing).
-    const std::string& soundPath = first.frontPath.empty() ? first.rearPath : first.frontPath;
     SoundFormat sound;
-    bool withSound = false;
-    if (auto probe = StreamReader::Open(soundPath, StreamKind::Audio, &why)) {
-        sound.sampleRate = probe->Codec().sample_rate;
-        if (sound.sampleRate > 0 && av_channel_layout_copy(&sound.layout, &probe->Codec().ch_layout) >= 0) {
-            if (sound.layout.order == AV_CHANNEL_ORDER_UNSPEC)
-                av_channel_layout_default(&sound.layout, sound.layout.nb_channels);
-            withSound = true;
-        }
-    }
+    const bool withSound = FindSoundFormat(sound);
     if (!withSound)
-        m_result.notes.push_back("the recording has no sound: the clip is silent");
+        m_result.notes.push_back("the recordings have no sound: the clip is silent");
+    double rangeMs = 0;
     for (const ClipPart& part : m_plan.parts)
-        m_framesTotal +=
-            static_cast<int64_t>(std::ceil((part.toMs - part.fromMs) * m_rate.num / m_rate.den / 1000.0));
-    m_partial = PartialPath(m_options.outPath);
-    m_output = ClipOutput::Create(m_partial, m_geometry.width, m_geometry.height, m_rate,
+        rangeMs += part.toMs - part.fromMs;
+    m_framesTotal = static_cast<int64_t>(std::ceil(rangeMs * m_rate.num / m_rate.den / 1000.0));
+    m_output = ClipOutput::Create(path, m_geometry.width, m_geometry.height, m_rate,
                                   withSound ? &sound : nullptr, m_options.quality, error);
     av_channel_layout_uninit(&sound.layout);
     if (!m_output)
@@ -232,102 +334,139 @@ bool ClipJob::Prepare(std::string* error) {
     return true;
 }
 
-bool ClipJob::WriteFrame(const AVFrame& lead, const AVFrame* follower, double timeMs, std::string* error) {
+bool ClipJob::WriteFrame(const AVFrame* front, const AVFrame* rear, double timeMs, std::string* error) {
     AVFrame* frame = m_output->Picture(error);
     if (!frame)
         return false;
-    const AVFrame* front = m_leadIsRear ? follower : &lead;
-    const AVFrame* rear = m_leadIsRear ? &lead : follower;
     // The regions cover the whole frame; only a camera without a picture leaves a hole.
-    const bool wantFront = m_result.layout != ClipLayout::Rear;
-    const bool wantRear = m_result.layout != ClipLayout::Front;
-    if ((wantFront && !front) || (wantRear && !rear))
+    if ((m_wantFront && !front) || (m_wantRear && !rear))
         PictureComposer::Clear(*frame);
-    if (front && !m_composer.Place(*front, m_geometry.front, false, *frame, error))
+    if (m_wantFront && front && !m_composer.Place(*front, m_geometry.front, false, *frame, error))
         return false;
-    if (rear && !m_composer.Place(*rear, m_geometry.rear, m_options.mirrorRear, *frame, error))
+    if (m_wantRear && rear && !m_composer.Place(*rear, m_geometry.rear, m_options.mirrorRear, *frame, error))
         return false;
     if (m_band)
         PictureComposer::PlaceBand(m_band->Luma(BandLines(m_telemetry, timeMs)), m_geometry.band, *frame);
     return m_output->WritePicture(m_result.frames, error);
 }
 
-bool ClipJob::WritePart(const ClipPart& part, std::string* error) {
-    const std::string& leadPath = m_leadIsRear ? part.rearPath : part.frontPath;
-    const std::string& followPath = m_leadIsRear ? part.frontPath : part.rearPath;
-    auto lead = StreamReader::Open(leadPath, StreamKind::Video, error);
-    if (!lead)
-        return false;
-    if (part.fromMs > 0 && !lead->SeekBefore(part.fromMs, error))
-        return false;
-    std::unique_ptr<FollowingCamera> follower;
-    if (m_result.layout == ClipLayout::Side || m_result.layout == ClipLayout::Pip) {
-        auto reader = StreamReader::Open(followPath, StreamKind::Video, error);
-        if (!reader)
-            return false;
-        if (part.fromMs > 0 && !reader->SeekBefore(part.fromMs, error))
-            return false;
-        follower = std::make_unique<FollowingCamera>(std::move(reader));
-    }
-    // The band reads the telemetry of the recording the range runs through.
+// The band reads the front file's telemetry, or the rear file's where the front holds none
+// (some recorders keep it in one camera's file only).
+void ClipJob::LoadBandTelemetry(const ClipPart& part) {
     m_track = TelemetryTrack();
-    if (!LoadTelemetryTrack(part.recordPath, part.summary, m_track))
+    ContainerSummary summary = part.summary;
+    if (!LoadTelemetryTrack(part.recordPath, part.summary, m_track) || !TrackHolds(m_track)) {
         m_track = TelemetryTrack();
-    m_telemetry = BandTelemetry{&m_track, part.summary, m_options.mph};
+        if (!part.otherPath.empty() && LoadTelemetryTrack(part.otherPath, part.otherSummary, m_track) &&
+            TrackHolds(m_track))
+            summary = part.otherSummary;
+        else
+            m_track = TelemetryTrack();
+    }
+    m_telemetry = BandTelemetry{&m_track, summary, m_options.mph};
+}
 
-    const double step = lead->FrameDurationMs();
-    bool started = false;
-    double lastMs = part.fromMs;
-    for (;;) {
-        const AVFrame* frame = lead->Next(error);
-        if (!frame) {
+void ClipJob::NoteBlack(const CameraPictures& camera, const std::string& path, const char* which,
+                        const ClipPart& part) {
+    if (path.empty()) {
+        m_result.notes.push_back(part.recordPath + ": the " + which +
+                                 " camera's file of this recording is missing: black in its place");
+        return;
+    }
+    if (auto from = camera.BlackFromMs())
+        m_result.notes.push_back(path + ": the " + which + " camera's pictures end at " +
+                                 Seconds(camera.LastShownMs()) + ": black from " + Seconds(*from) + " to " +
+                                 Seconds(part.toMs));
+}
+
+bool ClipJob::WritePart(size_t index, std::string* error) {
+    const ClipPart& part = m_plan.parts[index];
+    const double tolerance = SlotMs(1) / 2;
+    const std::string frontPath = m_wantFront ? part.frontPath : std::string();
+    const std::string rearPath = m_wantRear ? part.rearPath : std::string();
+    if (!m_frontCamera.Begin(frontPath, part.fromMs, tolerance, error) ||
+        !m_rearCamera.Begin(rearPath, part.fromMs, tolerance, error))
+        return false;
+    CameraPictures& lead = m_leadIsRear ? m_rearCamera : m_frontCamera;
+    const std::string& leadPath = m_leadIsRear ? rearPath : frontPath;
+    if (index == 0) {
+        // The clip's pictures keep the lead camera's step: the first is its first picture in the range.
+        std::optional<double> first = lead.FirstFrom(part.fromMs, error);
+        if (!first) {
             if (!error->empty())
                 return false;
-            break;
+            *error =
+                leadPath + ": no pictures from " + Seconds(part.fromMs) + " on; the recording is damaged";
+            return false;
         }
-        double t = lead->FrameTimeMs();
-        if (t < part.fromMs - kEdgeMs)
-            continue;
-        if (t >= part.toMs - kEdgeMs)
+        m_anchorMs = *first;
+        m_partStartMs = 0;
+    }
+    LoadBandTelemetry(part);
+    const double partEnd = m_partStartMs + part.toMs; // drive time
+    const bool lastPart = index + 1 == m_plan.parts.size();
+    // Where this part's sound ends in the clip: at the cut, wherever the next picture falls.
+    const int64_t cutSample = m_sound && !lastPart ? SampleAt(partEnd - m_anchorMs) : INT64_MAX;
+    bool soundBegun = false;
+    const int64_t framesBefore = m_result.frames;
+    for (;;) {
+        const double slot = m_anchorMs + SlotMs(m_result.frames);
+        if (slot >= partEnd - kEdgeMs)
             break;
-        if (!started) {
-            started = true;
-            if (m_sound &&
-                !m_sound->BeginPart(part.frontPath.empty() ? part.rearPath : part.frontPath, t, error))
+        const double t = slot - m_partStartMs;
+        if (m_sound && !soundBegun) {
+            // The part's sound starts where the clip's sound stands: at the previous cut, or at the
+            // first picture.
+            const double soundFrom = index == 0 ? t : part.fromMs;
+            if (!m_sound->BeginPart(SoundPathOf(part), soundFrom, error))
                 return false;
+            soundBegun = true;
         }
         if (Cancelled()) {
             m_cancelled = true;
             return false;
         }
-        const AVFrame* paired = nullptr;
-        if (follower && !(paired = follower->NearestTo(t, error)) && !error->empty())
+        const AVFrame* front = m_frontCamera.At(t, error);
+        if (!front && !error->empty())
             return false;
-        if (!WriteFrame(*frame, paired, t, error))
+        const AVFrame* rear = m_rearCamera.At(t, error);
+        if (!rear && !error->empty())
+            return false;
+        if (!WriteFrame(front, rear, t, error))
             return false;
         ++m_result.frames;
-        lastMs = t;
-        if (m_sound && !m_sound->FillTo(av_rescale(m_result.frames,
-                                                   int64_t(m_output->SampleRate()) * m_rate.den, m_rate.num),
-                                        false, error))
+        if (m_sound && !m_sound->FillTo(std::min(cutSample, SampleAt(SlotMs(m_result.frames))), error))
             return false;
         if (m_progress)
             m_progress(ClipProgress{m_result.frames, std::max(m_framesTotal, m_result.frames)});
     }
-    // A recording whose pictures stop well before its range ends is damaged: a clip with a hole
-    // is no evidence.
-    if (!started || lastMs + 2 * step + kEdgeMs < part.toMs) {
-        *error = leadPath + ": the pictures end at " + Seconds(started ? lastMs + step : part.fromMs) +
-                 " of " + Seconds(part.toMs) + "; the recording is damaged";
-        return false;
+    // A lead camera whose pictures stop well before its own file's end is damaged: a clip with a
+    // hole is no evidence. (A file that is simply shorter than its recording is not.)
+    // (A range that ends a moment into a recording may take none of its pictures.)
+    if (!leadPath.empty() && m_result.frames > framesBefore) {
+        const double step = lead.FrameDurationMs();
+        const double own = lead.OwnLengthMs() > 0 ? lead.OwnLengthMs() : part.toMs;
+        const double expectedEnd = std::min(part.toMs, own);
+        if (!lead.Shown() || (lead.Ended() && lead.LastShownMs() + 2 * step + kEdgeMs < expectedEnd)) {
+            *error = leadPath + ": the pictures end at " +
+                     Seconds(lead.Shown() ? lead.LastShownMs() + step : part.fromMs) + " of " +
+                     Seconds(expectedEnd) + "; the recording is damaged";
+            return false;
+        }
     }
-    if (m_sound && !m_sound->FillTo(
-                       av_rescale(m_result.frames, int64_t(m_output->SampleRate()) * m_rate.den, m_rate.num),
-                       true, error))
+    if (m_wantFront)
+        NoteBlack(m_frontCamera, frontPath, "front", part);
+    if (m_wantRear)
+        NoteBlack(m_rearCamera, rearPath, "rear", part);
+    if (m_sound && soundBegun &&
+        !m_sound->FillTo(lastPart ? SampleAt(SlotMs(m_result.frames)) : cutSample, error))
         return false;
-    m_result.files.push_back(part.frontPath.empty() ? part.rearPath : part.frontPath);
-    if (!part.rearPath.empty() && !part.frontPath.empty())
-        m_result.files.push_back(part.rearPath);
+    m_partStartMs += part.toMs; // the next part starts at its recording's start
+    m_frontCamera.ResetShown();
+    m_rearCamera.ResetShown();
+    for (const std::string* used : {&frontPath, &rearPath})
+        if (!used->empty())
+            m_result.files.push_back(*used);
     return true;
 }
 
@@ -337,30 +476,36 @@ ClipResult ClipJob::Run() {
         m_result.error = m_plan.error.empty() ? "nothing to export" : m_plan.error;
         return m_result;
     }
-    bool ok = Prepare(&error);
+    // Temporaries that an export killed earlier left beside the clip go first.
+    const fs::path out(m_options.outPath);
+    RemoveStaleTemporaries(out.has_parent_path() ? out.parent_path().string() : std::string("."));
+    std::optional<WholeFile> file = WholeFile::Begin(m_options.outPath, &error);
+    bool ok = file.has_value();
+    if (!ok)
+        error = m_options.outPath + ": cannot create the file: " + error;
+    const std::string temporary = ok ? file->TempPath() : std::string();
+    ok = ok && Prepare(temporary, &error);
     for (size_t i = 0; ok && i < m_plan.parts.size(); ++i)
-        ok = WritePart(m_plan.parts[i], &error);
+        ok = WritePart(i, &error);
     if (ok && m_sound)
         ok = m_sound->Finish(&error);
     if (ok)
         ok = m_output->Finish(&error);
     m_sound.reset();
     m_output.reset();
-    std::error_code ec;
     if (ok) {
-        fs::rename(m_partial, m_options.outPath, ec);
-        if (ec) {
-            ok = false;
-            error = m_options.outPath + ": cannot give the clip its name: " + ec.message();
-        }
+        std::string why;
+        ok = file->Commit(&why);
+        if (!ok)
+            error = m_options.outPath + ": cannot give the clip its name: " + why;
     }
     if (!ok) {
-        if (!m_partial.empty())
-            fs::remove(m_partial, ec);
-        // Name the file the user asked for, not the hidden one.
-        if (size_t at = m_partial.empty() ? std::string::npos : error.find(m_partial);
+        if (file)
+            file->Abandon();
+        // Name the file the user asked for, not the temporary one.
+        if (size_t at = temporary.empty() ? std::string::npos : error.find(temporary);
             at != std::string::npos)
-            error.replace(at, m_partial.size(), m_options.outPath);
+            error.replace(at, temporary.size(), m_options.outPath);
         m_result.cancelled = m_cancelled;
         m_result.error = m_cancelled ? "cancelled" : error;
         m_result.files.clear();

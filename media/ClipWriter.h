@@ -1,8 +1,11 @@
 #pragma once
 // Writes a clip: both cameras in step in every frame, seamless across the recorder's cuts, the
-// telemetry band below the pictures, the front camera's sound. MP4, H.264 yuv420p with the
-// index in front, AAC, timestamps from 0, the front camera's frame rate. Plain types only, so
-// that the command-line tool and the desktop program share it without seeing FFmpeg.
+// telemetry band below the pictures, each recording's sound (the front camera's, else the
+// rear's). Every picture shows what each camera had taken by then, so the clip keeps the real
+// time of the drive over cuts, write stalls and cameras of other rates. MP4, H.264 yuv420p
+// (limited range) with the index in front, AAC, timestamps from 0, the lead camera's frame
+// rate. Plain types only, so that the command-line tool and the desktop program share it
+// without seeing FFmpeg.
 
 #include "media/ClipPlan.h"
 
@@ -54,9 +57,10 @@ struct ClipResult {
 };
 
 // Runs on the caller's thread. cancel (may be null) is checked once per frame; progress (may be
-// empty) is called once per frame. Output goes to a hidden file beside outPath that takes its
-// name only when complete: after a failure or a cancel nothing is left at outPath and an
-// existing file there is untouched.
+// empty) is called once per frame. Output goes to a hidden temporary beside outPath (WholeFile)
+// that takes its name only when complete: after a failure or a cancel nothing is left at outPath
+// and an existing file there is untouched. Temporaries that dead exports left in the folder are
+// removed first.
 ClipResult WriteClip(const ClipPlan& plan, const ClipOptions& options,
                      const std::atomic<bool>* cancel = nullptr,
                      const std::function<void(const ClipProgress&)>& progress = {});

@@ -1,5 +1,9 @@
 #include "media/PictureComposer.h"
 
+extern "C" {
+#include <libavutil/opt.h>
+}
+
 #include <algorithm>
 #include <cstring>
 
@@ -20,6 +24,20 @@ void CopyPlane(const uint8_t* src, int srcStride, uint8_t* dst, int dstStride, i
                     src + static_cast<ptrdiff_t>(row) * srcStride, static_cast<size_t>(width));
 }
 
+// Whether a picture's samples use the full 0-255 range (the deprecated "J" formats always do).
+bool FullRange(const AVFrame& source) {
+    switch (source.format) {
+    case AV_PIX_FMT_YUVJ420P:
+    case AV_PIX_FMT_YUVJ422P:
+    case AV_PIX_FMT_YUVJ444P:
+    case AV_PIX_FMT_YUVJ440P:
+    case AV_PIX_FMT_YUVJ411P:
+        return true;
+    default:
+        return source.color_range == AVCOL_RANGE_JPEG;
+    }
+}
+
 } // namespace
 
 void PictureComposer::Clear(AVFrame& frame) {
@@ -33,16 +51,33 @@ void PictureComposer::Clear(AVFrame& frame) {
 }
 
 SwsContext* PictureComposer::ScalerFor(const AVFrame& source, const Region& region) {
-    Key key{source.width, source.height, source.format, region.width, region.height};
+    Key key{source.width, source.height, source.format, region.width, region.height, FullRange(source)};
     for (int i = 0; i < 2; ++i)
         if (m_scalers[i] && m_keys[i] == key)
             return m_scalers[i].get();
     int slot = m_next;
     m_next = 1 - m_next;
-    m_scalers[slot].reset(
-        sws_getContext(source.width, source.height, static_cast<AVPixelFormat>(source.format), region.width,
-                       region.height, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
     m_keys[slot] = key;
+    // The source's range in, limited range out: full-range pictures are neither crushed nor
+    // clipped. Set before the scaler is initialised: a later change is not applied to sources
+    // of more than 8 bits.
+    SwsContext* scaler = sws_alloc_context();
+    m_scalers[slot].reset(scaler);
+    if (!scaler)
+        return nullptr;
+    av_opt_set_int(scaler, "srcw", source.width, 0);
+    av_opt_set_int(scaler, "srch", source.height, 0);
+    av_opt_set_int(scaler, "src_format", source.format, 0);
+    av_opt_set_int(scaler, "dstw", region.width, 0);
+    av_opt_set_int(scaler, "dsth", region.height, 0);
+    av_opt_set_int(scaler, "dst_format", AV_PIX_FMT_YUV420P, 0);
+    av_opt_set_int(scaler, "sws_flags", SWS_BICUBIC, 0);
+    av_opt_set_int(scaler, "src_range", key.fullRange ? 1 : 0, 0);
+    av_opt_set_int(scaler, "dst_range", 0, 0);
+    if (sws_init_context(scaler, nullptr, nullptr) < 0) {
+        m_scalers[slot].reset();
+        return nullptr;
+    }
     return m_scalers[slot].get();
 }
 
@@ -55,7 +90,7 @@ bool PictureComposer::Place(const AVFrame& source, const Region& region, bool mi
         frame.data[1] + static_cast<ptrdiff_t>(region.y / 2) * frame.linesize[1] + region.x / 2,
         frame.data[2] + static_cast<ptrdiff_t>(region.y / 2) * frame.linesize[2] + region.x / 2, nullptr};
     const bool sameSize = source.width == region.width && source.height == region.height;
-    if (sameSize && source.format == AV_PIX_FMT_YUV420P) {
+    if (sameSize && source.format == AV_PIX_FMT_YUV420P && !FullRange(source)) {
         CopyPlane(source.data[0], source.linesize[0], dst[0], frame.linesize[0], region.width, region.height);
         CopyPlane(source.data[1], source.linesize[1], dst[1], frame.linesize[1], region.width / 2,
                   region.height / 2);

@@ -1,6 +1,8 @@
 #pragma once
 // Puts decoded camera pictures into a clip's frame: scaled in YUV 4:2:0 straight into their
-// region (or copied when no scaling is needed), mirrored on request, and the band's grey luma.
+// region (or copied when nothing needs converting), mirrored on request, and the band's grey
+// luma. Whatever the source's bit depth and range (a camera's 10-bit or full-range pictures),
+// the clip's pictures are 8-bit limited range.
 
 #include "media/ClipGeometry.h"
 #include "media/FfmpegOwners.h"
@@ -28,6 +30,7 @@ private:
     SwsContext* ScalerFor(const AVFrame& source, const Region& region);
     struct Key {
         int w = 0, h = 0, format = -1, dw = 0, dh = 0;
+        bool fullRange = false;
         bool operator==(const Key&) const = default;
     };
     Key m_keys[2];

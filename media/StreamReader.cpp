@@ -1,5 +1,7 @@
 #include "media/StreamReader.h"
 
+#include <optional>
+
 namespace vemora::media {
 
 std::unique_ptr<StreamReader> StreamReader::Open(const std::string& path, StreamKind kind,
@@ -41,13 +43,62 @@ std::unique_ptr<StreamReader> StreamReader::Open(const std::string& path, Stream
     return reader;
 }
 
+namespace {
+
+double StreamLengthMs(const AVFormatContext& input, const AVStream& stream) {
+    if (stream.duration != AV_NOPTS_VALUE && stream.duration > 0)
+        return static_cast<double>(stream.duration) * av_q2d(stream.time_base) * 1000.0;
+    if (input.duration != AV_NOPTS_VALUE && input.duration > 0)
+        return static_cast<double>(input.duration) * 1000.0 / AV_TIME_BASE;
+    return 0;
+}
+
+} // namespace
+
+std::optional<double> StreamReader::VideoLengthMs(const std::string& path, std::string* error) {
+    AVFormatContext* raw = nullptr;
+    if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
+        *error = AvError(path, "cannot open", rc);
+        return std::nullopt;
+    }
+    InputPtr input(raw);
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream& stream = *input->streams[i];
+        if (stream.codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
+            (stream.disposition & AV_DISPOSITION_ATTACHED_PIC))
+            continue;
+        if (double ms = StreamLengthMs(*input, stream); ms > 0)
+            return ms;
+    }
+    *error = path + ": the video names no length";
+    return std::nullopt;
+}
+
+double StreamReader::DurationMs() const {
+    return StreamLengthMs(*m_input, *m_stream);
+}
+
+AVRational StreamReader::SampleAspect() const {
+    AVRational sar = m_stream->sample_aspect_ratio;
+    if (sar.num <= 0 || sar.den <= 0)
+        sar = m_codec->sample_aspect_ratio;
+    if (sar.num <= 0 || sar.den <= 0)
+        return AVRational{1, 1};
+    return sar;
+}
+
 AVRational StreamReader::FrameRate() const {
-    AVRational rate = m_stream->avg_frame_rate;
-    if (rate.num <= 0 || rate.den <= 0)
-        rate = m_stream->r_frame_rate;
-    if (rate.num <= 0 || rate.den <= 0)
-        return AVRational{0, 1};
-    return rate;
+    // The base rate is the camera's: a write stall lowers the average, not the rate the
+    // pictures were taken at. A base rate far above the average (fields, a coarse time base)
+    // is not.
+    auto valid = [](AVRational r) { return r.num > 0 && r.den > 0; };
+    const AVRational base = m_stream->r_frame_rate;
+    const AVRational average = m_stream->avg_frame_rate;
+    if (valid(base) && av_q2d(base) <= 240 && (!valid(average) || av_q2d(base) < 1.5 * av_q2d(average)))
+        return base;
+    if (valid(average))
+        return average;
+    return valid(base) ? base : AVRational{0, 1};
 }
 
 double StreamReader::FrameDurationMs() const {

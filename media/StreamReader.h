@@ -6,6 +6,7 @@
 #include "media/FfmpegOwners.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vemora::media {
@@ -17,6 +18,10 @@ public:
     // Null with the reason in *error when the file cannot be opened or has no decodable stream of
     // that kind ("no audio stream" for a silent recording).
     static std::unique_ptr<StreamReader> Open(const std::string& path, StreamKind kind, std::string* error);
+
+    // The length of a file's video as its container gives it (the stream's duration, else the
+    // file's), read from the headers alone, without decoding; nullopt when it names none.
+    static std::optional<double> VideoLengthMs(const std::string& path, std::string* error);
 
     // Moves to the key frame at or before timeMs; the frames before timeMs still come out of
     // Next, so that the caller picks the exact one.
@@ -38,6 +43,10 @@ public:
     // The stream's frame rate (video); 0/1 when it names none.
     AVRational FrameRate() const;
     double FrameDurationMs() const;
+    // The stream's own length (its duration, else the file's); 0 when it names none.
+    double DurationMs() const;
+    // The shape of one stored pixel (the stream's, else the decoder's); 1:1 when unknown.
+    AVRational SampleAspect() const;
 
 private:
     StreamReader() = default;

@@ -572,5 +572,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>جارٍ إضافة الرحلات إلى الفهرس…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>يوجد ملف باسم %1 بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>استبدال</translation>
+    </message>
 </context>
 </TS>

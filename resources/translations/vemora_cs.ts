@@ -582,5 +582,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>Přidávání jízd do katalogu…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Soubor s názvem %1 již existuje. Nahradit jej?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Nahradit</translation>
+    </message>
 </context>
 </TS>

@@ -1441,5 +1441,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>Aggiunta dei viaggi al catalogo…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Esiste già un file chiamato %1. Sostituirlo?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Sostituisci</translation>
+    </message>
 </context>
 </TS>

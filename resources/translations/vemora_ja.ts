@@ -1446,5 +1446,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>ドライブをカタログに追加中…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>%1 という名前のファイルは既に存在します。置き換えますか?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>置き換え</translation>
+    </message>
 </context>
 </TS>

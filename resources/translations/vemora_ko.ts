@@ -1441,5 +1441,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>주행을 카탈로그에 추가하는 중…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>%1 이름의 파일이 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>바꾸기</translation>
+    </message>
 </context>
 </TS>

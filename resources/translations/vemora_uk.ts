@@ -1441,5 +1441,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>Поїздки додаються до каталогу…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>Файл з назвою %1 уже існує. Замінити його?</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>Замінити</translation>
+    </message>
 </context>
 </TS>

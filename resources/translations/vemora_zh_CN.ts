@@ -1446,5 +1446,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>正在将行程加入目录…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>名为 %1 的文件已存在。要替换它吗？</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>替换</translation>
+    </message>
 </context>
 </TS>

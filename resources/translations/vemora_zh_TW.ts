@@ -1446,5 +1446,15 @@
         <extracomment>drives window: while a scan's drives are being recorded</extracomment>
         <translation>正在將行程加入目錄…</translation>
     </message>
+    <message id="700">
+        <source>A file named %1 already exists. Replace it?</source>
+        <extracomment>clip export: the file typed in the dialog is there already; %1 its path</extracomment>
+        <translation>名為 %1 的檔案已存在。要取代它嗎？</translation>
+    </message>
+    <message id="701">
+        <source>Replace</source>
+        <extracomment>clip export: button that replaces the existing file</extracomment>
+        <translation>取代</translation>
+    </message>
 </context>
 </TS>

@@ -62,7 +62,7 @@ xdotool windowfocus --sync "$dlg" 2>/dev/null; xdotool key Return
 clips="$work/home/Documents/Vemora Viewer/Clips"
 progress_seen=0
 for _ in $(seq 1 600); do
-  if [ "$progress_seen" = 0 ] && ls -a "$clips" 2>/dev/null | grep -q '\.partial-'; then
+  if [ "$progress_seen" = 0 ] && ls -a "$clips" 2>/dev/null | grep -q '\.part-'; then
     progress_seen=1
     sleep 0.3
     import -window root "$shots/progress.png"
@@ -89,6 +89,6 @@ codec=$(ffprobe -v error -select_streams v:0 -show_entries stream=codec_name,pix
 duration=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$clip")
 # I and O about 4 s apart (key delays under load widen it a little).
 awk -v d="$duration" 'BEGIN { exit !(d > 3 && d < 8) }' || { echo "FAIL: clip lasts $duration s"; exit 1; }
-ls -a "$(dirname "$clip")" | grep -q '\.partial-' && { echo "FAIL: a partial file was left"; exit 1; }
+ls -a "$(dirname "$clip")" | grep -q '\.part-' && { echo "FAIL: a partial file was left"; exit 1; }
 [ -n "${VEMORA_CLIP_SHOTS:-}" ] && ffmpeg -v error -y -ss 1 -i "$clip" -frames:v 1 "$shots/clip-frame.png"
 echo "PASS: $(basename "$clip"), $duration s"

@@ -1,8 +1,12 @@
-// vemora clip FILE --from S --to S --out OUT.mp4 [--layout side|pip|front|rear] [--no-band]
-// [--mirror-rear] [--height H] [--quality standard|high] [--mph]: a clip of both cameras in step,
-// from FILE's start + S on into the following recordings of its drive, as the viewer exports it.
-// One JSON object on stdout; progress on stderr when that is a terminal.
+// vemora clip FILE --from S --to S [--out OUT.mp4 [--overwrite]] [--layout side|pip|front|rear]
+// [--no-band] [--mirror-rear] [--height H] [--quality standard|high] [--mph]: a clip of both
+// cameras in step, from FILE's start + S on into the following recordings of its drive, as the
+// viewer exports it. Without --out the clip goes where the viewer proposes it (Documents/Vemora
+// Viewer/Clips, under a name that is not taken); an existing OUT is replaced only with
+// --overwrite. One JSON object on stdout; progress on stderr when that is a terminal.
 #include "library/RecordingLibrary.h"
+#include "library/RecordingNaming.h"
+#include "media/ClipFileName.h"
 #include "media/ClipWriter.h"
 #include "platform/JsonWriter.h"
 #include "platform/TerminalText.h"
@@ -23,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
-    "FILE --from S --to S --out OUT.mp4 [--layout side|pip|front|rear] [--no-band] "
+    "FILE --from S --to S [--out OUT.mp4 [--overwrite]] [--layout side|pip|front|rear] [--no-band] "
     "[--mirror-rear] [--height H] [--quality standard|high] [--mph]   "
     "a clip of both cameras in step, from S to S seconds of FILE, as MP4";
 
@@ -31,6 +35,7 @@ struct ClipArgs {
     std::string file;
     std::optional<double> fromMs, toMs;
     media::ClipOptions options;
+    bool overwrite = false;
 };
 
 bool ParseSeconds(const std::string& text, std::optional<double>& ms) {
@@ -79,6 +84,8 @@ std::optional<ClipArgs> ParseClipArgs(const Args& args) {
             parsed.options.band = false;
         } else if (a == "--mirror-rear") {
             parsed.options.mirrorRear = true;
+        } else if (a == "--overwrite") {
+            parsed.overwrite = true;
         } else if (a == "--mph") {
             parsed.options.mph = true;
         } else if (parsed.file.empty() && !a.empty() && a.rfind("--", 0) != 0) {
@@ -87,9 +94,56 @@ std::optional<ClipArgs> ParseClipArgs(const Args& args) {
             return std::nullopt;
         }
     }
-    if (parsed.file.empty() || !parsed.fromMs || !parsed.toMs || parsed.options.outPath.empty())
+    if (parsed.file.empty() || !parsed.fromMs || !parsed.toMs)
         return std::nullopt;
     return parsed;
+}
+
+// "1.5", "12": seconds as the viewer writes them in a clip's name (hundredths, no trailing zeros).
+std::string SecondsName(double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", std::round(ms / 10.0) / 100.0);
+    std::string name = text;
+    while (!name.empty() && name.back() == '0')
+        name.pop_back();
+    if (!name.empty() && name.back() == '.')
+        name.pop_back();
+    return name;
+}
+
+// The viewer's clips folder: Documents/Vemora Viewer/Clips ($XDG_DOCUMENTS_DIR, else ~/Documents).
+std::string ClipsFolder() {
+    const char* documents = std::getenv("XDG_DOCUMENTS_DIR");
+    if (documents && *documents == '/')
+        return std::string(documents) + "/Vemora Viewer/Clips";
+    const char* home = std::getenv("HOME");
+    if (!home || *home != '/')
+        return {}; // never the current folder unasked
+    return std::string(home) + "/Documents/Vemora Viewer/Clips";
+}
+
+// The name the viewer proposes for the range of file, made free of earlier clips.
+std::string ProposedOut(const std::string& file, double fromMs, double toMs) {
+    return media::FreeClipPath(ClipsFolder() + "/" + fs::path(file).stem().string() + "_" +
+                               SecondsName(fromMs) + "-" + SecondsName(toMs) + ".mp4");
+}
+
+// The folder scanned for FILE's drive: FILE's own, or the one that holds FILE's folder and its
+// partner's when the cameras keep their files apart (DCIM/Movie/F and DCIM/Movie/R), so that a
+// recording whose other camera's file alone is there still takes its place in the drive.
+std::string ScanFolderFor(const fs::path& file) {
+    fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const std::string partner =
+        IsRearFile(file.string()) ? GetFrontPartner(file.string()) : GetRearPartner(file.string());
+    if (partner.empty() || partner == file.string())
+        return folder.string();
+    std::error_code ec;
+    fs::path a = fs::weakly_canonical(folder, ec),
+             b = fs::weakly_canonical(fs::path(partner).parent_path(), ec);
+    fs::path common;
+    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end() && *i == *j; ++i, ++j)
+        common /= *i;
+    return common.empty() || common == common.root_path() ? folder.string() : common.string();
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -176,7 +230,7 @@ int RunClip(const Args& args) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
         return Fail(parsed->file + ": no such file");
-    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    const std::string folder = ScanFolderFor(file);
     CRecordingLibrary library;
     if (!library.ScanSource(folder, std::string()))
         return Fail(folder + ": folder not found");
@@ -191,6 +245,14 @@ int RunClip(const Args& args) {
     media::ClipPlan plan = media::PlanClip(records, index, *parsed->fromMs, *parsed->toMs);
     if (!plan.ok)
         return Fail(plan.error + RejectedNote(library));
+    if (parsed->options.outPath.empty()) {
+        if (ClipsFolder().empty())
+            return Fail("no home folder to put the clip in: give --out");
+        parsed->options.outPath = ProposedOut(parsed->file, *parsed->fromMs, *parsed->toMs);
+        fs::create_directories(fs::path(parsed->options.outPath).parent_path(), ec);
+    } else if (!parsed->overwrite && (fs::exists(fs::symlink_status(parsed->options.outPath, ec)))) {
+        return Fail(parsed->options.outPath + ": the file exists; --overwrite replaces it");
+    }
     for (const media::ClipPart& part : plan.parts)
         for (const std::string& input : {part.frontPath, part.rearPath})
             if (!input.empty() && SameFile(input, parsed->options.outPath))
