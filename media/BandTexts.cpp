@@ -1,6 +1,7 @@
 #include "media/BandTexts.h"
 
 #include "library/ListTexts.h"
+#include "map/NumberText.h"
 #include "telemetry/TrackTimeline.h"
 
 #include <cmath>
@@ -34,11 +35,9 @@ std::string SpeedAndHeading(const GpsPoint* point, bool mph) {
 std::string Position(const GpsPoint* point) {
     if (!point)
         return "GPS --";
-    char text[80];
-    std::snprintf(text, sizeof text, "%.6f %c  %.6f %c", std::fabs(point->latitude),
-                  point->latitude < 0 ? 'S' : 'N', std::fabs(point->longitude),
-                  point->longitude < 0 ? 'W' : 'E');
-    return text;
+    // Locale-free: the viewer runs in the user's locale, where printf may write decimal commas.
+    return FixedText(std::fabs(point->latitude), 6) + (point->latitude < 0 ? " S  " : " N  ") +
+           FixedText(std::fabs(point->longitude), 6) + (point->longitude < 0 ? " W" : " E");
 }
 
 std::string GForces(const BandTelemetry& source, const TrackTimeline& timeline, double timeMs) {
@@ -55,9 +54,8 @@ std::string GForces(const BandTelemetry& source, const TrackTimeline& timeline, 
     double scale =
         source.summary.gsensorInfo.FullScaleG() != 0 ? source.summary.gsensorInfo.FullScaleG() : 8.0;
     auto g = [&](int16_t field) { return GSensorSample::Count(field) * scale / 128.0; };
-    char text[80];
-    std::snprintf(text, sizeof text, "G  X %+.2f  Y %+.2f  Z %+.2f", g(s.x), g(s.y), g(s.z));
-    return text;
+    return "G  X " + SignedFixedText(g(s.x), 2) + "  Y " + SignedFixedText(g(s.y), 2) + "  Z " +
+           SignedFixedText(g(s.z), 2);
 }
 
 } // namespace

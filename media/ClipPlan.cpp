@@ -1,6 +1,7 @@
 #include "media/ClipPlan.h"
 
 #include "library/RecordingNaming.h"
+#include "map/NumberText.h"
 #include "media/StreamReader.h"
 
 #include <cmath>
@@ -17,9 +18,7 @@ namespace vemora::media {
 namespace {
 
 std::string Seconds(double ms) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f s", ms / 1000.0);
-    return text;
+    return FixedText(ms / 1000.0, 3) + " s";
 }
 
 std::string FrontOf(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "media/ClipWriter.h"
 
+#include "map/NumberText.h"
 #include "media/BandPainter.h"
 #include "media/BandTexts.h"
 #include "media/ClipGeometry.h"
@@ -185,9 +186,7 @@ bool ChooseLayout(ClipLayout asked, const Cameras& cameras, ClipLayout& layout,
 }
 
 std::string Seconds(double ms) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f s", ms / 1000.0);
-    return text;
+    return FixedText(ms / 1000.0, 2) + " s";
 }
 
 // Whether the file has a sound stream.
