@@ -1,5 +1,7 @@
 #include "platform/WholeFile.h"
 
+#include "platform/PathParts.h"
+
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -16,18 +18,6 @@ namespace {
 constexpr std::string_view kPartMark = ".part-";
 constexpr int kNameAttempts = 16;
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string Hex(unsigned value) {
     char text[16];
     auto result = std::to_chars(text, text + sizeof text, value, 16);
@@ -41,14 +31,6 @@ bool Fail(std::string* error, const std::string& /*what*/, int code) {
         *error = std::strerror(code);
     errno = code;
     return false;
-}
-
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd); // best effort: some file systems refuse a folder's fsync
-    ::close(fd);
 }
 
 bool ProcessIsAlive(pid_t pid) {
@@ -89,6 +71,26 @@ WholeFile::~WholeFile() {
     Abandon();
 }
 
+std::string WholeFile::TemporaryNameBeside(const std::string& target) {
+    std::random_device entropy;
+    const std::string folder = FolderOfPath(target);
+    return (folder == "/" ? "" : folder) + "/" + TemporaryPrefix(NameOfPath(target)) +
+           std::to_string(::getpid()) + "-" + Hex(entropy());
+}
+
+bool WholeFile::IsStaleTemporary(std::string_view fileName) {
+    const auto owner = OwnerOfTemporary(fileName);
+    return owner && !ProcessIsAlive(*owner);
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 std::optional<WholeFile> WholeFile::Begin(const std::string& target, std::string* error, mode_t mode) {
     // Only a file (or a link, which is replaced) is ever replaced: never a folder, a device or a
     // pipe that happens to carry the name.
@@ -97,11 +99,8 @@ std::optional<WholeFile> WholeFile::Begin(const std::string& target, std::string
         Fail(error, target, S_ISDIR(existing.st_mode) ? EISDIR : EINVAL);
         return std::nullopt;
     }
-    const std::string folder = FolderOf(target);
-    const std::string prefix = TemporaryPrefix(NameOf(target)) + std::to_string(::getpid()) + "-";
-    std::random_device entropy;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string temporary = (folder == "/" ? "" : folder) + "/" + prefix + Hex(entropy());
+        const std::string temporary = TemporaryNameBeside(target);
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0)
             return WholeFile(target, temporary, fd);
@@ -150,7 +149,7 @@ bool WholeFile::Commit(std::string* error) {
         return Fail(error, target_, code);
     }
     done_ = true;
-    SyncFolder(FolderOf(target_));
+    SyncFolder(FolderOfPath(target_));
     return true;
 }
 
@@ -175,8 +174,7 @@ int RemoveStaleTemporaries(const std::string& folder) {
         return 0;
     int removed = 0;
     while (const dirent* entry = ::readdir(dir)) {
-        const auto owner = WholeFile::OwnerOfTemporary(entry->d_name);
-        if (!owner || ProcessIsAlive(*owner))
+        if (!WholeFile::IsStaleTemporary(entry->d_name))
             continue;
         const std::string path = folder + "/" + entry->d_name;
         struct stat info {};

@@ -41,6 +41,12 @@ public:
     // Gives up: the temporary goes. Idempotent.
     void Abandon();
 
+    // A fresh name beside target for a temporary of this process ("<folder>/.<name>.part-<pid>-<hex>");
+    // a sweep of stale temporaries recognises it, whether it becomes a file or a folder.
+    static std::string TemporaryNameBeside(const std::string& target);
+    // Whether fileName is the temporary of a process that is gone.
+    static bool IsStaleTemporary(std::string_view fileName);
+
     // The prefix every temporary of target starts with (".<name>.part-"); a sweep of stale
     // temporaries of dead processes matches it.
     static std::string TemporaryPrefix(const std::string& name);
@@ -57,6 +63,9 @@ private:
 
 // The whole text at path, or nothing changes; false with the reason in *error.
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string* error, mode_t mode = 0644);
+
+// fsync of a folder, so that a rename in it reaches the disk; best effort (some file systems refuse).
+void SyncFolder(const std::string& folder);
 
 // Removes the temporaries beside target (of any name in its folder) whose process is gone;
 // returns how many went.

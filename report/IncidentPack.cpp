@@ -3,10 +3,12 @@
 #include "library/ListTexts.h"
 #include "map/GpxWriter.h"
 #include "map/NearestPlace.h"
+#include "map/NumberText.h"
 #include "media/ClipPlan.h"
 #include "media/ClipWriter.h"
 #include "media/ExactFrameDecoder.h"
 #include "platform/FileAttributes.h"
+#include "platform/PathParts.h"
 #include "platform/Sha256.h"
 #include "platform/WholeFile.h"
 #include "report/CairoImage.h"
@@ -34,20 +36,8 @@ constexpr double kClipShare = 0.6; // of the progress bar: the clip's frames
 constexpr double kCopyShare = 0.3; // the originals' bytes (copied and read back)
 constexpr double kLongestMarginMs = 600000;
 
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string SecondsText(double ms) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", ms / 1000.0);
-    return text;
+    return FixedText(ms / 1000.0, 2);
 }
 
 // The nearest existing folder of path, resolved, with a trailing "/".
@@ -61,7 +51,7 @@ std::string ResolvedFolder(std::string path) {
         }
         if (path.empty() || path == "/" || path == ".")
             return {};
-        path = FolderOf(path);
+        path = FolderOfPath(path);
     }
 }
 
@@ -81,13 +71,13 @@ bool OnTheCard(const std::string& target, const RecordingInfo& record) {
     const CameraFiles files = CameraFilesOf(record);
     std::string top = ResolvedFolder(record.rootFolder);
     for (const std::string& camera : {files.front, files.rear}) {
-        const std::string folder = camera.empty() ? "" : ResolvedFolder(FolderOf(camera));
+        const std::string folder = camera.empty() ? "" : ResolvedFolder(FolderOfPath(camera));
         while (!folder.empty() && !top.empty() && folder.compare(0, top.size(), top) != 0)
-            top = ResolvedFolder(FolderOf(top.substr(0, top.size() - 1)));
+            top = ResolvedFolder(FolderOfPath(top.substr(0, top.size() - 1)));
     }
     // The recorder's own folders are part of the card: the card is the folder above them.
-    while (top.size() > 1 && IsRecorderFolder(NameOf(top.substr(0, top.size() - 1))))
-        top = ResolvedFolder(FolderOf(top.substr(0, top.size() - 1)));
+    while (top.size() > 1 && IsRecorderFolder(NameOfPath(top.substr(0, top.size() - 1))))
+        top = ResolvedFolder(FolderOfPath(top.substr(0, top.size() - 1)));
     const std::string out = ResolvedFolder(target);
     if (!top.empty() && top != "/" && out.compare(0, top.size(), top) == 0)
         return true;
@@ -144,7 +134,7 @@ std::vector<std::string> CopyNames(const std::vector<OriginalSource>& sources) {
     std::vector<std::string> names;
     std::map<std::string, int> seen;
     for (const OriginalSource& source : sources) {
-        std::string name = NameOf(source.path);
+        std::string name = NameOfPath(source.path);
         if (int n = seen[name]++; n > 0)
             name = std::to_string(n + 1) + "_" + name;
         names.push_back("originals/" + name);
@@ -258,7 +248,7 @@ std::string GpxOfMoment(const PackRequest& request, const MomentFacts& moment, c
     for (const LoadedTrack& loaded : moment.Tracks()) {
         const RecordingInfo& record = request.records[loaded.span.record];
         GpxShare share;
-        share.recording = {NameOf(loaded.path), record.subFolder, loaded.summary.startTime,
+        share.recording = {NameOfPath(loaded.path), record.subFolder, loaded.summary.startTime,
                            loaded.summary.format};
         share.track = &loaded.track;
         share.fromMs = static_cast<int64_t>(std::floor(request.atMs - kTrackMarginMs - loaded.span.startMs));
@@ -359,9 +349,9 @@ PackResult MakePack(const PackRequest& request, const TextLookup& texts, const s
     for (const media::ClipPart& part : plan.parts) {
         const CameraFiles files{part.frontPath, part.rearPath};
         if (part.rearPath.empty())
-            facts.notes.push_back(Format(texts, text::kRearMissing, {NameOf(part.recordPath)}));
+            facts.notes.push_back(Format(texts, text::kRearMissing, {NameOfPath(part.recordPath)}));
         if (files.front.empty())
-            facts.notes.push_back(Format(texts, text::kFrontMissing, {NameOf(part.recordPath)}));
+            facts.notes.push_back(Format(texts, text::kFrontMissing, {NameOfPath(part.recordPath)}));
     }
 
     std::string error;
@@ -435,8 +425,8 @@ PackResult MakePack(const PackRequest& request, const TextLookup& texts, const s
         const CopiedOriginal& copy = copies.copied[i];
         if (!copy.ok)
             return fail(copy.error);
-        facts.originals.push_back({NameOf(copy.source), copy.source, copies.names[i], copy.size, copy.mtime,
-                                   copy.sha256, copies.sources[i].rear});
+        facts.originals.push_back({NameOfPath(copy.source), copy.source, copies.names[i], copy.size,
+                                   copy.mtime, copy.sha256, copies.sources[i].rear});
     }
     if (cancel && *cancel)
         return fail("cancelled");

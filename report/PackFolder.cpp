@@ -1,16 +1,16 @@
 #include "report/PackFolder.h"
 
+#include "platform/PathParts.h"
 #include "platform/WholeFile.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vemora::report {
 
@@ -18,30 +18,10 @@ namespace {
 
 constexpr int kNameAttempts = 16;
 
-std::string ParentOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::string WithoutTrailingSlashes(std::string path) {
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     return path;
-}
-
-void SyncPath(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd); // best effort: some file systems refuse a folder's fsync
-    ::close(fd);
 }
 
 // Every folder below root, deepest first, then root: their entries reach the disk before the
@@ -51,17 +31,13 @@ void SyncTree(const std::string& root) {
     for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
         if (it->is_directory(ec) && !it->is_symlink(ec))
-            SyncPath(it->path().string());
-    SyncPath(root);
+            SyncFolder(it->path().string());
+    SyncFolder(root);
 }
 
 void RemoveTree(const std::string& path) {
     std::error_code ec;
     std::filesystem::remove_all(path, ec);
-}
-
-bool ProcessIsAlive(pid_t pid) {
-    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 
 } // namespace
@@ -90,7 +66,8 @@ bool IsEmptyFolder(const std::string& path) {
 
 std::optional<PackFolder> PackFolder::Begin(const std::string& requested, std::string* error) {
     const std::string target = WithoutTrailingSlashes(requested);
-    if (target.empty() || NameOf(target).empty() || NameOf(target) == "." || NameOf(target) == "..") {
+    if (target.empty() || NameOfPath(target).empty() || NameOfPath(target) == "." ||
+        NameOfPath(target) == "..") {
         *error = "'" + requested + "' cannot be a pack folder";
         return std::nullopt;
     }
@@ -98,19 +75,15 @@ std::optional<PackFolder> PackFolder::Begin(const std::string& requested, std::s
         *error = target + ": exists and is not an empty folder";
         return std::nullopt;
     }
-    const std::string parent = ParentOf(target);
+    const std::string parent = FolderOfPath(target);
     struct stat info {};
     if (::stat(parent.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
         *error = parent + ": no such folder";
         return std::nullopt;
     }
     RemoveStalePackFolders(parent);
-    const std::string prefix = WholeFile::TemporaryPrefix(NameOf(target)) + std::to_string(::getpid()) + "-";
-    std::random_device entropy;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "%x", entropy());
-        const std::string temporary = (parent == "/" ? "" : parent) + "/" + prefix + hex;
+        const std::string temporary = WholeFile::TemporaryNameBeside(target);
         if (::mkdir(temporary.c_str(), 0755) == 0)
             return PackFolder(target, temporary);
         if (errno != EEXIST) {
@@ -151,7 +124,7 @@ bool PackFolder::Commit(std::string* error) {
         return false;
     }
     done_ = true;
-    SyncPath(ParentOf(target_));
+    SyncFolder(FolderOfPath(target_));
     return true;
 }
 
@@ -167,8 +140,7 @@ int RemoveStalePackFolders(const std::string& parent) {
         return 0;
     std::vector<std::string> stale;
     while (const dirent* entry = ::readdir(dir)) {
-        const auto owner = WholeFile::OwnerOfTemporary(entry->d_name);
-        if (!owner || ProcessIsAlive(*owner))
+        if (!WholeFile::IsStaleTemporary(entry->d_name))
             continue;
         const std::string path = parent + "/" + entry->d_name;
         struct stat info {};
