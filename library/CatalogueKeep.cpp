@@ -1,7 +1,7 @@
 #include "library/CatalogueKeep.h"
 
-#include "library/FileHash.h"
 #include "library/ListTexts.h"
+#include "platform/FileHash.h"
 #include "platform/Sha256.h"
 #include "platform/WholeFile.h"
 
@@ -90,8 +90,9 @@ std::string HashFromDisk(const WholeFile& copy, std::string* error) {
         *error = std::strerror(errno);
         return {};
     }
-    ::posix_fadvise(copy.Descriptor(), 0, 0, POSIX_FADV_DONTNEED);
-    return HashOfFile(copy.TempPath(), error);
+    FileHashOptions options;
+    options.fromDisk = true;
+    return Sha256OfFile(copy.TempPath(), error, options);
 }
 
 CopyAttempt CopyVerified(Catalogue* catalogue, const KeepItem& item, const std::string& target,
@@ -176,8 +177,8 @@ bool SameFileKeptBefore(Catalogue* catalogue, const KeepItem& item, const std::s
     if (item.size == 0 || ::lstat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
         static_cast<uint64_t>(st.st_size) != item.size)
         return false;
-    const std::string kept = HashOfFile(target, nullptr);
-    if (kept.empty() || kept != HashOfFile(item.source, nullptr))
+    const std::string kept = Sha256OfFile(target, nullptr);
+    if (kept.empty() || kept != Sha256OfFile(item.source, nullptr))
         return false;
     if (catalogue && !item.cardKey.empty())
         catalogue->RecordKept(item.cardKey, item.relativePath, item.startTime,

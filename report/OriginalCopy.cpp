@@ -1,5 +1,6 @@
 #include "report/OriginalCopy.h"
 
+#include "platform/FileHash.h"
 #include "platform/Sha256.h"
 #include "platform/WholeFile.h"
 
@@ -52,35 +53,15 @@ bool Cancelled(const std::atomic<bool>* cancel) {
 
 std::string HashFileFromDisk(const std::string& path, std::string* error, const std::atomic<bool>* cancel,
                              const std::function<void(uint64_t)>& progress) {
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        *error = "cannot read " + path + ": " + std::strerror(errno);
-        return {};
-    }
-    // What the page cache holds of the file would be read back instead of the disk.
-    ::posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_DONTNEED);
-    ::posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    Sha256 hasher;
-    std::vector<char> block(kBlockBytes);
-    uint64_t done = 0;
-    for (size_t count = 0;;) {
-        if (Cancelled(cancel)) {
-            *error = "cancelled";
-            return {};
-        }
-        if (!ReadBlock(fd.Get(), block, &count)) {
-            *error = "cannot read " + path + ": " + std::strerror(errno);
-            return {};
-        }
-        if (count == 0)
-            break;
-        hasher.Update(block.data(), count);
-        done += count;
-        if (progress)
-            progress(done);
-    }
-    ::posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_DONTNEED);
-    return Sha256::Hex(hasher.Finish());
+    std::string reason;
+    FileHashOptions options;
+    options.fromDisk = true;
+    options.cancel = cancel;
+    options.progress = progress;
+    std::string hex = Sha256OfFile(path, &reason, options);
+    if (hex.empty())
+        *error = Cancelled(cancel) ? "cancelled" : "cannot read " + path + ": " + reason;
+    return hex;
 }
 
 CopiedOriginal CopyAndVerify(const std::string& source, const std::string& target,

@@ -3,9 +3,9 @@
 // copy.
 #include "library/CatalogueKeep.h"
 #include "library/DriveLog.h"
-#include "library/FileHash.h"
 #include "library/RecordingLibrary.h"
 #include "library/SqliteHandles.h"
+#include "platform/FileHash.h"
 #include "tests/core/LibraryTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -288,7 +288,7 @@ TEST_F(KeptCard, KeepsVerifiedCopiesOnceAndChangedFilesAgain) {
     EXPECT_EQ(ReadAll(DayFolder() + "20260709_235900_F (2).MP4"), ReadAll(second));
     for (const CataloguedDrive& drive : catalogue.ListDrives(false, nullptr))
         for (const CataloguedFile& f : drive.files) {
-            EXPECT_EQ(f.sha256, HashOfFile(f.keptPath, nullptr)) << f.path;
+            EXPECT_EQ(f.sha256, Sha256OfFile(f.keptPath, nullptr)) << f.path;
             EXPECT_EQ(ReadAll(f.keptPath), ReadAll(f.path));
         }
 }
@@ -324,12 +324,12 @@ TEST_F(KeptCard, KillDuringCopyLeavesCatalogueWholeAndNoHalfCopy) {
     EXPECT_TRUE(after.IntegrityOk());
     const std::string final = DayFolder() + name;
     if (fs::exists(final)) { // it may have finished just before the kill: then it is whole
-        EXPECT_EQ(HashOfFile(final, nullptr), HashOfFile(items[0].source, nullptr));
+        EXPECT_EQ(Sha256OfFile(final, nullptr), Sha256OfFile(items[0].source, nullptr));
     }
     const KeepReport again = KeepRecordings(&after, items, archive);
     EXPECT_TRUE(again.failed.empty());
     EXPECT_EQ(again.copied + again.skipped, 1);
-    EXPECT_EQ(HashOfFile(final, nullptr), HashOfFile(items[0].source, nullptr));
+    EXPECT_EQ(Sha256OfFile(final, nullptr), Sha256OfFile(items[0].source, nullptr));
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(DayFolder()))
         ++entries;
