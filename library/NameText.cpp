@@ -1,44 +1,13 @@
 #include "library/NameText.h"
 
+#include "platform/Utf8.h"
+
 #include <cstdint>
 
 namespace vemora {
 namespace {
 
 constexpr char16_t kEscapeBase = 0xDC00;
-
-// Length of the valid UTF-8 sequence at i and its code point; 0 when the bytes there are not one.
-size_t DecodeUtf8(const std::string& s, size_t i, char32_t& cp) {
-    auto byte = [&](size_t k) { return static_cast<uint8_t>(s[k]); };
-    uint8_t b0 = byte(i);
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    }
-    size_t len;
-    char32_t min;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (s.size() - i < len)
-        return 0;
-    for (size_t k = 1; k < len; ++k) {
-        uint8_t b = byte(i + k);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    if (cp < min || cp > 0x10FFFF || surrogate)
-        return 0;
-    return len;
-}
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -65,7 +34,7 @@ std::u16string ToNameText(const std::string& bytes) {
     out.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size();) {
         char32_t cp = 0;
-        size_t len = DecodeUtf8(bytes, i, cp);
+        size_t len = DecodeUtf8At(bytes, i, &cp);
         if (len == 0) {
             out += static_cast<char16_t>(kEscapeBase + static_cast<uint8_t>(bytes[i]));
             ++i;

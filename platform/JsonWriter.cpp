@@ -1,5 +1,7 @@
 #include "platform/JsonWriter.h"
 
+#include "platform/Utf8.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -105,42 +107,7 @@ void JsonWriter::Clear() {
     m_afterKey = false;
 }
 
-namespace {
-
-// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
-size_t Utf8Length(std::string_view s, size_t i) {
-    auto c = static_cast<unsigned char>(s[i]);
-    size_t n;
-    uint32_t cp;
-    if (c < 0x80)
-        return 1;
-    if ((c & 0xE0) == 0xC0) {
-        n = 2;
-        cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-        n = 3;
-        cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-        n = 4;
-        cp = c & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size())
-        return 0;
-    for (size_t k = 1; k < n; ++k) {
-        auto cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    static const uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return n;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string JsonWriter::Escape(std::string_view text) {
     std::string out;
@@ -148,7 +115,7 @@ std::string JsonWriter::Escape(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x80) {
-            size_t n = Utf8Length(text, i);
+            size_t n = DecodeUtf8At(text, i);
             if (n == 0) {
                 out += "\\ufffd";
                 ++i;
@@ -196,7 +163,7 @@ std::string JsonWriter::Escape(std::string_view text) {
 
 bool JsonWriter::IsValidUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
-        const size_t n = Utf8Length(text, i);
+        const size_t n = DecodeUtf8At(text, i);
         if (n == 0)
             return false;
         i += n;
