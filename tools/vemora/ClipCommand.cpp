@@ -11,10 +11,10 @@
 #include "platform/JsonWriter.h"
 #include "platform/TerminalText.h"
 #include "tools/vemora/Commands.h"
+#include "tools/vemora/DriveOfFile.h"
 
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -128,29 +128,6 @@ std::string ProposedOut(const std::string& file, double fromMs, double toMs) {
                                SecondsName(fromMs) + "-" + SecondsName(toMs) + ".mp4");
 }
 
-// The folder scanned for FILE's drive: FILE's own, or the one that holds FILE's folder and its
-// partner's when the cameras keep their files apart (DCIM/Movie/F and DCIM/Movie/R), so that a
-// recording whose other camera's file alone is there still takes its place in the drive.
-std::string ScanFolderFor(const fs::path& file) {
-    fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const std::string partner =
-        IsRearFile(file.string()) ? GetFrontPartner(file.string()) : GetRearPartner(file.string());
-    if (partner.empty() || partner == file.string())
-        return folder.string();
-    std::error_code ec;
-    fs::path a = fs::weakly_canonical(folder, ec),
-             b = fs::weakly_canonical(fs::path(partner).parent_path(), ec);
-    fs::path common;
-    for (auto i = a.begin(), j = b.begin(); i != a.end() && j != b.end() && *i == *j; ++i, ++j)
-        common /= *i;
-    return common.empty() || common == common.root_path() ? folder.string() : common.string();
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec);
-}
-
 // Prints "45 %" lines over each other, at most a few times a second.
 class TerminalProgress {
 public:
@@ -205,16 +182,6 @@ std::string RejectedNote(const CRecordingLibrary& library) {
     return note;
 }
 
-// Ctrl+C and a polite kill cancel the export, which then removes its partial file. A second one
-// ends the program at once.
-std::atomic<bool> g_interrupted{false};
-extern "C" void OnInterrupt(int signal) {
-    if (g_interrupted.exchange(true)) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-    }
-}
-
 int Fail(const std::string& message) {
     std::fprintf(stderr, "vemora clip: %s\n", TerminalText(message).c_str());
     return kExitRejected;
@@ -262,9 +229,8 @@ int RunClip(const Args& args) {
     std::function<void(const media::ClipProgress&)> progress;
     if (::isatty(STDERR_FILENO))
         progress = [&terminal](const media::ClipProgress& p) { terminal(p); };
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
-    media::ClipResult result = media::WriteClip(plan, parsed->options, &g_interrupted, progress);
+    const std::atomic<bool>& interrupted = CatchInterrupts();
+    media::ClipResult result = media::WriteClip(plan, parsed->options, &interrupted, progress);
     if (!result.ok)
         return Fail(result.error);
     for (const std::string& note : result.notes)

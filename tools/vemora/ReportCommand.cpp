@@ -5,15 +5,16 @@
 #include "library/RecordingLibrary.h"
 #include "map/ExportPaths.h"
 #include "platform/JsonWriter.h"
+#include "platform/TerminalText.h"
 #include "platform/Version.h"
 #include "report/IncidentPack.h"
 #include "report/ReportJson.h"
 #include "tools/vemora/Commands.h"
+#include "tools/vemora/DriveOfFile.h"
 #include "tools/vemora/TranslatedTexts.h"
 
 #include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -85,11 +86,6 @@ std::optional<ReportArgs> ParseReportArgs(const Args& args) {
     if (parsed.file.empty() || !parsed.atMs)
         return std::nullopt;
     return parsed;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return fs::equivalent(a, b, ec);
 }
 
 const char* StageName(report::PackStage stage) {
@@ -165,14 +161,8 @@ std::string RejectedNote(const CRecordingLibrary& library) {
     return note;
 }
 
-// Ctrl+C and a polite kill cancel the pack, whose temporary folder then goes.
-std::atomic<bool> g_interrupted{false};
-extern "C" void OnReportInterrupt(int) {
-    g_interrupted = true;
-}
-
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "vemora report: %s\n", message.c_str());
+    std::fprintf(stderr, "vemora report: %s\n", TerminalText(message).c_str());
     return kExitRejected;
 }
 
@@ -187,7 +177,7 @@ int RunReport(const Args& args) {
     if (!fs::is_regular_file(file, ec))
         return Fail(parsed->file + ": no such file");
     // The report names the card's files by their whole paths.
-    const std::string folder = fs::absolute(file, ec).parent_path().lexically_normal().string();
+    const std::string folder = ScanFolderFor(fs::absolute(file, ec).lexically_normal());
     CRecordingLibrary library;
     if (!library.ScanSource(folder, std::string()))
         return Fail(folder + ": folder not found");
@@ -224,13 +214,12 @@ int RunReport(const Args& args) {
     std::function<void(const report::PackProgress&)> progress;
     if (::isatty(STDERR_FILENO))
         progress = [&terminal](const report::PackProgress& p) { terminal(p); };
-    std::signal(SIGINT, OnReportInterrupt);
-    std::signal(SIGTERM, OnReportInterrupt);
-    report::PackResult result = report::MakePack(request, texts, &g_interrupted, progress);
+    const std::atomic<bool>& interrupted = CatchInterrupts();
+    report::PackResult result = report::MakePack(request, texts, &interrupted, progress);
     if (!result.ok)
         return Fail(result.cancelled ? "cancelled: no folder was left behind" : result.error);
     for (const std::string& note : result.facts.notes)
-        std::fprintf(stderr, "vemora report: note: %s\n", note.c_str());
+        std::fprintf(stderr, "vemora report: note: %s\n", TerminalText(note).c_str());
     std::printf("%s\n", ResultJson(result).c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitRejected;
 }
