@@ -20,6 +20,7 @@
 #include "playback/VlcApi.h"
 #include "playback/transport/CameraSync.h"
 #include "playback/transport/NextRecording.h"
+#include "playback/transport/PlaybackRates.h"
 #include "playback/transport/SeekScale.h"
 #include "playback/transport/SharedPendingSeek.h"
 
@@ -228,7 +229,7 @@ private:
     VlcApi m_frontPlayer;
     VlcApi m_rearPlayer;
 
-    int m_nRateIndex = 7;
+    int m_nRateIndex = kNormalRateIndex;
     bool m_bAutoPlayNext = true;
     bool m_bFlip = false;
     SharedPendingSeek m_pendingSeek;
