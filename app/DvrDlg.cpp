@@ -17,7 +17,7 @@
 #include "platform/LogFile.h"
 #include "platform/UserFolders.h"
 #include "playback/FrameReview.h"
-#include "playback/PlaybackRates.h"
+#include "playback/transport/PlaybackRates.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/FrameOverlay.h"

@@ -9,7 +9,7 @@
 #include "library/RecordingNaming.h"
 #include "media/ClipFileName.h"
 #include "media/ClipPlan.h"
-#include "playback/SeekScale.h"
+#include "playback/transport/SeekScale.h"
 #include "settings/SettingsFile.h"
 #include "widgets/SeekBarValues.h"
 #include "widgets/SpeedLabel.h"

@@ -16,7 +16,7 @@
 #include "map/GpxWriter.h"
 #include "map/KmlWriter.h"
 #include "map/RecordingExport.h"
-#include "playback/PlaybackRates.h"
+#include "playback/transport/PlaybackRates.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackLoader.h"
 #include "widgets/GdipButton.h"

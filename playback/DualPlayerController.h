@@ -3,18 +3,27 @@
 // the rear pane, driven together by the transport commands (play/pause, stop, rates, seeking,
 // volume, mute, mirror, snapshot) and moving on to the next recording at the end of one.
 //
-// libVLC reports on its own threads. Those callbacks only read atomic flags and post events to
-// this object; everything else runs on the thread that owns it (the GUI thread). A libVLC thread
-// never waits for the GUI thread and never calls into libVLC. While a scan fills the library on
-// its worker, the commands that read the list do nothing.
+// libVLC reports on its own threads. Those callbacks only read atomic flags, stamp the players'
+// time reports and post events to this object; everything else runs on the thread that owns it
+// (the GUI thread). A libVLC thread never waits for the GUI thread and never calls into libVLC.
+// While a scan fills the library on its worker, the commands that read the list do nothing.
+//
+// The controller keeps the players and the transport; its parts each do one thing: keeping the
+// rear camera in step (RearCameraSync), landing both players together after a jump
+// (PairLanding), moving a player just started to its time (StartRestore) and handing the panes
+// to the paused review and back (ReviewHandOver).
 
-#include "playback/CameraSync.h"
-#include "playback/JointLanding.h"
+#include "playback/PlayerEvents.h"
 #include "playback/PlayerHost.h"
-#include "playback/SeekScale.h"
+#include "playback/PlayerPair.h"
+#include "playback/RearCameraSync.h"
 #include "playback/VlcApi.h"
+#include "playback/transport/CameraSync.h"
+#include "playback/transport/NextRecording.h"
+#include "playback/transport/PlaybackRates.h"
+#include "playback/transport/SeekScale.h"
+#include "playback/transport/SharedPendingSeek.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -22,15 +31,16 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 
 namespace vemora {
 
 class CRecordingLibrary;
 class FrameReview;
+class PairLanding;
+class ReviewHandOver;
+class StartRestore;
 class TrackFeed;
-struct PlayerEventRelay;
 
 class DualPlayerController : public QObject {
     Q_OBJECT
@@ -51,14 +61,14 @@ public:
     // Result of the hardware-decoding probe: H.265 plays without a warning when set.
     void SetHevcDecode(bool on) { m_bHevcDecode = on; }
     // Keeping the rear camera on the front camera's time (off unless switched on).
-    void SetSyncEnabled(bool on);
-    bool SyncEnabled() const { return m_bSync; }
+    void SetSyncEnabled(bool on) { m_sync->SetEnabled(on); }
+    bool SyncEnabled() const { return m_sync->Enabled(); }
     // Holds one player for ms while the other plays on, as if it had been started that much
     // later (checks of the correction).
-    void HoldPlayer(PlayerSide side, int ms);
+    void HoldPlayer(PlayerSide side, int ms) { m_sync->HoldPlayer(side, ms); }
     // How far the rear player's time is behind the front one's now (negative: ahead), from the
     // players' last time reports; nothing before both have reported.
-    std::optional<int64_t> RearBehindMs() const;
+    std::optional<int64_t> RearBehindMs() const { return m_sync->RearBehindMs(); }
 
     // --- Opening -------------------------------------------------------------------------------
     void LoadIntoPlayer(PlayerSide side, const QString& path, bool noAudio);
@@ -70,7 +80,9 @@ public:
     // The same, from startMs on (both players move there once they play).
     void PlayRecordingFrom(int index, int64_t startMs);
     // False when the recording or its partner is H.265 and the machine cannot decode H.265.
-    bool CanPlayRecording(int index) const;
+    bool CanPlayRecording(int index) const {
+        return vemora::CanPlayRecording(m_library, index, m_bHevcDecode);
+    }
 
     // --- Transport -----------------------------------------------------------------------------
     void TogglePlayPause();
@@ -98,7 +110,7 @@ public:
 
     // --- Seeking -------------------------------------------------------------------------------
     // A seek-bar position while the bar is dragged or released: stores the pending seek and
-    // returns its target time, which the instruments show at once.
+    // returns its target time (0 at the very start), which the instruments show at once.
     int64_t RequestSeekFromBar(int barPosition);
     // Moves both players to ms at once (skips, jolts): the instruments and the seek bar follow.
     void SeekTo(int64_t ms);
@@ -107,7 +119,7 @@ public:
     // One front picture forward (+1) or back (-1), exactly, both cameras paused.
     void StepFrame(int direction);
     // The exact paused pictures over the panes (zoom, stills).
-    FrameReview& Review() { return *m_review; }
+    FrameReview& Review();
     // To a little before the next (+1) or previous (-1) jolt of the G-sensor; false with none.
     bool JumpToJolt(int direction);
     // Where playback is: the leading player's time, paused or playing; -1 with none.
@@ -116,8 +128,8 @@ public:
     int64_t TimeShown();
     // Applies a pending seek to both players (every 500 ms); the driven path is redrawn.
     void ApplyPendingSeek();
-    int64_t PendingSeek() const { return m_llPendingSeekMs.load(); }
-    void ClearPendingSeek() { m_llPendingSeekMs = 0; }
+    std::optional<int64_t> PendingSeek() const { return m_pendingSeek.Target(); }
+    void ClearPendingSeek() { m_pendingSeek.Clear(); }
     // Puts the seek bar where the players are, 200 ms from now (after a resize).
     void RefreshSeekBarSoon() { m_seekBarRefreshTimer.start(); }
 
@@ -148,9 +160,16 @@ public:
         return side == PlayerSide::Front ? m_bFrontHidden : m_bRearHidden;
     }
     // Called by the window when it shows or hides a pane itself (full screen, file operations).
-    void NotePaneHidden(PlayerSide side, bool hidden);
+    void NotePaneHidden(PlayerSide side, bool hidden) {
+        (side == PlayerSide::Front ? m_bFrontHidden : m_bRearHidden) = hidden;
+    }
     // True while either player is playing or paused.
-    bool HasActivePlayer() const;
+    bool HasActivePlayer() const {
+        for (const VlcApi* p : {&m_frontPlayer, &m_rearPlayer})
+            if (p->IsLoaded() && (p->IsPlaying() || p->IsPaused()))
+                return true;
+        return false;
+    }
 
 signals:
     // The PLAY button shows its pause picture while true.
@@ -166,8 +185,8 @@ signals:
     // The master player's time while no seek is pending: the instruments follow it.
     void timeReported(qint64 ms);
     void playerError();
-    // A correction of the rear player: kind is SyncAction::SetRate or SyncAction::Seek.
-    void rearCorrected(int kind, double rate, qint64 seekMs);
+    // A correction of the rear player: kind is SetRate (for ms) or Seek (by ms).
+    void rearCorrected(SyncAction::Kind kind, double rate, qint64 ms);
     // Another recording became current (the lock button follows it).
     void currentRecordingChanged();
 
@@ -175,21 +194,14 @@ protected:
     bool event(QEvent* e) override;
 
 private:
-    friend struct PlayerEventRelay;
-    // Runs on libVLC's threads.
-    void OnPlayerEventThread(PlayerSide side, int type, int64_t newTime);
-    void PostPlayerMessage(int kind, PlayerSide side, int64_t value);
-    void HandlePlayerMessage(int kind, PlayerSide side, int64_t value);
+    void HandlePlayerMessage(const PlayerMessageEvent& message);
     void OnTimeReport(PlayerSide side, int64_t time);
-    void OnPlayerStateReport(PlayerSide side, int state);
-    // libVLC seeks and pauses only a player that already plays: a player just started is moved
-    // to timeMs (when not negative), and paused when asked, at its first Playing report.
-    void RestoreOnceStarted(PlayerSide side, int64_t timeMs, bool pause);
+    void OnPlayerStateReport(PlayerSide side, PlayerState state);
     void OnPlayerStarted(PlayerSide side);
 
     VlcApi& Player(PlayerSide side) { return side == PlayerSide::Front ? m_frontPlayer : m_rearPlayer; }
-    // The player whose time drives the window: the front one when it runs, else the rear one.
-    VlcApi* MasterPlayer(bool includePaused);
+    PlayerPair Players() { return {m_frontPlayer, m_rearPlayer}; }
+    VlcApi* MasterPlayer(bool includePaused) { return Players().Master(includePaused); }
     void ShowPaneIfHidden(PlayerSide side);
     void HidePaneIfShown(PlayerSide side);
     void StartPlayer(VlcApi& player);
@@ -201,36 +213,9 @@ private:
     QString FrontFileOf(const QString& path) const;
     void ShowMovedTo(int64_t ms, int64_t length);
     void SelectAndPlay(int index);
-    void WriteSnapshot(VlcApi& player, const QString& path);
-    bool IsPartnerOf(int candidate, int current) const;
     SeekScale Scale() const { return m_seekScale ? m_seekScale() : SeekScale{}; }
-    void KeepRearInStep();
-    void EndRateCorrection();
-    void BeginReview(int64_t timeMs);
-    // Play after a review: both players go to the time of the picture shown, in the recording
-    // the steps reached. True when the players were started here.
-    bool ResumeFromReview();
-    // After playing resumed from a review: both players to the picture that was shown.
-    void LandAtResumeTime();
     void OnReviewCrossed(int row);
-    void FollowSeekInReview(int64_t ms);
-    // Clocks start again and the rear player returns to the front rate (after anything that moves
-    // or restarts a player).
-    void RestartSync();
-    // The playing players were just sent to targetMs (or started): the first to show its picture
-    // there waits for the other. A player whose file ends before targetMs is not waited for.
-    void LandTogether(int64_t targetMs);
-    void OnPlayerArrived(PlayerSide side, uint64_t arrivalCount);
-    // Both players to ms (skips, seek-bar seeks, jolts), landing together.
-    void SendBothTo(int64_t ms);
-    // The held players play again; the landing ends.
-    void PlayHeldPlayers();
-    // Plays the held players again and ends the landing; the review's pictures, when they were
-    // left over the panes, go now.
-    void ReleaseLanding();
-    // Ends the landing without playing anyone (the players are paused or stopped).
-    void AbandonLanding();
-    uint64_t ArrivalsOf(PlayerSide side) const;
+    void OnLandingEnded(bool landed);
 
     CRecordingLibrary& m_library;
     PlayerHost& m_host;
@@ -244,10 +229,10 @@ private:
     VlcApi m_frontPlayer;
     VlcApi m_rearPlayer;
 
-    int m_nRateIndex = 7;
+    int m_nRateIndex = kNormalRateIndex;
     bool m_bAutoPlayNext = true;
     bool m_bFlip = false;
-    std::atomic<int64_t> m_llPendingSeekMs{0};
+    SharedPendingSeek m_pendingSeek;
     int m_nVolumePos = 50;
     bool m_bMuted = true;
     std::atomic<bool> m_bHevcWarned{false};
@@ -256,45 +241,18 @@ private:
     int m_nRateLabelTicks = 10;
     bool m_bFrontHidden = true;
     bool m_bRearHidden = true;
-    struct StartRestore {
-        bool waiting = false;
-        int64_t timeMs = -1;
-        bool pause = false;
-    };
-    StartRestore m_startRestore[2];
 
     QTimer m_rateLabelTimer;      // refreshes the rate label 11 times after an opening
     QTimer m_pendingSeekTimer;    // applies a pending seek every 500 ms
     QTimer m_seekBarRefreshTimer; // one-shot: seek bar from the players
     QTimer m_muteTimer;           // one-shot: the mute again once the audio output runs
     QTimer m_endSettleTimer;      // one-shot: the next recording once the ended one has settled
-    QTimer m_syncTimer;           // compares the two players' times while both play
-    QTimer m_syncCorrectionTimer; // ends a rate correction of the rear player
-    QTimer m_landingTimer;        // one-shot: a player that never arrives is not waited for longer
 
-    JointLanding m_landing;
-    // The review's pictures stay over the panes until the landing that resumed playback ends.
-    bool m_bReviewPicturesLeft = false;
-    // Where playing resumes after a review; -1 when it resumes where the players are.
-    int64_t m_llResumeAtMs = -1;
-
-    bool m_bSync = false;
-    CameraSync m_sync;
-    int64_t m_syncQuietUntil = 0; // no correction before this (a seek settling)
-    // The last time report of each player with the moment it was made (steady clock, ms), written
-    // by libVLC's threads.
-    struct Sighting {
-        int64_t timeMs = -1;
-        int64_t wallMs = 0;
-    };
-    mutable std::mutex m_sightingMutex;
-    Sighting m_sighting[2];
-    Sighting LastSighting(PlayerSide side) const;
-    // A player's time now from its last report; nothing before it has reported.
-    std::optional<int64_t> TimeNow(PlayerSide side) const;
-    std::unique_ptr<FrameReview> m_review;
-    // The steps of a review went on into another recording than the players hold.
-    bool m_bReviewCrossed = false;
+    // The parts work on the players and go before them.
+    std::unique_ptr<RearCameraSync> m_sync;
+    std::unique_ptr<PairLanding> m_landing;
+    std::unique_ptr<StartRestore> m_startRestore;
+    std::unique_ptr<ReviewHandOver> m_review;
 };
 
 } // namespace vemora

@@ -28,9 +28,9 @@ constexpr libvlc_event_e kPlayerEvents[] = {
 // Instance arguments of a mode: plain players run without an interface and without the user's
 // VLC configuration; the mirrored one only adds the flip filter. VEMORA_VLC_ARGS appends more
 // (tests and benchmarks use "--vout=dummy --aout=dummy" where no picture is wanted).
-std::vector<std::string> InstanceArguments(int mode) {
+std::vector<std::string> InstanceArguments(VideoMode mode) {
     std::vector<std::string> args;
-    if (mode == 1)
+    if (mode == VideoMode::Mirrored)
         args = {"--video-filter=transform", "--transform-type=hflip"};
     else
         args = {"-I", "dummy", "--ignore-config"};
@@ -42,7 +42,18 @@ std::vector<std::string> InstanceArguments(int mode) {
     return args;
 }
 
+// The states are libVLC's own numbers.
+static_assert(static_cast<int>(PlayerState::Opening) == libvlc_Opening &&
+              static_cast<int>(PlayerState::Buffering) == libvlc_Buffering &&
+              static_cast<int>(PlayerState::Playing) == libvlc_Playing &&
+              static_cast<int>(PlayerState::Paused) == libvlc_Paused &&
+              static_cast<int>(PlayerState::Stopped) == libvlc_Stopped &&
+              static_cast<int>(PlayerState::Ended) == libvlc_Ended &&
+              static_cast<int>(PlayerState::Error) == libvlc_Error);
+
 } // namespace
+
+std::atomic<bool> VlcApi::s_arrivalTold{false};
 
 template <typename Fn> Fn VlcApi::Resolve(const char* name) const {
     return m_module ? reinterpret_cast<Fn>(dlsym(m_module, name)) : nullptr;
@@ -51,12 +62,12 @@ template <typename Fn> Fn VlcApi::Resolve(const char* name) const {
 VlcApi::VlcApi() {
     m_module = dlopen(LibraryName(), RTLD_NOW | RTLD_LOCAL);
     if (!m_module) {
-        m_loaded = 0;
+        m_loaded = false;
         return;
     }
     ResolveEntryPoints();
     if (!CreateInstanceAndPlayer())
-        m_loaded = 0;
+        m_loaded = false;
 }
 
 VlcApi::~VlcApi() {
@@ -146,23 +157,23 @@ void VlcApi::ReleaseMedia() {
     m_media = nullptr;
 }
 
-int VlcApi::Recreate(int newMode) {
+bool VlcApi::Recreate(VideoMode newMode) {
     m_mode = newMode;
     if (!IsLoaded() || !m_media)
-        return 0;
+        return false;
     ReleaseMedia();
     if (!m_player || !m_instance)
-        return 0;
+        return false;
     if (m_logUnset && m_logInstalled)
         m_logUnset(m_instance);
     ReleaseInstanceAndPlayer();
     if (!CreateInstanceAndPlayer()) {
-        m_loaded = 0;
-        return 0;
+        m_loaded = false;
+        return false;
     }
     if (m_eventCallback)
         AttachEvents(m_eventCallback, m_eventUserData);
-    return 1;
+    return true;
 }
 
 void VlcApi::AttachEvents(libvlc_callback_t callback, void* userData) {
@@ -205,18 +216,18 @@ void VlcApi::SetWindow(unsigned long xid) {
 }
 
 void VlcApi::MarkPlaying() {
-    m_playing = 1;
-    m_paused = 0;
+    m_playing = true;
+    m_paused = false;
 }
 
 void VlcApi::MarkPaused() {
-    m_playing = 0;
-    m_paused = 1;
+    m_playing = false;
+    m_paused = true;
 }
 
 void VlcApi::MarkIdle() {
-    m_playing = 0;
-    m_paused = 0;
+    m_playing = false;
+    m_paused = false;
 }
 
 void VlcApi::LoadMedia(const std::string& utf8Path, bool noAudio) {
@@ -233,7 +244,7 @@ void VlcApi::LoadMedia(const std::string& utf8Path, bool noAudio) {
     if (m_mediaAddOption) {
         // The mirror filter works on pictures in memory only; with frames kept on the graphics
         // card libVLC drops the filter and the rear video would not be mirrored.
-        m_mediaAddOption(media, m_mode == 1 ? ":avcodec-hw=none" : ":avcodec-hw=any");
+        m_mediaAddOption(media, m_mode == VideoMode::Mirrored ? ":avcodec-hw=none" : ":avcodec-hw=any");
         if (noAudio)
             m_mediaAddOption(media, ":no-audio");
     }
@@ -295,19 +306,20 @@ void VlcApi::SetVolume(int value) {
     }
 }
 
-void VlcApi::SetMute(int on) {
+void VlcApi::SetMute(bool on) {
     if (Ready() && m_setMute)
-        m_setMute(m_player, on);
+        m_setMute(m_player, on ? 1 : 0);
 }
 
-int VlcApi::TakeSnapshot(const std::string& utf8Path) {
+bool VlcApi::TakeSnapshot(const std::string& utf8Path) {
     if (!Ready() || !m_takeSnapshot)
-        return -1;
-    return m_takeSnapshot(m_player, 0, utf8Path.c_str(), 0, 0);
+        return false;
+    return m_takeSnapshot(m_player, 0, utf8Path.c_str(), 0, 0) == 0;
 }
 
-libvlc_state_t VlcApi::State() const {
-    return Ready() && m_getState ? m_getState(m_player) : libvlc_NothingSpecial;
+PlayerState VlcApi::State() const {
+    return Ready() && m_getState ? static_cast<PlayerState>(m_getState(m_player))
+                                 : PlayerState::NothingSpecial;
 }
 
 const char* VlcApi::LevelName(int level) {
@@ -331,9 +343,11 @@ const char* VlcApi::LevelName(int level) {
 void VlcApi::LogCallback(void* data, int level, const libvlc_log_t*, const char* fmt, va_list args) {
     auto* api = static_cast<VlcApi*>(data);
     static constexpr char kArrival[] = "Decoder wait done";
-    if (fmt && std::strncmp(fmt, kArrival, sizeof kArrival - 1) == 0)
+    if (fmt && std::strncmp(fmt, kArrival, sizeof kArrival - 1) == 0) {
+        s_arrivalTold = true;
         if (ArrivalCallback callback = api->m_arrivalCallback.load())
             callback(api->m_arrivalUserData.load());
+    }
     FILE* file = api->m_logFile.load();
     if (!file)
         return;

@@ -4,6 +4,8 @@
 // viewer starts (with a warning) on machines where libVLC is missing. Every operation does
 // nothing while the player is not loaded.
 
+#include "playback/transport/PlayerState.h"
+
 #include <vlc/vlc.h>
 
 #include <atomic>
@@ -13,17 +15,20 @@
 
 namespace vemora {
 
+// The pictures of a player's instance: as recorded, or mirrored left to right (the rear camera).
+enum class VideoMode { Plain, Mirrored };
+
 class VlcApi {
 public:
     // Loads the library named by VEMORA_LIBVLC (default "libvlc.so.5"), creates the instance
-    // (plain, mode 0) and the player. Never throws; IsLoaded() tells the result.
+    // (plain) and the player. Never throws; IsLoaded() tells the result.
     VlcApi();
     ~VlcApi();
     VlcApi(const VlcApi&) = delete;
     VlcApi& operator=(const VlcApi&) = delete;
 
-    bool IsLoaded() const { return m_loaded.load() != 0; }
-    int Mode() const { return m_mode; }
+    bool IsLoaded() const { return m_loaded.load(); }
+    VideoMode Mode() const { return m_mode; }
     int Volume() const { return m_volume; }
     float Rate() const { return m_rate; }
     bool HasMedia() const { return m_media != nullptr; }
@@ -32,23 +37,26 @@ public:
 
     // The controller's view of the player (libVLC's own state is never asked): safe to read from
     // libVLC's event threads.
-    bool IsPlaying() const { return m_playing.load() != 0; }
-    bool IsPaused() const { return m_paused.load() != 0; }
+    bool IsPlaying() const { return m_playing.load(); }
+    bool IsPaused() const { return m_paused.load(); }
     void MarkPlaying();
     void MarkPaused();
     void MarkIdle();
 
-    // New instance and player with the arguments of mode (1 = rear video mirrored). Returns 1
-    // when they were made; 0 without a media given before (the mode then waits for the next
-    // call) or on failure, which leaves the player unloaded. The new player has no window; the
-    // attached events, the arrival callback and the log file carry over.
-    int Recreate(int newMode);
+    // New instance and player with the arguments of mode. True when they were made; false
+    // without a media given before (the mode then waits for the next call) or on failure, which
+    // leaves the player unloaded. The new player has no window; the attached events, the arrival
+    // callback and the log file carry over.
+    bool Recreate(VideoMode newMode);
     void AttachEvents(libvlc_callback_t callback, void* userData);
     // Called on libVLC's input thread each time the player has decoded its first picture after
     // an opening or a seek and is about to show it (libVLC has no event for that moment; its
     // log says it). The callback must not call into libVLC.
     using ArrivalCallback = void (*)(void* userData);
     void SetArrivalCallback(ArrivalCallback callback, void* userData);
+    // True once any player of this run has logged an arrival (a libVLC that never does cannot
+    // tell when a player shows its first picture).
+    static bool ArrivalEverTold() { return s_arrivalTold.load(); }
     // Installs a log file (owned from now on); libVLC's messages go there one line each.
     void SetLogFile(FILE* file);
     // Binds the player's video output to a native X11 window.
@@ -68,11 +76,11 @@ public:
     int64_t Length() const; // 0 without a player
     void SetRate(float value);
     void SetVolume(int value);
-    void SetMute(int on);
-    // Writes the current picture at the video's own size; 0 on success.
-    int TakeSnapshot(const std::string& utf8Path);
-    // libVLC's own state of the player (libvlc_NothingSpecial without a player).
-    libvlc_state_t State() const;
+    void SetMute(bool on);
+    // Writes the current picture at the video's own size; true when libVLC says it did.
+    bool TakeSnapshot(const std::string& utf8Path);
+    // libVLC's own state of the player (NothingSpecial without a player).
+    PlayerState State() const;
 
     static const char* LevelName(int level);
 
@@ -94,10 +102,10 @@ private:
     libvlc_callback_t m_eventCallback = nullptr;
     void* m_module = nullptr;
     std::string m_mediaPath;
-    std::atomic<int> m_loaded{1};
-    std::atomic<int> m_playing{0};
-    std::atomic<int> m_paused{0};
-    int m_mode = 0;
+    std::atomic<bool> m_loaded{true};
+    std::atomic<bool> m_playing{false};
+    std::atomic<bool> m_paused{false};
+    VideoMode m_mode = VideoMode::Plain;
     int m_volume = 0;
     float m_rate = 1.0f;
     // Written on the GUI thread, read by the log callback on libVLC's threads.
@@ -105,6 +113,7 @@ private:
     std::atomic<ArrivalCallback> m_arrivalCallback{nullptr};
     std::atomic<void*> m_arrivalUserData{nullptr};
     bool m_logInstalled = false;
+    static std::atomic<bool> s_arrivalTold;
 
     decltype(&libvlc_media_player_play) m_play = nullptr;
     decltype(&libvlc_media_player_set_pause) m_setPause = nullptr;

@@ -18,8 +18,8 @@
 #include "app/DvrApp.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
-#include "playback/CameraSync.h"
-#include "playback/PlaybackRates.h"
+#include "playback/transport/CameraSync.h"
+#include "playback/transport/PlaybackRates.h"
 #include "tools/fixture/FixtureWriter.h"
 
 #include <QApplication>
@@ -224,14 +224,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     int corrections = 0;
-    QObject::connect(
-        &dlg.Players(), &DualPlayerController::rearCorrected, [&](int kind, double rate, qint64 ms) {
-            ++corrections;
-            if (verbose)
-                std::fprintf(stderr, "correction at %lld ms: %s %.3f %lld ms\n",
-                             static_cast<long long>(clock.elapsed()),
-                             kind == SyncAction::Seek ? "seek by" : "rate", rate, static_cast<long long>(ms));
-        });
+    QObject::connect(&dlg.Players(), &DualPlayerController::rearCorrected,
+                     [&](SyncAction::Kind kind, double rate, qint64 ms) {
+                         ++corrections;
+                         if (verbose)
+                             std::fprintf(stderr, "correction at %lld ms: %s %.3f %lld ms\n",
+                                          static_cast<long long>(clock.elapsed()),
+                                          kind == SyncAction::Kind::Seek ? "seek by" : "rate", rate,
+                                          static_cast<long long>(ms));
+                     });
     while (dlg.Players().RateIndex() < rateIndex)
         dlg.OnCommand(IDC_FAST);
     while (dlg.Players().RateIndex() > rateIndex)

@@ -6,7 +6,7 @@
 #include "library/RecordingNaming.h"
 #include "playback/DualPlayerController.h"
 #include "playback/FrameReview.h"
-#include "playback/PlaybackRates.h"
+#include "playback/transport/PlaybackRates.h"
 #include "tools/fixture/FixtureWriter.h"
 
 #include <QFile>
@@ -149,10 +149,12 @@ TEST_F(DualPlayerControllerTest, PlayPausesAndResumesBothAndStopReturnsToIdle) {
     ASSERT_TRUE(BothRunPast(300));
     players->TogglePlayPause();
     EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
-    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused && Rear().State() == libvlc_Paused; }));
+    ASSERT_TRUE(Wait(
+        [&] { return Front().State() == PlayerState::Paused && Rear().State() == PlayerState::Paused; }));
     players->TogglePlayPause();
     EXPECT_TRUE(Front().IsPlaying() && Rear().IsPlaying());
-    EXPECT_TRUE(Wait([&] { return Front().State() == libvlc_Playing && Rear().State() == libvlc_Playing; }));
+    EXPECT_TRUE(Wait(
+        [&] { return Front().State() == PlayerState::Playing && Rear().State() == PlayerState::Playing; }));
 
     players->StepRate(+1);
     players->StopPlayback();
@@ -194,10 +196,10 @@ TEST_F(DualPlayerControllerTest, APendingSeekMovesBothPlayersToTheSameTarget) {
     players->PlayRecordingAt(0);
     ASSERT_TRUE(BothRunPast(200));
     players->SetSeekScaleSource([] { return SeekScale{0, 1000}; });
-    EXPECT_EQ(players->RequestSeekFromBar(0), 1); // the very start is 1 ms, never "no seek"
+    EXPECT_EQ(players->RequestSeekFromBar(0), 0); // the very start is a target like any other
     int64_t target = players->RequestSeekFromBar(700);
     EXPECT_GT(target, 1500);
-    EXPECT_TRUE(Wait([&] { return players->PendingSeek() == 0; }, 600));
+    EXPECT_TRUE(Wait([&] { return !players->PendingSeek(); }, 600));
     EXPECT_TRUE(Wait([&] { return Front().Time() >= target && Rear().Time() >= target; }, 1000));
     EXPECT_LT(std::llabs(Front().Time() - Rear().Time()), 250);
 }
@@ -226,13 +228,14 @@ TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWa
     players->PlayRecordingAt(0);
     ASSERT_TRUE(BothRunPast(1200));
     players->TogglePlayPause();
-    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused; }));
+    ASSERT_TRUE(Wait([&] { return Front().State() == PlayerState::Paused; }));
     int64_t t = Front().Time();
     players->Flip();
     EXPECT_TRUE(players->Flipped());
-    EXPECT_EQ(Rear().Mode(), 1);
+    EXPECT_EQ(Rear().Mode(), VideoMode::Mirrored);
     EXPECT_TRUE(Front().IsPaused() && Rear().IsPaused());
-    ASSERT_TRUE(Wait([&] { return Front().State() == libvlc_Paused && Rear().State() == libvlc_Paused; }));
+    ASSERT_TRUE(Wait(
+        [&] { return Front().State() == PlayerState::Paused && Rear().State() == PlayerState::Paused; }));
     QTest::qWait(300);
     EXPECT_LT(std::llabs(Front().Time() - t), 300);
     EXPECT_LT(std::llabs(Rear().Time() - t), 300);
@@ -278,17 +281,18 @@ TEST_F(DualPlayerControllerTest, FlipKeepsTheTimeOfARearFileAlone) {
     ASSERT_EQ(library.Records().size(), 1u);
     players->PlayRecordingAt(0);
     ASSERT_TRUE(Wait([&] { return Rear().Time() > 1500; }));
-    for (libvlc_state_t state : {libvlc_Playing, libvlc_Paused}) {
-        if (state == libvlc_Paused) {
+    for (PlayerState state : {PlayerState::Playing, PlayerState::Paused}) {
+        if (state == PlayerState::Paused) {
             players->TogglePlayPause();
-            ASSERT_TRUE(Wait([&] { return Rear().State() == libvlc_Paused; }));
+            ASSERT_TRUE(Wait([&] { return Rear().State() == PlayerState::Paused; }));
         }
         int64_t t = Rear().Time();
         players->Flip();
-        ASSERT_TRUE(Wait([&] { return Rear().State() == state && Rear().Time() > 0; })) << state;
+        ASSERT_TRUE(Wait([&] { return Rear().State() == state && Rear().Time() > 0; }))
+            << static_cast<int>(state);
         QTest::qWait(300);
-        EXPECT_GE(Rear().Time(), t - 300) << state;
-        EXPECT_FALSE(Front().IsPlaying() || Front().IsPaused()) << state;
+        EXPECT_GE(Rear().Time(), t - 300) << static_cast<int>(state);
+        EXPECT_FALSE(Front().IsPlaying() || Front().IsPaused()) << static_cast<int>(state);
     }
 }
 
@@ -332,9 +336,9 @@ TEST_F(DualPlayerControllerTest, TheRearCameraIsBroughtBackIntoStep) {
         players->SetSyncEnabled(c.sync);
         players->PlayRecordingAt(0);
         ASSERT_TRUE(BothRunPast(1500));
-        std::vector<int> kinds;
+        std::vector<SyncAction::Kind> kinds;
         QObject::connect(players.get(), &DualPlayerController::rearCorrected,
-                         [&](int kind, double, qint64) { kinds.push_back(kind); });
+                         [&](SyncAction::Kind kind, double, qint64) { kinds.push_back(kind); });
         players->HoldPlayer(PlayerSide::Rear, c.holdMs);
         QTest::qWait(c.holdMs + 6000);
         auto behind = players->RearBehindMs();
@@ -346,7 +350,7 @@ TEST_F(DualPlayerControllerTest, TheRearCameraIsBroughtBackIntoStep) {
             continue;
         }
         ASSERT_FALSE(kinds.empty());
-        EXPECT_EQ(kinds.front() == SyncAction::Seek, c.seeks);
+        EXPECT_EQ(kinds.front() == SyncAction::Kind::Seek, c.seeks);
         EXPECT_LE(std::llabs(*behind), 40);
     }
 }

@@ -8,7 +8,7 @@
 namespace vemora {
 
 struct SyncAction {
-    enum Kind { None, SetRate, Seek } kind = None;
+    enum class Kind { None, SetRate, Seek } kind = Kind::None;
     double rate = 1.0; // SetRate: the rear player's rate for forMs, after which it returns to the front rate
     int64_t forMs = 0; // SetRate: wall-clock time the rate holds
     int64_t byMs = 0;  // Seek: how far to move the rear player (> 0: forward)
@@ -27,8 +27,21 @@ public:
     // Each decision rests on the median of this many comparisons since the last action: a
     // player reports its time four times a second, each report a little early or late.
     static constexpr int kEvidence = 9;
+    // After a seek, pause, new media or correction no decision for this long, and only on
+    // reports made after the restart.
+    static constexpr int64_t kQuietMs = 400;
 
-    void Reset() { m_count = 0; }
+    // Evidence dropped and a quiet while begun at nowMs (steady clock).
+    void Restart(int64_t nowMs) {
+        m_count = 0;
+        m_quietUntil = nowMs + kQuietMs;
+    }
+    // True once the quiet while is over and both players have reported since the restart
+    // (frontSeenMs, rearSeenMs: when their last reports were made).
+    bool Listening(int64_t nowMs, int64_t frontSeenMs, int64_t rearSeenMs) const {
+        int64_t since = m_quietUntil - kQuietMs;
+        return nowMs >= m_quietUntil && frontSeenMs > since && rearSeenMs > since;
+    }
     // behindMs: how far the rear player's time is behind the front one's now (negative: ahead);
     // rate: the front player's rate.
     SyncAction Decide(int64_t behindMs, double rate);
@@ -36,6 +49,7 @@ public:
 private:
     int64_t m_behind[kEvidence] = {};
     int m_count = 0;
+    int64_t m_quietUntil = 0;
 };
 
 } // namespace vemora

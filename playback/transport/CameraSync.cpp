@@ -1,4 +1,4 @@
-#include "playback/CameraSync.h"
+#include "playback/transport/CameraSync.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,13 +22,13 @@ SyncAction CameraSync::Decide(int64_t behindMs, double rate) {
         return {};
     m_count = 0; // the next decision waits for fresh evidence
     if (distance > kSeekBeyondMs)
-        return {SyncAction::Seek, rate, 0, behind};
+        return {SyncAction::Kind::Seek, rate, 0, behind};
     // The rear player gains (or loses) change x rate milliseconds per millisecond.
     double change = std::min(kMaxRateChange, static_cast<double>(distance) /
                                                  (rate * static_cast<double>(kLeastCorrectionMs)));
     int64_t forMs = std::llround(static_cast<double>(distance) / (rate * change));
     double wanted = rate * (behind > 0 ? 1.0 + change : 1.0 - change);
-    return {SyncAction::SetRate, wanted, forMs, 0};
+    return {SyncAction::Kind::SetRate, wanted, forMs, 0};
 }
 
 } // namespace vemora

@@ -20,11 +20,11 @@ inline int SeekBarPosition(int64_t timeMs, int64_t lengthMs, SeekScale scale) {
            static_cast<int>(static_cast<double>(timeMs) / static_cast<double>(lengthMs) * scale.span);
 }
 
-// Seek target of a bar position, in whole steps of length / span; never 0, which means "no seek".
+// Seek target of a bar position, in whole steps of length / span (a position before the lead-in
+// counts from the bar's start).
 inline int64_t SeekTargetMs(int64_t lengthMs, int barPosition, SeekScale scale) {
     int64_t q = barPosition >= scale.leadIn ? barPosition - scale.leadIn : barPosition;
-    int64_t target = scale.span > 0 ? (lengthMs / scale.span) * q : 0;
-    return target == 0 ? 1 : target;
+    return scale.span > 0 ? (lengthMs / scale.span) * q : 0;
 }
 
 } // namespace vemora
