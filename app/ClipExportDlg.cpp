@@ -32,6 +32,12 @@ QDoubleSpinBox* SecondsBox(double ms, double maxMs, QWidget* parent) {
     return box;
 }
 
+// "About 12 MB", with a tenth below 10 MB: an estimate, not a promise.
+QString Megabytes(int64_t bytes) {
+    const double mb = static_cast<double>(bytes) / 1e6;
+    return QString::number(mb, 'f', mb < 10 ? 1 : 0);
+}
+
 } // namespace
 
 CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QString(int)> uiString,
@@ -71,12 +77,29 @@ CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QSt
     m_band->setChecked(values.band);
     form->addRow(QString(), m_band);
 
+    m_size = new QComboBox(this);
+    m_size->addItem(m_uiString(cliptext::kSizeShare), static_cast<int>(media::ClipSize::Share));
+    m_size->addItem(m_uiString(cliptext::kSizeFull), static_cast<int>(media::ClipSize::Full));
+    m_size->setCurrentIndex(m_size->findData(static_cast<int>(values.size)));
+    form->addRow(m_uiString(cliptext::kSize), m_size);
+
     m_quality = new QComboBox(this);
     m_quality->addItem(m_uiString(cliptext::kQualityStandard),
                        static_cast<int>(media::ClipQuality::Standard));
     m_quality->addItem(m_uiString(cliptext::kQualityHigh), static_cast<int>(media::ClipQuality::High));
     m_quality->setCurrentIndex(m_quality->findData(static_cast<int>(values.quality)));
     form->addRow(m_uiString(cliptext::kQuality), m_quality);
+
+    m_estimate = new QLabel(this);
+    MakePlain(*m_estimate);
+    m_estimate->setObjectName(QStringLiteral("clipEstimate"));
+    form->addRow(m_uiString(cliptext::kEstimate), m_estimate);
+    for (QDoubleSpinBox* box : {m_from, m_to})
+        connect(box, &QDoubleSpinBox::valueChanged, this, &CClipExportDlg::ShowEstimate);
+    for (QComboBox* box : {m_layout, m_size, m_quality})
+        connect(box, &QComboBox::currentIndexChanged, this, &CClipExportDlg::ShowEstimate);
+    connect(m_band, &QCheckBox::toggled, this, &CClipExportDlg::ShowEstimate);
+    ShowEstimate();
 
     m_path = new QLineEdit(values.outPath, this);
     m_path->setMinimumWidth(420);
@@ -103,9 +126,25 @@ ClipDialogValues CClipExportDlg::Values() const {
     v.toMs = m_to->value() * 1000.0;
     v.layout = static_cast<media::ClipLayout>(m_layout->currentData().toInt());
     v.band = m_band->isChecked();
+    v.size = static_cast<media::ClipSize>(m_size->currentData().toInt());
     v.quality = static_cast<media::ClipQuality>(m_quality->currentData().toInt());
     v.outPath = m_path->text().trimmed();
     return v;
+}
+
+void CClipExportDlg::ShowEstimate() {
+    const ClipDialogValues v = Values();
+    media::ClipOptions options;
+    options.layout = v.layout;
+    options.band = v.band;
+    options.size = v.size;
+    options.quality = v.quality;
+    const media::ClipEstimate estimate = media::EstimateClip(v.sources, options, v.toMs - v.fromMs);
+    m_estimate->setText(estimate.ok ? m_uiString(cliptext::kEstimateValue)
+                                          .arg(Megabytes(estimate.bytes))
+                                          .arg(estimate.width)
+                                          .arg(estimate.height)
+                                    : m_uiString(cliptext::kEstimateUnknown));
 }
 
 void CClipExportDlg::Browse() {

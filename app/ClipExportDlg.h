@@ -1,7 +1,9 @@
 #pragma once
 // The clip export's dialog: the range (seconds from the start of the recording it begins in),
-// layout, band, quality and the file to write.
+// layout, band, size (for sharing, or full for evidence) with the file size to expect, quality and
+// the file to write.
 
+#include "media/ClipEstimate.h"
 #include "media/ClipWriter.h"
 
 #include <QDialog>
@@ -12,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QLabel;
 class QLineEdit;
 
 namespace vemora {
@@ -23,8 +26,10 @@ struct ClipDialogValues {
     double maxMs = 0; // end of the drive from the recording's start
     media::ClipLayout layout = media::ClipLayout::Side;
     bool band = true;
+    media::ClipSize size = media::ClipSize::Share;
     media::ClipQuality quality = media::ClipQuality::Standard;
     QString outPath;
+    media::ClipSources sources; // the cameras' picture sizes, for the size estimate
 };
 
 class CClipExportDlg : public QDialog {
@@ -39,6 +44,7 @@ public:
 
 private:
     void Browse();
+    void ShowEstimate();
     void TryAccept();
     bool ReplaceAllowed(const QString& path);
 
@@ -49,6 +55,8 @@ private:
     QDoubleSpinBox* m_to = nullptr;
     QComboBox* m_layout = nullptr;
     QCheckBox* m_band = nullptr;
+    QComboBox* m_size = nullptr;
+    QLabel* m_estimate = nullptr;
     QComboBox* m_quality = nullptr;
     QLineEdit* m_path = nullptr;
     QString m_confirmedPath; // chosen in the save dialog, which asked about replacing it

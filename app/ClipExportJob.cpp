@@ -102,6 +102,17 @@ void CClipExportJob::Finish() {
     emit finished(m_result.ok);
 }
 
+// What the export noticed on the way (a camera missing, pictures that end early, no sound), in
+// the media layer's words, one a line.
+QString CClipExportJob::NotesText() const {
+    if (m_result.notes.empty())
+        return {};
+    QString text = QStringLiteral("\n\n") + m_uiString(cliptext::kNotes);
+    for (const std::string& note : m_result.notes)
+        text += QStringLiteral("\n") + QString::fromStdString(note);
+    return text;
+}
+
 void CClipExportJob::Report() {
     QMessageBox box(m_window);
     MakePlain(box);
@@ -121,6 +132,7 @@ void CClipExportJob::Report() {
         text += QStringLiteral("\n\n") + m_uiString(cliptext::kRearMissing);
     else if (m_result.layout != m_options.layout && m_result.layout == media::ClipLayout::Rear)
         text += QStringLiteral("\n\n") + m_uiString(cliptext::kFrontMissing);
+    text += NotesText();
     box.setIcon(QMessageBox::Information);
     box.setText(text);
     QPushButton* show = box.addButton(m_uiString(cliptext::kShowInFolder), QMessageBox::ActionRole);

@@ -1,7 +1,7 @@
 #pragma once
 // One clip export at a time, on a worker thread of its own, while playback goes on: a progress
 // dialog with the percentage, the time left and Cancel; at the end the file's place (with an
-// offer to show its folder) or the reason it was not written.
+// offer to show its folder) and the export's notes, or the reason it was not written.
 
 #include "media/ClipWriter.h"
 
@@ -41,6 +41,7 @@ private:
     void ShowProgress(qint64 done, qint64 total);
     void Finish();
     void Report();
+    QString NotesText() const;
 
     std::function<QString(int)> m_uiString;
     QWidget* m_window;

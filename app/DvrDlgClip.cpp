@@ -7,6 +7,7 @@
 #include "app/UserDialogs.h"
 #include "library/CopyTarget.h"
 #include "library/RecordingNaming.h"
+#include "media/ClipEstimate.h"
 #include "media/ClipFileName.h"
 #include "media/ClipPlan.h"
 #include "playback/transport/SeekScale.h"
@@ -120,6 +121,8 @@ void CDvrDlg::OnExportClip() {
          QLatin1Char('_') + SecondsText(range.fromMs) + QLatin1Char('-') + SecondsText(range.toMs) +
          QStringLiteral(".mp4"))
             .toStdString()));
+    values.sources = media::ReadClipSources(
+        media::PlanClip(records, static_cast<size_t>(range.row), range.fromMs, range.toMs));
     auto acceptPath = [this](const QString& path) {
         if (!ClipPathOnCard(path))
             return true;
@@ -143,6 +146,7 @@ void CDvrDlg::OnExportClip() {
     media::ClipOptions options;
     options.layout = values.layout;
     options.band = values.band;
+    options.size = values.size;
     options.quality = values.quality;
     options.mirrorRear = m_pPlayers->Flipped();
     options.mph = !m_pSpeed->Metric();

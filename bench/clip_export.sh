@@ -5,9 +5,12 @@
 # first without sound) side by side with the telemetry band, beside the ffmpeg command line doing
 # the same work on the same files: both cameras decoded across the cut, the front scaled to
 # 1080 lines, stacked, a band of the same height with text drawn per frame, the same encoding
-# (libx264, same preset and CRF, yuv420p, +faststart) and AAC sound. Each runs twice,
-# alternately; the cheaper run of each counts. The figure that counts is the CPU time (user +
-# system): the machine is shared, so wall time is noisy.
+# (libx264, same preset and CRF, yuv420p, +faststart) and AAC sound. Both at the two sizes: full
+# (the front scaled to 1080 lines beside the 1080p rear) and share (`--size share`: both at 960 x
+# 540, 1920 wide in all). Each runs twice, alternately; the cheaper run of each counts. The figure
+# that counts is the CPU time (user + system of the process and its threads, from bash's `time`):
+# the machine is shared, so wall time is noisy. Printed per second of footage: below 1.0 is
+# faster than real time on one core.
 #   bench/clip_export.sh [BUILD_DIR] [FIXTURE_BUILD_DIR]
 # BUILD_DIR's vemora is measured (an older build gives the "before" figure); the card is made
 # with FIXTURE_BUILD_DIR's make_demo_card (default: BUILD_DIR's, else this checkout's build/).
@@ -31,22 +34,25 @@ mapfile -t fronts < <(ls "$work"/card/DCIM/Movie/F/*.MP4)
 rears=()
 for f in "${fronts[@]}"; do r="${f/\/F\//\/R\/}"; rears+=("${r/_F.MP4/_R.MP4}"); done
 seconds=20
-band=120 # the band under 1080-line pictures (BandHeightFor)
 preset=veryfast
 crf=20
 printf "file '%s'\n" "${fronts[0]}" "${fronts[1]}" > "$work/fronts.txt"
 printf "file '%s'\n" "${rears[0]}" "${rears[1]}" > "$work/rears.txt"
 
+# ours SIZE: vemora clip at that size into ours-SIZE.mp4.
 ours() {
-  rm -f "$work/ours.mp4"
-  "$build/vemora" clip "${fronts[0]}" --from 0 --to "$seconds" --out "$work/ours.mp4" > "$work/ours.json"
+  rm -f "$work/ours-$1.mp4"
+  "$build/vemora" clip "${fronts[0]}" --from 0 --to "$seconds" --size "$1" --out "$work/ours-$1.mp4" > "$work/ours-$1.json"
 }
+# theirs SIZE: the command line at that size: picture height, band under it (BandHeightFor), font.
 theirs() {
+  local h band font_size
+  if [ "$1" = share ]; then h=540; band=60; font_size=22; else h=1080; band=120; font_size=43; fi
   ffmpeg -nostdin -v error -y -f concat -safe 0 -i "$work/fronts.txt" -f concat -safe 0 -i "$work/rears.txt" \
     -i "${fronts[1]}" -filter_complex \
-    "[0:v]scale=1920:1080:flags=bicubic[f];[f][1:v]hstack=inputs=2,pad=iw:ih+$band:0:0:black,drawtext=fontfile=$font:fontsize=43:fontcolor=white:x=16:y=h-$band+20:text='%{pts\\:hms}'[v]" \
+    "[0:v]scale=-2:$h:flags=bicubic[f];[1:v]scale=-2:$h:flags=bicubic[r];[f][r]hstack=inputs=2,pad=iw:ih+$band:0:0:black,drawtext=fontfile=$font:fontsize=$font_size:fontcolor=white:x=16:y=h-$band+$((band / 6)):text='%{pts\\:hms}'[v]" \
     -map '[v]' -map 2:a -t "$seconds" -r 30 -c:v libx264 -preset "$preset" -crf "$crf" -pix_fmt yuv420p \
-    -c:a aac -b:a 128k -movflags +faststart "$work/theirs.mp4"
+    -c:a aac -b:a 128k -movflags +faststart "$work/theirs-$1.mp4"
 }
 # "WALL CPU" seconds of a command (CPU: user + system of it and its threads).
 timed() {
@@ -54,23 +60,27 @@ timed() {
   t=$( { time "$@" 2>>"$work/log" ; } 2>&1 )
   awk -v t="$t" 'BEGIN { split(t, f, " "); printf "%.2f %.2f\n", f[1], f[2] + f[3] }'
 }
+# The cheaper of two runs, as "WALL CPU".
+cheaper() { awk -v a="$1" -v b="$2" -v c="$3" -v d="$4" 'BEGIN { printf "%.2f %.2f\n", (a < c ? a : c), (b < d ? b : d) }'; }
 
-echo "exporting (twice each, alternately)..."
-read -r ow1 oc1 < <(timed ours); read -r tw1 tc1 < <(timed theirs)
-read -r ow2 oc2 < <(timed ours); read -r tw2 tc2 < <(timed theirs)
-[ -s "$work/ours.mp4" ] || { echo "vemora clip failed:"; cat "$work/log"; exit 1; }
-size=$(stat -c %s "$work/ours.mp4")
-size_theirs=$(stat -c %s "$work/theirs.mp4")
-geometry=$(ffprobe -v error -select_streams v:0 -show_entries stream=width,height,nb_frames -of csv=p=0 "$work/ours.mp4")
-sound=$(ffprobe -v error -select_streams a:0 -show_entries stream=codec_name,duration -of csv=p=0 "$work/ours.mp4")
-echo "clip: $geometry (width, height, frames); sound: ${sound:-none}; load average now: $(cut -d' ' -f1-3 /proc/loadavg)"
-awk -v ow1="$ow1" -v ow2="$ow2" -v oc1="$oc1" -v oc2="$oc2" -v tw1="$tw1" -v tw2="$tw2" -v tc1="$tc1" -v tc2="$tc2" \
-    -v s="$seconds" -v b="$size" -v bt="$size_theirs" 'function min(a, b) { return a < b ? a : b }
-BEGIN {
-  ow = min(ow1, ow2); tw = min(tw1, tw2); oc = min(oc1, oc2); tc = min(tc1, tc2)
-  printf "vemora clip:  %6.2f s wall, %6.2f s CPU  (runs %.2f/%.2f, %.2f/%.2f)\n", ow, oc, ow1, oc1, ow2, oc2
-  printf "ffmpeg:       %6.2f s wall, %6.2f s CPU  (runs %.2f/%.2f, %.2f/%.2f)\n", tw, tc, tw1, tc1, tw2, tc2
-  printf "ratio:        %.2f x the command line in CPU time (goal: at most 1.0); %.2f x in wall time\n", oc / tc, ow / tw
-  printf "speed:        %.2f x real time; %.2f x with both cores to itself (20 s / half its CPU time)\n", s / ow, s / (oc / 2)
-  printf "size:         %.1f MB per minute (command line: %.1f MB per minute)\n", b * 60 / s / 1e6, bt * 60 / s / 1e6
-}'
+for size in share full; do
+  echo "exporting at $size size (twice each, alternately)..."
+  read -r ow1 oc1 < <(timed ours $size); read -r tw1 tc1 < <(timed theirs $size)
+  read -r ow2 oc2 < <(timed ours $size); read -r tw2 tc2 < <(timed theirs $size)
+  [ -s "$work/ours-$size.mp4" ] || { echo "vemora clip failed:"; cat "$work/log"; exit 1; }
+  read -r ow oc < <(cheaper "$ow1" "$oc1" "$ow2" "$oc2")
+  read -r tw tc < <(cheaper "$tw1" "$tc1" "$tw2" "$tc2")
+  bytes=$(stat -c %s "$work/ours-$size.mp4")
+  bytes_theirs=$(stat -c %s "$work/theirs-$size.mp4")
+  IFS=, read -r width height frames < <(ffprobe -v error -select_streams v:0 -show_entries stream=width,height,nb_frames -of csv=p=0 "$work/ours-$size.mp4")
+  video_bits=$(ffprobe -v error -select_streams v:0 -show_entries stream=bit_rate -of csv=p=0 "$work/ours-$size.mp4")
+  picture=$([ $size = share ] && echo 540 || echo 1080)
+  awk -v size=$size -v ow="$ow" -v oc="$oc" -v tw="$tw" -v tc="$tc" -v s="$seconds" -v b="$bytes" -v bt="$bytes_theirs" \
+      -v w="$width" -v h="$height" -v f="$frames" -v vb="$video_bits" -v ph="$picture" 'BEGIN {
+    printf "%s: %dx%d, %d frames, load average %s\n", size, w, h, f, "'"$(cut -d' ' -f1-3 /proc/loadavg)"'"
+    printf "  vemora clip: %6.2f s CPU = %.2f CPU s per s of footage (%.2f s wall)\n", oc, oc / s, ow
+    printf "  ffmpeg line: %6.2f s CPU = %.2f CPU s per s of footage (%.2f s wall)\n", tc, tc / s, tw
+    printf "  ratio:       %.2f x the command line in CPU time\n", oc / tc
+    printf "  size:        %.1f MB (command line %.1f MB); %.3f video bits per picture pixel\n", b / 1e6, bt / 1e6, vb / 30 / (w * ph)
+  }'
+done

@@ -20,14 +20,10 @@ int WidthAt(int w, int h, int height) {
     return h > 0 ? Even(static_cast<double>(w) * height / h) : 0;
 }
 
-} // namespace
-
-ClipGeometry PlanGeometry(ClipLayout layout, int frontWidth, int frontHeight, int rearWidth, int rearHeight,
-                          int requestedHeight, bool band) {
+// The pictures' regions at picture height h.
+ClipGeometry PicturesAt(ClipLayout layout, int frontWidth, int frontHeight, int rearWidth, int rearHeight,
+                        int h) {
     ClipGeometry g;
-    const bool onRear = layout == ClipLayout::Rear;
-    int baseHeight = onRear ? rearHeight : frontHeight;
-    int h = requestedHeight > 0 ? Even(requestedHeight) : Even(std::min(baseHeight, kDefaultMaxHeight));
     g.pictureHeight = h;
     switch (layout) {
     case ClipLayout::Side:
@@ -55,6 +51,24 @@ ClipGeometry PlanGeometry(ClipLayout layout, int frontWidth, int frontHeight, in
         break;
     }
     g.height = h;
+    return g;
+}
+
+} // namespace
+
+ClipGeometry PlanGeometry(ClipLayout layout, int frontWidth, int frontHeight, int rearWidth, int rearHeight,
+                          int requestedHeight, ClipSize size, bool band) {
+    const int baseHeight = layout == ClipLayout::Rear ? rearHeight : frontHeight;
+    int h = requestedHeight > 0 ? Even(requestedHeight) : Even(std::min(baseHeight, kDefaultMaxHeight));
+    ClipGeometry g = PicturesAt(layout, frontWidth, frontHeight, rearWidth, rearHeight, h);
+    if (size == ClipSize::Share && g.width > kShareMaxWidth) {
+        // The width grows with the height: from the proportional height down to the tallest that fits
+        // once each picture's width is rounded to even.
+        h = Even(static_cast<double>(h) * kShareMaxWidth / g.width);
+        g = PicturesAt(layout, frontWidth, frontHeight, rearWidth, rearHeight, h);
+        while (g.width > kShareMaxWidth && h > 2)
+            g = PicturesAt(layout, frontWidth, frontHeight, rearWidth, rearHeight, h -= 2);
+    }
     if (band) {
         g.band = {0, h, g.width, BandHeightFor(h)};
         g.height += g.band.height;

@@ -20,8 +20,9 @@ struct ClipGeometry {
 };
 
 // Sizes of the two cameras' pictures (0 x 0 for a camera left out). requestedHeight 0: the
-// height of the camera the layout is built on, at most 1080.
+// height of the camera the layout is built on, at most 1080. ClipSize::Share lowers the height
+// (the requested one too) until the frame is at most kShareMaxWidth wide; it never raises it.
 ClipGeometry PlanGeometry(ClipLayout layout, int frontWidth, int frontHeight, int rearWidth, int rearHeight,
-                          int requestedHeight, bool band);
+                          int requestedHeight, ClipSize size, bool band);
 
 } // namespace vemora::media

@@ -62,7 +62,7 @@ CodecPtr OpenAudioEncoder(const std::string& path, const SoundFormat& sound, boo
         *error = AvError(path, "cannot set the sound channels", rc);
         return nullptr;
     }
-    ctx->bit_rate = quality == ClipQuality::High ? 192000 : 128000;
+    ctx->bit_rate = AacBitRate(quality);
     ctx->time_base = AVRational{1, sound.sampleRate};
     if (globalHeader)
         ctx->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -94,6 +94,10 @@ const char* X264Preset() {
 
 int X264Crf(ClipQuality quality) {
     return quality == ClipQuality::High ? 17 : 20;
+}
+
+int AacBitRate(ClipQuality quality) {
+    return quality == ClipQuality::High ? 192000 : 128000;
 }
 
 ClipOutput::~ClipOutput() = default;

@@ -280,16 +280,11 @@ bool ClipJob::Prepare(const std::string& path, std::string* error) {
     m_wantFront = layout != ClipLayout::Rear;
     m_wantRear = layout != ClipLayout::Front;
     int fw = 0, fh = 0, rw = 0, rh = 0;
-    // Pixels that are not square are drawn at their shape: the width a picture is shown at.
-    auto shownWidth = [](const StreamReader& reader) {
-        AVRational sar = reader.SampleAspect();
-        return static_cast<int>(std::lround(static_cast<double>(reader.Codec().width) * sar.num / sar.den));
-    };
     if (m_wantFront) {
         auto reader = StreamReader::Open(first.frontPath, StreamKind::Video, error);
         if (!reader)
             return false;
-        fw = shownWidth(*reader);
+        fw = reader->ShownWidth();
         fh = reader->Codec().height;
         if (!m_leadIsRear)
             m_rate = reader->FrameRate();
@@ -298,7 +293,7 @@ bool ClipJob::Prepare(const std::string& path, std::string* error) {
         auto reader = StreamReader::Open(first.rearPath, StreamKind::Video, error);
         if (!reader)
             return false;
-        rw = shownWidth(*reader);
+        rw = reader->ShownWidth();
         rh = reader->Codec().height;
         if (m_leadIsRear)
             m_rate = reader->FrameRate();
@@ -307,7 +302,7 @@ bool ClipJob::Prepare(const std::string& path, std::string* error) {
         *error = (m_leadIsRear ? first.rearPath : first.frontPath) + ": the video names no frame rate";
         return false;
     }
-    m_geometry = PlanGeometry(layout, fw, fh, rw, rh, m_options.height, m_options.band);
+    m_geometry = PlanGeometry(layout, fw, fh, rw, rh, m_options.height, m_options.size, m_options.band);
     m_result.width = m_geometry.width;
     m_result.height = m_geometry.height;
     if (m_options.band) {
@@ -535,6 +530,19 @@ bool LayoutFromName(const std::string& name, ClipLayout& layout) {
     for (ClipLayout l : {ClipLayout::Side, ClipLayout::Pip, ClipLayout::Front, ClipLayout::Rear})
         if (name == LayoutName(l)) {
             layout = l;
+            return true;
+        }
+    return false;
+}
+
+const char* SizeName(ClipSize size) {
+    return size == ClipSize::Share ? "share" : "full";
+}
+
+bool SizeFromName(const std::string& name, ClipSize& size) {
+    for (ClipSize s : {ClipSize::Full, ClipSize::Share})
+        if (name == SizeName(s)) {
+            size = s;
             return true;
         }
     return false;

@@ -28,12 +28,22 @@ bool LayoutFromName(const std::string& name, ClipLayout& layout);
 
 enum class ClipQuality { Standard, High };
 
+// How large the clip's pictures are. Full: the height of the camera the layout is built on (at
+// most 1080 lines), for evidence. Share: the same, made smaller where needed so that the whole
+// frame is at most kShareMaxWidth pixels wide, for sending on (two 1080p cameras side by side
+// come out 960 x 540 each).
+enum class ClipSize { Full, Share };
+inline constexpr int kShareMaxWidth = 1920;
+const char* SizeName(ClipSize size);
+bool SizeFromName(const std::string& name, ClipSize& size);
+
 struct ClipOptions {
     ClipLayout layout = ClipLayout::Side;
     bool band = true;
-    bool mirrorRear = false; // the rear picture mirrored, as the window shows it after FLIP
-    int height = 0;          // picture height (without the band); 0 = the front's, at most 1080
-    bool mph = false;        // speed unit of the band
+    bool mirrorRear = false;        // the rear picture mirrored, as the window shows it after FLIP
+    int height = 0;                 // picture height (without the band); 0 = the front's, at most 1080
+    ClipSize size = ClipSize::Full; // Share also keeps a given height within kShareMaxWidth
+    bool mph = false;               // speed unit of the band
     ClipQuality quality = ClipQuality::Standard;
     std::string outPath;
 };
@@ -68,5 +78,6 @@ ClipResult WriteClip(const ClipPlan& plan, const ClipOptions& options,
 // Encoder settings of the two qualities (also used by the benchmark's command line).
 const char* X264Preset();
 int X264Crf(ClipQuality quality);
+int AacBitRate(ClipQuality quality);
 
 } // namespace vemora::media

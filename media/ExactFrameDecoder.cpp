@@ -58,7 +58,7 @@ struct ExactFrameDecoder::Impl {
     std::shared_ptr<const FrameIndex> shared = std::make_shared<FrameIndex>();
     const FrameIndex* indexPtr = shared.get();
     const FrameIndex& index() const { return *indexPtr; }
-    // Pictures decoded from the file's start without coming out.
+    // Pictures decoded from the file's start without coming out, or whose decoding failed.
     std::set<size_t> undecodable;
     Cursor main;
     // A second reader reads ahead (the group before) while the first keeps its place for the
@@ -164,8 +164,13 @@ std::shared_ptr<RgbFrame> ExactFrameDecoder::Picture(size_t n, bool mirror, std:
         *error = m_impl->path + ": picture " + std::to_string(n) + " could not be decoded";
         return nullptr;
     }
-    if (!m_impl->cache.count(n) && !m_impl->Decode(n, error))
+    if (!m_impl->cache.count(n) && !m_impl->Decode(n, error)) {
+        // Damaged data on the way to the picture fails the same way on every try: not decoded
+        // again until the file is opened again.
+        if (!error->empty() && !(m_impl->cancel && m_impl->cancel->load()))
+            m_impl->undecodable.insert(n);
         return nullptr;
+    }
     auto cached = m_impl->cache.find(n);
     if (cached == m_impl->cache.end()) {
         m_impl->undecodable.insert(n);

@@ -2,9 +2,10 @@
 // Decodes any picture of a file exactly: a seek to the key frame at or before it and decoding
 // forward to it. The pictures decoded on the way are kept (up to a bound in bytes), so that the
 // steps back through a group of pictures that follow cost a colour conversion, and a step forward
-// decodes one picture more without a seek. A picture the decoder never gives out is remembered
-// and not tried again. Pictures come at their display shape: non-square pixels are widened (or
-// heightened), never squeezed. One decoder serves one file on one thread at a time.
+// decodes one picture more without a seek. A picture the decoder never gives out, or fails to
+// decode, is remembered and not tried again. Pictures come at their display shape: non-square
+// pixels are widened (or heightened), never squeezed. One decoder serves one file on one thread at
+// a time.
 
 #include "media/FrameIndex.h"
 #include "media/RgbFrame.h"

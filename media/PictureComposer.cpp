@@ -38,6 +38,14 @@ bool FullRange(const AVFrame& source) {
     }
 }
 
+// Bicubic where the picture keeps most of its size. Made half as large or smaller, each output
+// pixel averages several source pixels: the scaler widens its bilinear filter over all of them,
+// which is as sharp there as the bicubic one at half its cost.
+int ScaleFilter(const AVFrame& source, const Region& region) {
+    const bool halvedOrSmaller = 2 * region.width <= source.width && 2 * region.height <= source.height;
+    return halvedOrSmaller ? SWS_BILINEAR : SWS_BICUBIC;
+}
+
 } // namespace
 
 void PictureComposer::Clear(AVFrame& frame) {
@@ -71,7 +79,7 @@ SwsContext* PictureComposer::ScalerFor(const AVFrame& source, const Region& regi
     av_opt_set_int(scaler, "dstw", region.width, 0);
     av_opt_set_int(scaler, "dsth", region.height, 0);
     av_opt_set_int(scaler, "dst_format", AV_PIX_FMT_YUV420P, 0);
-    av_opt_set_int(scaler, "sws_flags", SWS_BICUBIC, 0);
+    av_opt_set_int(scaler, "sws_flags", ScaleFilter(source, region), 0);
     av_opt_set_int(scaler, "src_range", key.fullRange ? 1 : 0, 0);
     av_opt_set_int(scaler, "dst_range", 0, 0);
     if (sws_init_context(scaler, nullptr, nullptr) < 0) {

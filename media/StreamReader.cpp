@@ -1,5 +1,7 @@
 #include "media/StreamReader.h"
 
+#include <cmath>
+
 #include <optional>
 
 namespace vemora::media {
@@ -109,6 +111,11 @@ double StreamReader::FrameDurationMs() const {
 AVRational StreamReader::SampleAspect(const AVFrame& frame) const {
     AVRational sar = av_guess_sample_aspect_ratio(m_input.get(), m_stream, const_cast<AVFrame*>(&frame));
     return sar.num > 0 && sar.den > 0 ? sar : AVRational{1, 1};
+}
+
+int StreamReader::ShownWidth() const {
+    const AVRational sar = SampleAspect();
+    return static_cast<int>(std::lround(static_cast<double>(m_codec->width) * sar.num / sar.den));
 }
 
 bool StreamReader::SeekBefore(double timeMs, std::string* error) {

@@ -47,6 +47,8 @@ public:
     double DurationMs() const;
     // The shape of one stored pixel (the stream's, else the decoder's); 1:1 when unknown.
     AVRational SampleAspect() const;
+    // The width the video's pictures are shown at: non-square pixels drawn at their shape.
+    int ShownWidth() const;
 
 private:
     StreamReader() = default;

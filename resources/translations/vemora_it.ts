@@ -1451,5 +1451,40 @@
         <extracomment>clip export: button that replaces the existing file</extracomment>
         <translation>Sostituisci</translation>
     </message>
+    <message id="702">
+        <source>Size</source>
+        <extracomment>clip export: picture size of the clip</extracomment>
+        <translation>Dimensioni</translation>
+    </message>
+    <message id="703">
+        <source>For sharing (at most 1920 pixels wide)</source>
+        <extracomment>clip export: size choice, smaller pictures for sending on</extracomment>
+        <translation>Per la condivisione (al massimo 1920 pixel di larghezza)</translation>
+    </message>
+    <message id="704">
+        <source>Full size (for evidence)</source>
+        <extracomment>clip export: size choice, the cameras&apos; own size</extracomment>
+        <translation>Dimensioni piene (come prova)</translation>
+    </message>
+    <message id="705">
+        <source>Estimated file size</source>
+        <extracomment>clip export: label before the expected size of the file</extracomment>
+        <translation>Dimensione stimata del file</translation>
+    </message>
+    <message id="706">
+        <source>About %1 MB (%2 × %3 pixels)</source>
+        <extracomment>clip export: %1 megabytes, %2 x %3 the clip&apos;s width and height</extracomment>
+        <translation>Circa %1 MB (%2 × %3 pixel)</translation>
+    </message>
+    <message id="707">
+        <source>Unknown</source>
+        <extracomment>clip export: the file size cannot be estimated</extracomment>
+        <translation>Sconosciuta</translation>
+    </message>
+    <message id="708">
+        <source>Notes:</source>
+        <extracomment>clip export: heading of what the export noticed, listed in English below it</extracomment>
+        <translation>Note:</translation>
+    </message>
 </context>
 </TS>

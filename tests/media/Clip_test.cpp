@@ -8,6 +8,8 @@
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
 #include "media/BandPainter.h"
+#include "media/BandTexts.h"
+#include "media/ClipGeometry.h"
 #include "media/ClipProbe.h"
 #include "media/ClipWriter.h"
 #include "tests/core/KmlTestSupport.h"
@@ -47,8 +49,10 @@ enum class Card {
     CameraFullRange,
     // Rears of 360 x 270 pixels shown 4:3 wide; the middle recording has only its rear file.
     CameraFrontMissing,
+    // CameraCuts' footage (H.264 fronts, all with sound) with the telemetry in the rear files only.
+    CameraRearTelemetry,
 };
-constexpr int kCards = 6;
+constexpr int kCards = 7;
 constexpr int kCameraFps = 30;
 constexpr int kCameraFrontWidth = 640, kCameraFrontHeight = 360;
 constexpr int kGrey = 64;
@@ -77,12 +81,17 @@ Footage FootageOf(Card card) {
         const double rearMs = fronts[k] - 300;
         switch (card) {
         case Card::CameraCuts:
+        case Card::CameraRearTelemetry:
             r.front =
                 video(fixture::Codec::H265, kCameraFrontWidth, kCameraFrontHeight, kCameraFps, fronts[k]);
             r.rear = video(fixture::Codec::H264, 480, 270, kCameraFps, rearMs);
             r.front->sound = r.rear->sound = k != 0;
             if (k == 1)
                 r.front->stallAfterFrame = r.rear->stallAfterFrame = 20;
+            if (card == Card::CameraRearTelemetry) {
+                r.front->codec = fixture::Codec::H264; // in the layout without telemetry (InlineBoxes)
+                r.front->sound = true;
+            }
             break;
         case Card::CameraFullRange:
             r.front =
@@ -173,8 +182,8 @@ fixture::RecordingSpec CameraRecording(const std::string& base, int64_t start,
     spec.start = fixture::FromEpochSeconds(start);
     spec.gps = fixture::SimulateGps(fixture::DriveSimulation{}, spec.seconds,
                                     fixture::LayoutGpsRate(spec.layout), spec.start);
-    spec.gsensor =
-        fixture::SimulateGsensor(fixture::DriveSimulation{}, spec.seconds, fixture::LayoutGsensorRate(spec.layout));
+    spec.gsensor = fixture::SimulateGsensor(fixture::DriveSimulation{}, spec.seconds,
+                                            fixture::LayoutGsensorRate(spec.layout));
     std::string error;
     // The camera videos are kept with the build's fixtures: they take a while to encode.
     (void)base;
@@ -193,6 +202,11 @@ std::string WriteCameraCard(const std::string& folder, const std::string& base, 
         fixture::CardRecording r;
         r.rear = CameraRecording(base, start, *f.rear);
         r.front = f.front ? CameraRecording(base, start, *f.front) : *r.rear;
+        if (card == Card::CameraRearTelemetry) { // a layout whose empty telemetry boxes still read
+            r.front.layout = fixture::Layout::InlineBoxes;
+            r.front.gps.clear();
+            r.front.gsensor.clear();
+        }
         r.withRear = true;
         recordings.push_back(r);
         start += static_cast<int64_t>(std::lround(LengthOf(f) / 1000.0));
@@ -279,6 +293,16 @@ int CounterAt(const media::LumaView& luma, int x, int width, int height) {
     return fixture::FrameOfCounterRow(gray);
 }
 
+// How many light pixels the lower half of a band (rows top .. top + height of a luma plane) holds:
+// the line of G-sensor figures and position, long with telemetry, a few dashes without.
+int SecondLineInk(const uint8_t* luma, int stride, int top, int width, int height) {
+    int ink = 0;
+    for (int y = top + height / 2; y < top + height; ++y)
+        for (int x = 0; x < width; ++x)
+            ink += luma[static_cast<ptrdiff_t>(y) * stride + x] > 128;
+    return ink;
+}
+
 // Regions of the picture that show a counter: x, width, and the number's offset from the front's.
 struct Reading {
     int x, width, offset;
@@ -294,6 +318,8 @@ struct Expected {
     bool byTime = false;
     int grey = -1;
     int pictureHeight = kFrontHeight;
+    // The band's second line shows G-sensor figures and a position, not the dashes of no telemetry.
+    bool bandTelemetry = false;
 };
 
 class ClipTest : public ::testing::Test {
@@ -304,7 +330,8 @@ protected:
         for (Card card : {Card::Whole, Card::SecondFrontDamaged, Card::SecondRearMissing})
             s_first[static_cast<int>(card)] = WriteCounterCard(
                 s_scratch->Path() + "/card" + std::to_string(static_cast<int>(card)), base, card);
-        for (Card card : {Card::CameraCuts, Card::CameraFullRange, Card::CameraFrontMissing})
+        for (Card card :
+             {Card::CameraCuts, Card::CameraFullRange, Card::CameraFrontMissing, Card::CameraRearTelemetry})
             s_first[static_cast<int>(card)] = WriteCameraCard(
                 s_scratch->Path() + "/card" + std::to_string(static_cast<int>(card)), base, card);
     }
@@ -484,6 +511,15 @@ TEST_F(ClipTest, ClipsAcrossTheCutInStepOrFailWithNothingLeft) {
          "rear",
          {0, 0, 480, 270 + band270, {{0, 480, kRearOffset}}, true, kGrey, 270},
          "front camera's file of this recording is missing"},
+        {"the band from the rear file's telemetry where the front file holds none",
+         Card::CameraRearTelemetry,
+         false,
+         "--from 0.5 --to 1.9 --size share", // within the first recording's two seconds of telemetry
+         0,
+         "side",
+         {0, 0, cameraSide, kCameraFrontHeight + band360, cameraReadings, true, kGrey, kCameraFrontHeight,
+          true}},
+        {"an unknown size", Card::Whole, false, "--from 1 --to 2 --size half", 2, "", {}},
     };
     int n = 0;
     for (const ClipCase& c : cases) {
@@ -533,6 +569,7 @@ TEST_F(ClipTest, ClipsAcrossTheCutInStepOrFailWithNothingLeft) {
         media::ClipFacts facts;
         std::string error;
         std::vector<std::vector<int>> numbers, greys;
+        std::vector<int> bandInk;
         ASSERT_TRUE(media::ProbeClip(
             out, facts,
             [&](const media::LumaView& luma) {
@@ -543,6 +580,9 @@ TEST_F(ClipTest, ClipsAcrossTheCutInStepOrFailWithNothingLeft) {
                 }
                 numbers.push_back(row);
                 greys.push_back(grey);
+                if (e.bandTelemetry)
+                    bandInk.push_back(SecondLineInk(luma.data, luma.stride, e.pictureHeight, luma.width,
+                                                    luma.height - e.pictureHeight));
             },
             &error))
             << error;
@@ -565,6 +605,16 @@ TEST_F(ClipTest, ClipsAcrossTheCutInStepOrFailWithNothingLeft) {
         EXPECT_NEAR(facts.frames, frames, 1);
         ASSERT_TRUE(facts.hasSound);
         EXPECT_NEAR(facts.soundMs, 1000.0 * facts.frames / fps, 50.0);
+        if (e.bandTelemetry) {
+            const int bandHeight = e.height - e.pictureHeight;
+            std::string fontError;
+            auto painter = media::BandPainter::Create(media::FindBandFont(), e.width, bandHeight, &fontError);
+            ASSERT_TRUE(painter) << fontError;
+            const int none =
+                SecondLineInk(painter->Luma(media::BandLines({}, 0)).data(), e.width, 0, e.width, bandHeight);
+            for (size_t f = 0; f < bandInk.size(); ++f)
+                ASSERT_GT(bandInk[f], 2 * none) << "frame " << f;
+        }
         for (size_t f = 0; f < numbers.size(); ++f)
             for (size_t r = 0; r < e.readings.size(); ++r) {
                 const bool rear = e.readings[r].offset != 0;
@@ -580,6 +630,41 @@ TEST_F(ClipTest, ClipsAcrossTheCutInStepOrFailWithNothingLeft) {
     std::vector<std::string> left = OutFolder();
     for (const std::string& name : left)
         EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+}
+
+// The share size keeps the whole frame within 1920 pixels whatever the layout, never enlarges, and
+// lowers a requested height that would be wider; the full size is as it always was.
+TEST(ClipGeometryTest, ShareSizeKeepsTheFrameWithin1920PixelsWide) {
+    using media::ClipLayout;
+    using media::ClipSize;
+    struct Row {
+        ClipLayout layout;
+        int fw, fh, rw, rh, height;
+        ClipSize size;
+        int width, pictureHeight;
+    };
+    const std::vector<Row> rows = {
+        {ClipLayout::Side, 2560, 1440, 1920, 1080, 0, ClipSize::Share, 1920, 540},
+        {ClipLayout::Side, 2560, 1440, 1920, 1080, 0, ClipSize::Full, 3840, 1080},
+        {ClipLayout::Side, 2560, 1440, 1920, 1080, 1080, ClipSize::Share, 1920, 540},
+        {ClipLayout::Side, 2560, 1440, 1920, 1080, 360, ClipSize::Share, 1280, 360},
+        {ClipLayout::Side, 1920, 1080, 1440, 1080, 0, ClipSize::Share, 1918, 616},
+        {ClipLayout::Side, 640, 360, 480, 270, 0, ClipSize::Share, 1280, 360},
+        {ClipLayout::Pip, 2560, 1440, 1920, 1080, 1440, ClipSize::Share, 1920, 1080},
+        {ClipLayout::Front, 2560, 1440, 1920, 1080, 0, ClipSize::Share, 1920, 1080},
+        {ClipLayout::Rear, 2560, 1440, 2880, 1080, 0, ClipSize::Share, 1920, 720},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message()
+                     << media::LayoutName(r.layout) << " " << r.fw << "x" << r.fh << " + " << r.rw << "x"
+                     << r.rh << " at " << r.height << " " << media::SizeName(r.size));
+        const media::ClipGeometry g =
+            media::PlanGeometry(r.layout, r.fw, r.fh, r.rw, r.rh, r.height, r.size, true);
+        EXPECT_EQ(g.width, r.width);
+        EXPECT_EQ(g.pictureHeight, r.pictureHeight);
+        EXPECT_EQ(g.band.width, g.width);
+        EXPECT_EQ(g.height, r.pictureHeight + media::BandHeightFor(r.pictureHeight));
+    }
 }
 
 TEST_F(ClipTest, CancelLeavesNoFile) {

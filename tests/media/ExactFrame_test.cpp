@@ -1,13 +1,19 @@
 // The exact-frame decoder on a video whose pictures show their numbers: any picture asked for in any order is
-// the one decoded, mirrored or not, and a step back through the pictures just decoded comes from the cache
-// without decoding.
+// the one decoded, mirrored or not, a step back through the pictures just decoded comes from the cache
+// without decoding, and a damaged picture is tried once.
 #include "media/ExactFrameDecoder.h"
 #include "tests/core/KmlTestSupport.h"
 #include "tools/fixture/FixtureWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 namespace vemora {
 namespace {
@@ -61,6 +67,71 @@ TEST(ExactFrameDecoderTest, DecodesThePictureAskedForAndStepsBackFromTheCache) {
         EXPECT_EQ(decoder.LastDecodeCount(), decoded);
     }
     EXPECT_LE(decoder.CachedBytes(), media::ExactFrameDecoder::kDefaultCacheBytes);
+}
+
+// Where the sample stored last lies and the number of its picture (by presentation time): no
+// sample after it refers to it, so spoiling it spoils that picture alone.
+struct StoredSample {
+    int64_t pos = -1;
+    int size = 0;
+    size_t picture = 0;
+};
+
+StoredSample LastStoredSample(const std::string& path) {
+    StoredSample last;
+    AVFormatContext* input = nullptr;
+    if (avformat_open_input(&input, path.c_str(), nullptr, nullptr) < 0)
+        return last;
+    std::vector<int64_t> times;
+    int64_t lastPts = 0;
+    AVPacket* packet = av_packet_alloc();
+    while (av_read_frame(input, packet) >= 0) {
+        times.push_back(packet->pts);
+        lastPts = packet->pts;
+        last.pos = packet->pos;
+        last.size = packet->size;
+        av_packet_unref(packet);
+    }
+    av_packet_free(&packet);
+    avformat_close_input(&input);
+    std::sort(times.begin(), times.end());
+    last.picture = static_cast<size_t>(std::find(times.begin(), times.end(), lastPts) - times.begin());
+    return last;
+}
+
+// A picture whose data is damaged fails with a reason once; asked again, it fails without being
+// decoded again, and the pictures before it still come.
+TEST(ExactFrameDecoderTest, APictureThatFailedIsNotDecodedAgain) {
+    testing::ScratchFolder scratch;
+    std::string error;
+    const std::string video = fixture::EnsureFrameCounterVideo(scratch.Path(), 320, 240, 10, 10, &error);
+    ASSERT_FALSE(video.empty()) << error;
+    const std::string damaged = scratch.Path() + "/damaged.mp4";
+    std::filesystem::copy_file(video, damaged);
+    const StoredSample lost = LastStoredSample(damaged);
+    ASSERT_GT(lost.size, 6);
+    {
+        // One NAL unit of filler data in place of the picture's slices: the decoder finds no picture.
+        std::fstream file(damaged, std::ios::in | std::ios::out | std::ios::binary);
+        const uint32_t length = static_cast<uint32_t>(lost.size - 4);
+        std::string filler = {static_cast<char>(length >> 24), static_cast<char>(length >> 16),
+                              static_cast<char>(length >> 8), static_cast<char>(length), 0x0C};
+        filler += std::string(static_cast<size_t>(lost.size) - 6, '\xFF') + '\x80';
+        file.seekp(lost.pos);
+        file.write(filler.data(), static_cast<std::streamsize>(filler.size()));
+        ASSERT_TRUE(file.good());
+    }
+    media::ExactFrameDecoder decoder;
+    ASSERT_TRUE(decoder.Open(damaged, &error)) << error;
+    EXPECT_FALSE(decoder.Picture(lost.picture, false, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_GT(decoder.LastDecodeCount(), 0u);
+    EXPECT_FALSE(decoder.Picture(lost.picture, false, &error));
+    EXPECT_NE(error.find(damaged), std::string::npos) << error;
+    EXPECT_EQ(decoder.LastDecodeCount(), 0u);
+    auto first = decoder.Picture(0, false, &error);
+    ASSERT_TRUE(first) << error;
+    EXPECT_EQ(CounterOf(*first), 0);
 }
 
 TEST(ExactFrameDecoderTest, ADamagedFileIsRefusedWithItsName) {

@@ -1,8 +1,11 @@
 // vemora clip FILE --from S --to S [--out OUT.mp4 [--overwrite]] [--layout side|pip|front|rear]
-// [--no-band] [--mirror-rear] [--height H] [--quality standard|high] [--mph]: a clip of both
-// cameras in step, from FILE's start + S on into the following recordings of its drive, as the
-// viewer exports it. Without --out the clip goes where the viewer proposes it (Documents/Vemora
-// Viewer/Clips, under a name that is not taken); an existing OUT is replaced only with
+// [--no-band] [--mirror-rear] [--size full|share] [--height H] [--quality standard|high] [--mph]:
+// a clip of both cameras in step, from FILE's start + S on into the following recordings of its
+// drive, as the viewer exports it. --size share keeps the whole frame at most 1920 pixels wide
+// (a given --height too is lowered to fit); full, the default, keeps the cameras' own height up
+// to 1080 lines, so that scripts get the clips they always got. Without --out the clip goes where the viewer
+// proposes it (Documents/Vemora Viewer/Clips, under a name that is not taken); an existing OUT is replaced
+// only with
 // --overwrite. One JSON object on stdout; progress on stderr when that is a terminal.
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
@@ -28,8 +31,10 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUsage =
     "FILE --from S --to S [--out OUT.mp4 [--overwrite]] [--layout side|pip|front|rear] [--no-band] "
-    "[--mirror-rear] [--height H] [--quality standard|high] [--mph]   "
-    "a clip of both cameras in step, from S to S seconds of FILE, as MP4";
+    "[--mirror-rear] [--size full|share] [--height H] [--quality standard|high] [--mph]   "
+    "a clip of both cameras in step, from S to S seconds of FILE, as MP4; --size share: at most "
+    "1920 pixels wide in all (a --height too is lowered to fit), full (default): the cameras' height "
+    "up to 1080";
 
 struct ClipArgs {
     std::string file;
@@ -71,6 +76,9 @@ std::optional<ClipArgs> ParseClipArgs(const Args& args) {
             parsed.options.outPath = args[++i];
         } else if (a == "--layout" && hasValue) {
             if (!media::LayoutFromName(args[++i], parsed.options.layout))
+                return std::nullopt;
+        } else if (a == "--size" && hasValue) {
+            if (!media::SizeFromName(args[++i], parsed.options.size))
                 return std::nullopt;
         } else if (a == "--height" && hasValue) {
             if (!ParseHeight(args[++i], parsed.options.height))
