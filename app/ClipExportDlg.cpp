@@ -99,7 +99,6 @@ CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QSt
     for (QComboBox* box : {m_layout, m_size, m_quality})
         connect(box, &QComboBox::currentIndexChanged, this, &CClipExportDlg::ShowEstimate);
     connect(m_band, &QCheckBox::toggled, this, &CClipExportDlg::ShowEstimate);
-    ShowEstimate();
 
     m_path = new QLineEdit(values.outPath, this);
     m_path->setMinimumWidth(420);
@@ -109,6 +108,8 @@ CClipExportDlg::CClipExportDlg(const ClipDialogValues& values, std::function<QSt
     file->addWidget(m_path, 1);
     file->addWidget(browse);
     form->addRow(m_uiString(cliptext::kFile), file);
+    // The estimate reads every field, the file's included.
+    ShowEstimate();
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(m_uiString(cliptext::kExport), QDialogButtonBox::AcceptRole);
