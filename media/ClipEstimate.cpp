@@ -1,9 +1,9 @@
 #include "media/ClipEstimate.h"
 
+#include "media/ClipCameras.h"
 #include "media/ClipGeometry.h"
 #include "media/StreamReader.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace vemora::media {
@@ -47,15 +47,11 @@ ClipSources ReadClipSources(const ClipPlan& plan) {
     ClipSources sources;
     if (plan.parts.empty())
         return sources;
-    // A camera missing from any recording of the range is left out of the whole clip.
-    auto everywhere = [&](auto member) {
-        return std::all_of(plan.parts.begin(), plan.parts.end(),
-                           [&](const ClipPart& part) { return !(part.*member).empty(); });
-    };
+    const Cameras cameras = CamerasOf(plan);
     const ClipPart& first = plan.parts.front();
-    if (everywhere(&ClipPart::frontPath))
+    if (cameras.front)
         ReadCamera(first.frontPath, sources.frontWidth, sources.frontHeight, sources.frontFps);
-    if (everywhere(&ClipPart::rearPath))
+    if (cameras.rear)
         ReadCamera(first.rearPath, sources.rearWidth, sources.rearHeight, sources.rearFps);
     return sources;
 }
@@ -63,12 +59,17 @@ ClipSources ReadClipSources(const ClipPlan& plan) {
 ClipEstimate EstimateClip(const ClipSources& sources, const ClipOptions& options, double rangeMs) {
     ClipEstimate e;
     const bool front = sources.frontHeight > 0, rear = sources.rearHeight > 0;
+    // A camera whose file cannot be read counts as missing, as it would in the clip.
+    Cameras cameras;
+    cameras.front = front;
+    cameras.rear = rear;
+    std::vector<std::string> notes;
+    std::string error;
     e.layout = options.layout;
-    if ((e.layout == ClipLayout::Side || e.layout == ClipLayout::Pip) && !(front && rear))
-        e.layout = front ? ClipLayout::Front : ClipLayout::Rear;
-    const bool onRear = e.layout == ClipLayout::Rear;
-    const double fps = onRear ? sources.rearFps : sources.frontFps;
-    if ((onRear ? !rear : !front) || fps <= 0 || !(rangeMs > 0))
+    if (!ChooseLayout(options.layout, cameras, e.layout, notes, &error))
+        return e;
+    const double fps = e.layout == ClipLayout::Rear ? sources.rearFps : sources.frontFps;
+    if (fps <= 0 || !(rangeMs > 0))
         return e;
     const ClipGeometry g =
         PlanGeometry(e.layout, front ? sources.frontWidth : 0, front ? sources.frontHeight : 0,

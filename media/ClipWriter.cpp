@@ -3,6 +3,7 @@
 #include "map/NumberText.h"
 #include "media/BandPainter.h"
 #include "media/BandTexts.h"
+#include "media/ClipCameras.h"
 #include "media/ClipGeometry.h"
 #include "media/ClipOutput.h"
 #include "media/ClipSound.h"
@@ -138,52 +139,6 @@ private:
     bool m_haveCurrent = false, m_haveNext = false, m_ended = false, m_shown = false;
     std::optional<double> m_blackFromMs;
 };
-
-struct Cameras {
-    bool front = true;
-    bool rear = true;
-    std::string lackingFront; // the first recording in the range without a front file
-    std::string lackingRear;  // ... without a rear file
-};
-
-Cameras CamerasOf(const ClipPlan& plan) {
-    Cameras c;
-    for (const ClipPart& part : plan.parts) {
-        if (c.lackingFront.empty() && part.frontPath.empty())
-            c.lackingFront = part.recordPath;
-        if (c.lackingRear.empty() && part.rearPath.empty())
-            c.lackingRear = part.recordPath;
-        c.front = c.front && !part.frontPath.empty();
-        c.rear = c.rear && !part.rearPath.empty();
-    }
-    return c;
-}
-
-// The layout that can be written with the cameras there are; false when none can.
-bool ChooseLayout(ClipLayout asked, const Cameras& cameras, ClipLayout& layout,
-                  std::vector<std::string>& notes, std::string* error) {
-    layout = asked;
-    if (asked == ClipLayout::Front && !cameras.front) {
-        *error = cameras.lackingFront + ": the front camera's file of this recording is missing";
-        return false;
-    }
-    if (asked == ClipLayout::Rear && !cameras.rear) {
-        *error = cameras.lackingRear + ": the rear camera's file of this recording is missing";
-        return false;
-    }
-    if (asked == ClipLayout::Side || asked == ClipLayout::Pip) {
-        if (!cameras.rear) {
-            layout = ClipLayout::Front;
-            notes.push_back(cameras.lackingRear +
-                            ": the rear camera's file of this recording is missing: front camera alone");
-        } else if (!cameras.front) {
-            layout = ClipLayout::Rear;
-            notes.push_back(cameras.lackingFront +
-                            ": the front camera's file of this recording is missing: rear camera alone");
-        }
-    }
-    return true;
-}
 
 std::string Seconds(double ms) {
     return FixedText(ms / 1000.0, 2) + " s";

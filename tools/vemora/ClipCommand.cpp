@@ -3,10 +3,10 @@
 // a clip of both cameras in step, from FILE's start + S on into the following recordings of its
 // drive, as the viewer exports it. --size share keeps the whole frame at most 1920 pixels wide
 // (a given --height too is lowered to fit); full, the default, keeps the cameras' own height up
-// to 1080 lines, so that scripts get the clips they always got. Without --out the clip goes where the viewer
-// proposes it (Documents/Vemora Viewer/Clips, under a name that is not taken); an existing OUT is replaced
-// only with
-// --overwrite. One JSON object on stdout; progress on stderr when that is a terminal.
+// to 1080 lines, so that scripts get the clips they always got. Without --out the clip goes
+// where the viewer proposes it (Documents/Vemora Viewer/Clips, under a name that is not taken);
+// an existing OUT is replaced only with --overwrite. One JSON object on stdout; progress on
+// stderr when that is a terminal.
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
 #include "media/ClipFileName.h"
