@@ -2,6 +2,7 @@
 
 #include "platform/Version.h"
 #include "settings/SettingsFile.h"
+#include "settings/WindowTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,7 +12,7 @@ namespace vemora {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     // The entry text carries a menu accelerator; a caption shows it without the ampersand.
-    QString caption = SettingsFile::Instance().LoadUiString(101);
+    QString caption = SettingsFile::Instance().LoadUiString(wintext::kAboutEntry);
     setWindowTitle(caption.remove(QLatin1Char('&')));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Kalvo"), this), 0, 0);

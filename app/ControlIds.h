@@ -1,5 +1,5 @@
 #pragma once
-// Control and command ids of the main window. Buttons send their id as their command.
+// Control ids of the main window. A button sends its id as its command (app/ActionTable.h).
 
 namespace vemora {
 
@@ -43,10 +43,6 @@ enum ControlId : int {
     IDC_BANNER = 1064,
     IDC_RATE_LABEL = 1067,
     IDC_ABOUT = 57670,
-    IDCANCEL = 2,           // the dialog's cancel action
-    IDM_ABOUTBOX = 16,      // system-menu About entry
-    IDM_SAVE_GPX = 32,      // "?" menu: the current track as a GPX file
-    IDM_KEYBOARD_HELP = 48, // "?" menu: the list of the window's keys
 };
 
 } // namespace vemora

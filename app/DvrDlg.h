@@ -1,20 +1,21 @@
 #pragma once
 // The main window: a frameless top-level window that owns the players, the recording lists, the
-// instruments and the map panel, and turns button commands and posted messages into calls on them.
+// instruments and the map panel, and turns its actions (buttons, keys, menus) and the signals of
+// its controls and players into calls on them.
 
+#include "app/ActionTable.h"
 #include "app/ClipRange.h"
+#include "app/OpeningState.h"
 #include "app/WindowLayout.h"
 #include "library/CopyTarget.h"
 #include "library/RecordingLibrary.h"
 #include "library/views/IncidentSearch.h"
 #include "map/KmlWriter.h"
 #include "map/browser/HtmlMapDlg.h"
-#include "playback/BusyFlag.h"
 #include "playback/DualPlayerController.h"
 #include "playback/PlayerHost.h"
 #include "telemetry/TelemetryModel.h"
 
-#include <QElapsedTimer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -29,6 +30,7 @@ class QMenu;
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <thread>
 
 namespace vemora {
@@ -64,7 +66,15 @@ extern std::atomic<int> g_bLoopEnded;
 
 class CDvrDlg : public QWidget, private PlayerHost {
     Q_OBJECT
+    friend std::span<const ActionRow> WindowActions();
+
 public:
+    // Which pane a full-screen request is for.
+    enum class FullScreenPane {
+        UnderMouse, // a double click on a pane
+        Front,      // the key: the front pane, wherever the mouse is
+    };
+
     // dialogs: where message boxes go (the real ones when null).
     explicit CDvrDlg(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~CDvrDlg() override;
@@ -74,16 +84,23 @@ public:
 
     // Builds the controls, reads the panel switches, restores the saved position, lays out.
     void OnInitDialog();
-    // A command from a button (or the tests), by control id.
+    // A button's command, by control id; ignored for a control that runs none.
     void OnCommand(int id);
+    // An action of the window's table, as its key or menu entry runs it.
+    void Trigger(Action action);
     // Scans a folder on a worker thread, lists its recordings and plays the first one, as OPEN
     // does with a chosen folder. Ignored while a scan runs.
     void StartFolderScan(const QString& folder);
     // Reads a folder (empty fileName) or one file of it on the scan worker.
     void StartScan(const QString& folder, const QString& fileName);
-    bool ScanRunning() const { return m_bScanRunning != 0; }
+    bool ScanRunning() const { return m_opening.Scanning(); }
     // A copy, delete or lock runs on its worker.
-    bool FileOpRunning() const { return m_bFileOpRunning; }
+    bool FileOpRunning() const { return m_opening.FileOperationRunning(); }
+    const COpeningState& Opening() const { return m_opening; }
+    // The configuration dialog applied a language (its index in the language table) or a map
+    // page (written to the settings file, which is read again).
+    void OnLanguageChanged(int languageIndex);
+    void OnMapChanged();
 
     void LayoutControls(int cx, int cy);
     void FitVideoPanes();
@@ -91,7 +108,6 @@ public:
     void SetTooltipTexts();
     // The entries of the "?" button's menu, each carrying its command id as data.
     void FillHelpMenu(QMenu& menu);
-    static QString SaveGpxEntryText();
     void UpdateRateLabel();
 
     // Read-only views for the tests and the layout.
@@ -140,7 +156,6 @@ public:
     CIncidentReportJob* ReportJob() const { return m_pReportJob; }
 
 protected:
-    bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     // The playback keys, taken before the focused control sees them.
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -155,23 +170,19 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
-    using CommandHandler = void (CDvrDlg::*)();
-    using MessageHandler = void (CDvrDlg::*)(qint64 wParam);
-    static const std::map<int, CommandHandler>& CommandTable();
-    static const std::map<int, MessageHandler>& MessageTable();
-
     void CreateControls();
+    void CreateButtons();
+    void HideUnshownButtons();
+    void FillMenu(QMenu& menu, unsigned place);
     void CreateTooltips();
     void CreateMapWindow();
     void StartMapCover();
     void ShowMapCover();
     void RemoveMapCover();
-    CGdipButton* AddButton(int id, const char* caption, int w, int h);
     void BindPlayers();
     void ConnectPlayers();
     bool KeysReachPlayback() const;
     bool ListKeepsKey(int key) const;
-    void CarryOut(int keyAction);
     void CreateTrackFeeder();
     void ShowGpsFix(int feedResult);
     void ShowTelemetryAt(int64_t ms);
@@ -192,10 +203,9 @@ private:
     void OnScanFinished(bool found);
     void UpdateLockButton();
     void HideVideoPanes();
-    void SetBusy();
     void ShowLoadingText(bool on);
-    void OnDeferredOpenTick();
-    void StartOpenThread();
+    void OnDeferredOpen(int index);
+    void StartOpenThread(int index);
     void OnOpenThreadDone(int index);
     void OpenSingleFile(const QString& path);
     void OpenDrive(const QString& path);
@@ -266,8 +276,7 @@ private:
     void OnSizeSmall();
     void OnSizeMedium();
     void OnSizeLarge();
-    void OnCancel();
-    void OnIgnored();
+    void OnJolt(int direction);
     // Clip export (DvrDlgClip.cpp): the I and O marks, the dialog and its worker.
     void OnMarkClipIn();
     void OnMarkClipOut();
@@ -279,21 +288,15 @@ private:
     void OnIncidentReport();
     void ReportIncidentAt(int record, int64_t ms);
 
-    // Posted messages.
-    void OnPlayerError(qint64 wParam);
-    void OnLanguageChanged(qint64 wParam);
-    void OnMessageIgnored(qint64 wParam);
-    void OnToggleFullScreen(qint64 wParam);
-    void OnShowControlsMessage(qint64 wParam);
-    void OnPlayerState(qint64 wParam);
-    void OnPlayerTime(qint64 wParam);
-    void OnEndReached(qint64 wParam);
-    void OnOpenGroup(qint64 wParam);
-    void OnOpenFile(qint64 wParam);
-    void OnMapChanged(qint64 wParam);
-    void OnVolumeChanged(qint64 wParam);
-    void OnSeekDragged(qint64 wParam);
-    void OnHevcWarning(qint64 wParam);
+    // What the controls, the players and the scan worker report.
+    void OnPlayerError();
+    void OnToggleFullScreen(FullScreenPane pane);
+    void OnPlayerTime(qint64 ms);
+    void OnOpenGroup(int row);
+    void OnOpenFile(int row);
+    void OnVolumeChanged();
+    void OnSeekDragged();
+    void OnHevcWarning(int index);
 
     // Closing: WINPOS written, front player stopped, main loop asked to quit.
     void CloseWindow(bool fromCloseMessage);
@@ -337,13 +340,8 @@ private:
     QTimer m_mapUncoverTimer;  // start-up: removes it again
     QTimer m_freedMemoryTimer; // a while after each change of recording: freed memory to the system
     int m_nMapType = 0;
-    int m_nSourceKind = 0;
-    QString m_strSourcePath;
-    int m_nDeferredOpenIndex = -1;
-    int m_nDeferredOpenTicks = 0;
-    std::atomic<int> m_bScanRunning{0};
+    COpeningState m_opening;
     bool m_bSingleFileScan = false; // the running scan reads one chosen file
-    bool m_bFileOpRunning = false;  // a copy, delete or lock works on the lists' files
     mutable std::atomic<int> m_bHevcDecode{0};
     std::function<bool()> m_hevcProbe;
     mutable std::future<bool> m_hevcProbeResult;
@@ -383,21 +381,14 @@ private:
     GuiThreadMapSink* m_pFeederMapSink = nullptr;
     std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
     std::thread m_scanThread;
-    std::thread m_openThread;
     QString m_strExportFolder;
     ClipMarks m_clipMarks;
     CClipExportJob* m_pClipJob = nullptr;       // owned as a child; cancelled and joined with the window
     CIncidentReportJob* m_pReportJob = nullptr; // the same
 
-    std::atomic<int> m_nOpenIndex{0};
-    // Monotonic: a step of the wall clock must not swallow or repeat list activations.
-    QElapsedTimer m_listOpenClock;
-    qint64 m_dwLastListOpen = 0;
     QSize m_lastLayoutSize;
 
-    QTimer m_deferredOpenTimer; // counts down the first opening after a scan (100 ms ticks)
-    QTimer m_busyTimeout;       // clears the busy flag of an opening that never started playing
-    QTimer m_layoutRerun;       // lays the window out once more after a resize has settled
+    QTimer m_layoutRerun; // lays the window out once more after a resize has settled
 };
 
 } // namespace vemora

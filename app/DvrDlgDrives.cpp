@@ -75,7 +75,7 @@ CDrivesDlg* CDvrDlg::OnDrives() {
 }
 
 void CDvrDlg::OpenDriveFromLog(const QString& folder, const QString& firstFile) {
-    if (g_bBusy || LibraryBusy() || m_bFileOpRunning)
+    if (!m_opening.Accepts(OpeningRequest::PlayRecording, !m_library.Records().empty()))
         return;
     m_strDriveToOpen = firstFile;
     m_pPlayers->StopBoth();

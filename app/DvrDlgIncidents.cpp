@@ -187,7 +187,7 @@ CIncidentsDlg* CDvrDlg::OnIncidents() {
 }
 
 void CDvrDlg::PlayIncident(const QString& file, qint64 timeMs) {
-    if (g_bBusy || LibraryBusy())
+    if (!m_opening.Accepts(OpeningRequest::PlayRecording, !m_library.Records().empty()))
         return;
     const int record = RecordOfIncidentFile(file.toStdString());
     if (record < 0)
@@ -196,12 +196,13 @@ void CDvrDlg::PlayIncident(const QString& file, qint64 timeMs) {
     if (!m_library.SelectRecording(record))
         return;
     UpdateLockButton();
-    SetBusy();
+    m_opening.OpeningStarted();
     m_pPlayers->PlayRecordingFrom(record, std::max<int64_t>(1, timeMs - kIncidentLeadInMs));
 }
 
 bool CDvrDlg::JumpToJoltInOtherRecording(int direction) {
-    if (g_bBusy || LibraryBusy() || m_incidents.empty())
+    if (!m_opening.Accepts(OpeningRequest::PlayRecording, !m_library.Records().empty()) ||
+        m_incidents.empty())
         return false;
     const int current = m_library.CurrentRow();
     const std::string currentFile = current >= 0 ? IncidentFileOfRow(current) : std::string();
@@ -232,7 +233,7 @@ bool CDvrDlg::JumpToJoltInOtherRecording(int direction) {
     if (!m_library.SelectRecording(targetRecord))
         return false;
     UpdateLockButton();
-    SetBusy();
+    m_opening.OpeningStarted();
     m_pPlayers->PlayRecordingFrom(targetRecord, JoltJumpTarget(target->incident.timeMs));
     return true;
 }

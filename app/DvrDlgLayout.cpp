@@ -1,7 +1,6 @@
 #include "app/DvrDlg.h"
 
 #include "app/ControlIds.h"
-#include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/WindowLayout.h"
 #include "library/views/DvrFileListCtrl.h"
@@ -84,12 +83,12 @@ void CDvrDlg::OnSizeLarge() {
 
 // One video pane fills its monitor, or the window returns to where it was. The players that
 // were playing pause for the change and play on afterwards.
-void CDvrDlg::OnToggleFullScreen(qint64 wParam) {
+void CDvrDlg::OnToggleFullScreen(FullScreenPane pane) {
     m_ptCursor = QCursor::pos();
     auto paneHit = [this](QWidget* pane) {
         return pane->isVisible() && QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size()).contains(m_ptCursor);
     };
-    if (wParam == kFullScreenFrontPane && !m_bFullScreen)
+    if (pane == FullScreenPane::Front && !m_bFullScreen)
         m_nFullScreenPane = 1;
     else if (paneHit(m_pFrontVideo))
         m_nFullScreenPane = 1;

@@ -4,7 +4,6 @@
 
 #include "app/ControlIds.h"
 #include "app/CoverDlg.h"
-#include "app/CustomMessages.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "settings/LanguageTable.h"
@@ -63,25 +62,24 @@ void CDvrDlg::RemoveMapCover() {
 
 void CDvrDlg::OnConfig() {
     CVwrConfigDlg dlg(this);
-    connect(&dlg, &CVwrConfigDlg::languageApplied, this,
-            [this](int index) { PostUserMessage(this, UM_LANGUAGE_CHANGED, index); });
-    connect(&dlg, &CVwrConfigDlg::mapApplied, this,
-            [this](int map) { PostUserMessage(this, UM_MAP_CHANGED, map); });
+    // Queued: the dialog finishes applying before the window retexts itself.
+    connect(&dlg, &CVwrConfigDlg::languageApplied, this, &CDvrDlg::OnLanguageChanged, Qt::QueuedConnection);
+    connect(&dlg, &CVwrConfigDlg::mapApplied, this, &CDvrDlg::OnMapChanged, Qt::QueuedConnection);
     if (dlg.exec() != QDialog::Accepted)
         return;
     m_nMapType = dlg.Map();
     m_pMapDlg->LoadMap(m_nMapType);
 }
 
-void CDvrDlg::OnMapChanged(qint64) {
-    // The dialog has written UI/MAP; the file is the authority, the message only says "changed".
+void CDvrDlg::OnMapChanged() {
+    // The dialog has written UI/MAP; the file is the authority, the signal only says "changed".
     m_nMapType = SettingsFile::Instance().ReadMapType();
     m_pMapDlg->LoadMap(m_nMapType);
 }
 
-void CDvrDlg::OnLanguageChanged(qint64 wParam) {
+void CDvrDlg::OnLanguageChanged(int languageIndex) {
     // A language list left without a choice stores nothing: the texts are still right.
-    if (wParam < 0 || wParam >= kLanguageCount)
+    if (languageIndex < 0 || languageIndex >= kLanguageCount)
         return;
     SetTooltipTexts();
     m_pGroupList->UpdateColumnTitles();

@@ -1,10 +1,10 @@
 #include "app/DvrDlg.h"
 
-#include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/UserDialogs.h"
 #include "library/views/RejectedFilesNote.h"
 #include "settings/SettingsFile.h"
+#include "settings/WindowTexts.h"
 #include "widgets/VideoStatic.h"
 
 #include <QCoreApplication>
@@ -13,8 +13,8 @@
 
 // The way from the user's request to a playing recording: OPEN with its source dialog, the
 // folder scan on a worker thread, the first recording half a second after the scan, the one-time
-// H.265 warning, and the recordings chosen in the two lists. The busy flag keeps these requests
-// from overlapping until the opened recording reports its first time.
+// H.265 warning, and the recordings chosen in the two lists. The opening state says which of
+// these requests are taken until the opened recording reports its first time.
 
 namespace vemora {
 
@@ -22,20 +22,13 @@ namespace {
 
 // Shown on the front pane while a folder is scanned, in every language.
 const char* const kLoadingText = "読み込み中";
-constexpr int kDeferredOpenTicks = 5;
-constexpr qint64 kListOpenDebounceMs = 1999;
 
 } // namespace
 
 // The scan worker owns the library until it reports back, and a file operation holds its
 // recordings' indices until it ends; commands that read or change it wait.
 bool CDvrDlg::LibraryBusy() const {
-    return m_bScanRunning != 0 || m_bFileOpRunning;
-}
-
-void CDvrDlg::SetBusy() {
-    g_bBusy = 1;
-    m_busyTimeout.start();
+    return !m_opening.Accepts(OpeningRequest::UseLibrary, !m_library.Records().empty());
 }
 
 void CDvrDlg::ShowLoadingText(bool on) {
@@ -46,19 +39,17 @@ void CDvrDlg::ShowLoadingText(bool on) {
 }
 
 void CDvrDlg::OnOpen() {
-    if (LibraryBusy() || (!m_library.Records().empty() && g_bBusy))
+    if (!m_opening.Accepts(OpeningRequest::ChooseSource, !m_library.Records().empty()))
         return;
     m_pPlayers->ClearPendingSeek();
     m_pPlayers->StopBoth();
     m_pPlayers->ApplySliderVolume();
     m_pPlayers->ResetRate();
     UserDialogs::SourceChoice source =
-        m_pDialogs->ChooseSource(this, SettingsFile::Instance().LoadUiString(130));
+        m_pDialogs->ChooseSource(this, SettingsFile::Instance().LoadUiString(wintext::kSelectFolder));
     if (!source.ok)
         return;
-    m_nSourceKind = source.kind;
-    m_strSourcePath = source.path;
-    if (source.kind == 2)
+    if (source.kind == UserDialogs::SourceKind::File)
         return OpenSingleFile(source.path);
     // A drive is the folder it is mounted at: scanned like any folder, off the GUI thread.
     StartFolderScan(source.path);
@@ -71,21 +62,12 @@ void CDvrDlg::StartFolderScan(const QString& folder) {
 // A folder is walked and a single file read off the GUI thread alike: a file of a hostile card
 // can take its reader a while, and the window stays responsive meanwhile.
 void CDvrDlg::StartScan(const QString& folder, const QString& fileName) {
-    if (m_bFileOpRunning)
+    if (!m_opening.Accepts(OpeningRequest::Scan, !m_library.Records().empty()) || folder.isEmpty())
         return;
-    m_strSourcePath = fileName.isEmpty() ? folder : QDir(folder).filePath(fileName);
-    if (m_bScanRunning)
-        return;
-    SetBusy();
-    if (folder.isEmpty()) {
-        g_bBusy = 0;
-        return;
-    }
     if (m_scanThread.joinable())
         m_scanThread.join();
-    m_bScanRunning = 1;
+    m_opening.ScanStarted();
     m_bSingleFileScan = !fileName.isEmpty();
-    m_nDeferredOpenIndex = -1;
     StopIncidentSearch();
     m_library.ClearLibrary();
     m_pRejectedNote->SetFiles({});
@@ -95,9 +77,9 @@ void CDvrDlg::StartScan(const QString& folder, const QString& fileName) {
     std::string name = fileName.toStdString();
     m_scanThread = std::thread([this, path, name] {
         bool found = m_library.ScanSource(path, name) && !m_library.Records().empty();
-        // Same event class as the messages, on a type of its own (kScanFinishedEvent).
-        QCoreApplication::postEvent(this,
-                                    new UserMessageEvent(kScanFinishedEvent - QEvent::User, found ? 1 : 0));
+        // Runs on the GUI thread; dropped when the window has gone meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this, found] { OnScanFinished(found); }, Qt::QueuedConnection);
     });
 }
 
@@ -105,12 +87,11 @@ void CDvrDlg::OnScanFinished(bool found) {
     if (m_scanThread.joinable())
         m_scanThread.join();
     ShowLoadingText(false);
-    m_bScanRunning = 0;
+    m_opening.ScanFinished(found);
     // Also when no file at all could be read: that is when the note matters most.
     m_pRejectedNote->SetFiles(m_library.Rejected());
     m_pRejectedNote->SetUnreadableFolders(m_library.UnreadableFolders());
     if (!found) {
-        g_bBusy = 0;
         m_library.ClearLibrary();
         return;
     }
@@ -121,17 +102,18 @@ void CDvrDlg::OnScanFinished(bool found) {
     m_pPlayers->SetHevcDecode(HevcDecode());
     if (m_bSingleFileScan) {
         // One file chosen: it plays at once, as it did when it was read on this thread.
+        m_opening.OpeningStarted();
         m_pPlayers->PlayRecordingAt(0);
         return;
     }
     // A drive chosen in the drive log opens at its first recording, otherwise the first one.
-    m_nDeferredOpenIndex = TakeDriveToOpen();
+    const int first = TakeDriveToOpen();
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
-        m_nOpenIndex = m_nDeferredOpenIndex;
-        PostUserMessage(this, UM_HEVC_WARNING, 0);
+        QMetaObject::invokeMethod(
+            this, [this, first] { OnHevcWarning(first); }, Qt::QueuedConnection);
         return;
     }
-    m_nDeferredOpenTicks = kDeferredOpenTicks;
+    m_opening.OpenLater(first);
 }
 
 bool CDvrDlg::HevcDecode() const {
@@ -140,25 +122,21 @@ bool CDvrDlg::HevcDecode() const {
     return m_bHevcDecode != 0;
 }
 
-void CDvrDlg::OnDeferredOpenTick() {
-    if (m_nDeferredOpenTicks == 0 || m_nDeferredOpenTicks == -1)
-        return;
-    if (--m_nDeferredOpenTicks == 0 && m_nDeferredOpenIndex != -1)
-        m_pPlayers->PlayRecordingAt(m_nDeferredOpenIndex);
+void CDvrDlg::OnDeferredOpen(int index) {
+    m_opening.OpeningStarted();
+    m_pPlayers->PlayRecordingAt(index);
 }
 
 void CDvrDlg::OpenSingleFile(const QString& path) {
-    if (m_bScanRunning)
-        return;
     QFileInfo file(path);
     StartScan(file.absolutePath() + QLatin1Char('/'), file.fileName());
 }
 
 // Shown at most once per run; the recording it was about plays after it.
-void CDvrDlg::OnHevcWarning(qint64 wParam) {
-    ShowAppMessage(wParam == 0 ? 146 : 0);
+void CDvrDlg::OnHevcWarning(int index) {
+    ShowAppMessage(wintext::kNoHevcDecoder);
     m_pPlayers->MarkHevcWarned();
-    StartOpenThread();
+    StartOpenThread(index);
 }
 
 // A current row past the end of the list (after a delete) becomes the last one.
@@ -170,32 +148,31 @@ void CDvrDlg::ClampCurrentRow() {
 
 // The players are stopped and given a moment before the recording is opened; the opening itself
 // runs on the GUI thread, which owns the lists and the panes.
-void CDvrDlg::StartOpenThread() {
+void CDvrDlg::StartOpenThread(int index) {
     ClampCurrentRow();
-    int index = m_nOpenIndex;
     if (index == -1)
         return;
     m_pPlayers->StopBoth();
-    QTimer::singleShot(400, this, [this, index] { OnOpenThreadDone(index); });
+    m_opening.OpenAfterRest(index);
 }
 
 void CDvrDlg::OnOpenThreadDone(int index) {
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(index)) {
-        PostUserMessage(this, UM_HEVC_WARNING, 0);
+        QMetaObject::invokeMethod(
+            this, [this, index] { OnHevcWarning(index); }, Qt::QueuedConnection);
         return;
     }
     if (!m_library.SelectRecording(index))
         return;
     UpdateLockButton();
-    SetBusy();
+    m_opening.OpeningStarted();
     m_pPlayers->PlayRecordingAt(index);
 }
 
 // A group row: its first recording plays.
-void CDvrDlg::OnOpenGroup(qint64 wParam) {
+void CDvrDlg::OnOpenGroup(int r) {
     ClampCurrentRow();
-    int r = static_cast<int>(wParam);
-    if (g_bBusy || LibraryBusy() || r == -1)
+    if (!m_opening.Accepts(OpeningRequest::PlayRecording, !m_library.Records().empty()) || r == -1)
         return;
     m_pPlayers->StopBoth();
     const auto& groups = m_library.Groups();
@@ -208,28 +185,23 @@ void CDvrDlg::OnOpenGroup(qint64 wParam) {
     UpdateLockButton();
     int current = m_library.CurrentRow();
     if (current != -1) {
-        SetBusy();
+        m_opening.OpeningStarted();
         m_pPlayers->PlayRecordingAt(current);
     }
 }
 
 // A recording row; activations less than two seconds after the last accepted one are dropped.
-void CDvrDlg::OnOpenFile(qint64 wParam) {
-    if (g_bBusy || LibraryBusy())
+void CDvrDlg::OnOpenFile(int i) {
+    if (!m_opening.Accepts(OpeningRequest::PlayRecording, !m_library.Records().empty()))
         return;
     ClampCurrentRow();
-    qint64 now = m_listOpenClock.elapsed();
-    if (now - m_dwLastListOpen <= kListOpenDebounceMs)
-        return;
-    m_dwLastListOpen = now;
-    int i = static_cast<int>(wParam);
-    if (i == -1)
+    if (!m_opening.TakeListActivation() || i == -1)
         return;
     m_pPlayers->StopBoth();
     if (!m_library.SelectRecording(i))
         return;
     UpdateLockButton();
-    SetBusy();
+    m_opening.OpeningStarted();
     m_pPlayers->PlayRecordingAt(i);
 }
 

@@ -6,10 +6,10 @@
 #include "app/InstrumentPanel.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
-#include "platform/FreedMemory.h"
-#include "playback/FrameReview.h"
 #include "library/views/DvrFileListCtrl.h"
 #include "library/views/DvrGroupListCtrl.h"
+#include "platform/FreedMemory.h"
+#include "playback/FrameReview.h"
 #include "settings/SettingsFile.h"
 #include "telemetry/TrackFeeder.h"
 #include "widgets/GSensorCtrl.h"
@@ -89,7 +89,8 @@ void CDvrDlg::ConnectPlayers() {
     });
     connect(players, &DualPlayerController::curveResumed, this, [this] { m_pGSensor->SetStopped(false); });
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::OnPlayerTime);
-    connect(players, &DualPlayerController::playerError, this, [this] { OnPlayerError(1); });
+    connect(players, &DualPlayerController::timeReported, &m_opening, &COpeningState::TimeReported);
+    connect(players, &DualPlayerController::playerError, this, &CDvrDlg::OnPlayerError);
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::UpdateLockButton);
     connect(players, &DualPlayerController::timeReported, this, &CDvrDlg::ShowClipMarks);
     connect(players, &DualPlayerController::currentRecordingChanged, this, &CDvrDlg::ShowClipMarks);
@@ -136,64 +137,12 @@ bool CDvrDlg::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::KeyPress && KeysReachPlayback() &&
         !ListKeepsKey(static_cast<QKeyEvent*>(e)->key())) {
         auto* key = static_cast<QKeyEvent*>(e);
-        KeyAction action = ActionForKey(key->key(), key->modifiers());
-        if (action != KeyAction::None) {
-            CarryOut(static_cast<int>(action));
+        if (std::optional<Action> action = ActionForKey(key->key(), key->modifiers())) {
+            Trigger(*action);
             return true;
         }
     }
     return QWidget::eventFilter(watched, e);
-}
-
-void CDvrDlg::CarryOut(int keyAction) {
-    switch (static_cast<KeyAction>(keyAction)) {
-    case KeyAction::PlayPause:
-        return OnCommand(IDC_PLAY);
-    case KeyAction::SkipBack5:
-        return m_pPlayers->SkipBy(-5000);
-    case KeyAction::SkipForward5:
-        return m_pPlayers->SkipBy(5000);
-    case KeyAction::SkipBack30:
-        return m_pPlayers->SkipBy(-30000);
-    case KeyAction::SkipForward30:
-        return m_pPlayers->SkipBy(30000);
-    case KeyAction::FrameBack:
-        return m_pPlayers->StepFrame(-1);
-    case KeyAction::FrameForward:
-        return m_pPlayers->StepFrame(+1);
-    case KeyAction::ResetZoom:
-        return m_pPlayers->Review().ResetZoom();
-    case KeyAction::Faster:
-        return OnCommand(IDC_FAST);
-    case KeyAction::Slower:
-        return OnCommand(IDC_SLOW);
-    case KeyAction::Mute:
-        return OnCommand(IDC_VOL);
-    case KeyAction::FullScreenFront:
-        return OnToggleFullScreen(kFullScreenFrontPane);
-    case KeyAction::NextJolt:
-        if (!m_pPlayers->JumpToJolt(+1))
-            JumpToJoltInOtherRecording(+1);
-        return;
-    case KeyAction::PreviousJolt:
-        if (!m_pPlayers->JumpToJolt(-1))
-            JumpToJoltInOtherRecording(-1);
-        return;
-    case KeyAction::ShowIncidents:
-        OnIncidents();
-        return;
-    case KeyAction::ShowDrives:
-        OnDrives();
-        return;
-    case KeyAction::MarkClipIn:
-        return OnMarkClipIn();
-    case KeyAction::MarkClipOut:
-        return OnMarkClipOut();
-    case KeyAction::ExportClip:
-        return OnExportClip();
-    case KeyAction::None:
-        return;
-    }
 }
 
 // The feeder reads the library's current recording and feeds the curve, the speed label, the
@@ -238,7 +187,7 @@ void CDvrDlg::ShowTelemetryAt(int64_t ms) {
 
 // While the thumb is dragged the instruments show the dragged-to moment at once; the players
 // follow when the pending seek is applied.
-void CDvrDlg::OnSeekDragged(qint64) {
+void CDvrDlg::OnSeekDragged() {
     int64_t target = m_pPlayers->RequestSeekFromBar(m_pSeek->value());
     SeekThumbMoved = 1;
     ShowTelemetryAt(target);

@@ -2,7 +2,6 @@
 
 #include "app/ControlIds.h"
 #include "app/CopyTexts.h"
-#include "app/CustomMessages.h"
 #include "app/DvrDlgShared.h"
 #include "app/FileOpDialogs.h"
 #include "app/FileOpProgressDlg.h"
@@ -18,6 +17,7 @@
 #include "map/RecordingExport.h"
 #include "playback/transport/PlaybackRates.h"
 #include "settings/SettingsFile.h"
+#include "settings/WindowTexts.h"
 #include "telemetry/TrackLoader.h"
 #include "widgets/GdipButton.h"
 #include "widgets/VideoStatic.h"
@@ -44,16 +44,17 @@ void CDvrDlg::UpdateLockButton() {
 
 void CDvrDlg::OnSave() {
     if (LibraryBusy() || m_library.Records().empty())
-        return ShowStringBox(136, 145);
+        return ShowStringBox(wintext::kNoFilesInList, wintext::kOkCaption);
     DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
-    QString folder = m_pDialogs->ChooseFolder(this, SettingsFile::Instance().LoadUiString(130));
+    QString folder =
+        m_pDialogs->ChooseFolder(this, SettingsFile::Instance().LoadUiString(wintext::kSelectFolder));
     if (folder.isEmpty()) {
         m_pPlayers->Resume(paused);
         return;
     }
     QFileInfo target(folder);
     if (!target.exists() || !target.isDir()) {
-        ShowStringBox(132, 131);
+        ShowStringBox(wintext::kFolderMissing, wintext::kWarningCaption);
         m_pPlayers->Resume(paused);
         return;
     }
@@ -66,7 +67,7 @@ void CDvrDlg::OnSave() {
     std::optional<FileOpPlan> plan = m_library.PlanCopy(folder.toStdString());
     m_pPlayers->Resume(paused);
     if (!plan)
-        return ShowStringBox(135, 144);
+        return ShowStringBox(wintext::kNothingSelected, wintext::kSelectionCaption);
     const uint64_t needed = CopyBytesNeeded(*plan);
     uint64_t available = 0;
     if (RefuseCopyTarget(folder, CheckFreeSpace(folder.toStdString(), needed, &available), needed, available))
@@ -96,7 +97,7 @@ bool CDvrDlg::RefuseCopyTarget(const QString& folder, CopyTargetProblem problem,
     QString text = s.LoadUiString(textId);
     text.replace(QStringLiteral("%1"), megabytes(needed)).replace(QStringLiteral("%2"), megabytes(available));
     text.replace(QStringLiteral("%s"), folder);
-    m_pDialogs->MessageBox(this, text, s.LoadUiString(131), UserDialogs::Ok);
+    m_pDialogs->MessageBox(this, text, s.LoadUiString(wintext::kWarningCaption), UserDialogs::Ok);
     return true;
 }
 
@@ -115,28 +116,29 @@ bool CDvrDlg::PlanTouchesPlayedFiles(const FileOpPlan& plan) const {
 
 void CDvrDlg::OnDelete() {
     if (LibraryBusy() || m_library.Records().empty())
-        return ShowStringBox(136, 145);
+        return ShowStringBox(wintext::kNoFilesInList, wintext::kOkCaption);
     auto& s = SettingsFile::Instance();
     DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
-    if (m_pDialogs->MessageBox(this, s.LoadUiString(129), s.LoadUiString(128), UserDialogs::OkCancel) !=
-        UserDialogs::AnswerOk) {
+    if (m_pDialogs->MessageBox(this, s.LoadUiString(wintext::kDeleteQuestion),
+                               s.LoadUiString(wintext::kDeleteCaption),
+                               UserDialogs::OkCancel) != UserDialogs::AnswerOk) {
         m_pPlayers->Resume(paused);
         return;
     }
     std::optional<FileOpPlan> plan = m_library.PlanDelete();
     if (!plan) {
         m_pPlayers->Resume(paused);
-        return ShowStringBox(135, 144);
+        return ShowStringBox(wintext::kNothingSelected, wintext::kSelectionCaption);
     }
     StartChangingPlayedFiles(std::move(*plan), paused);
 }
 
 void CDvrDlg::OnLock() {
     if (LibraryBusy() || m_library.Records().empty())
-        return ShowStringBox(136, 145);
+        return ShowStringBox(wintext::kNoFilesInList, wintext::kOkCaption);
     std::optional<FileOpPlan> plan = m_library.PlanLock(!m_library.CurrentGroupHasLock());
     if (!plan)
-        return ShowStringBox(135, 144);
+        return ShowStringBox(wintext::kNothingSelected, wintext::kSelectionCaption);
     StartChangingPlayedFiles(std::move(*plan), m_pPlayers->PausePlaying());
 }
 
@@ -155,7 +157,7 @@ void CDvrDlg::StartChangingPlayedFiles(FileOpPlan plan, DualPlayerController::In
 }
 
 void CDvrDlg::RunFileOpWithProgress(FileOpPlan plan, bool replayCurrent) {
-    m_bFileOpRunning = true;
+    m_opening.FileOperationStarted();
     FileOpProgressDlg::Start(this, std::move(plan),
                              [this, replayCurrent](const FileOpPlan& done, const FileOpOutcome& outcome) {
                                  OnFileOpFinished(done, outcome, replayCurrent);
@@ -163,7 +165,7 @@ void CDvrDlg::RunFileOpWithProgress(FileOpPlan plan, bool replayCurrent) {
 }
 
 void CDvrDlg::OnFileOpFinished(const FileOpPlan& plan, const FileOpOutcome& outcome, bool replayCurrent) {
-    m_bFileOpRunning = false;
+    m_opening.FileOperationEnded();
     m_library.ApplyFileOp(plan, outcome);
     UpdateLockButton();
     RefreshIncidentViews();
@@ -182,16 +184,6 @@ QString CDvrDlg::ExportFolder() const {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QString::fromStdString(vemora::ExportFolder(documents.toStdString()));
 }
-
-namespace {
-
-// Texts of the GPX export.
-constexpr int kStrSaveGpxEntry = 220; // "Save GPS data as GPX…"
-constexpr int kStrGpxSaved = 221;     // "Save GPX file: %s OK."
-constexpr int kStrGpxFailed = 222;    // "Save GPX file:%s Failed."
-constexpr int kStrGpxCaption = 223;   // "Save GPX"
-
-} // namespace
 
 // The current recording and its track, for an export; nothing when no recording is listed.
 std::optional<std::pair<ExportRecording, TelemetryTrack>> CDvrDlg::CurrentTrackForExport() const {
@@ -267,7 +259,7 @@ void CDvrDlg::ReportExport(const ExportResult& result, int okText, int failedTex
 // Writes the current recording's track as KML into the export folder.
 void CDvrDlg::OnKml() {
     if (LibraryBusy() || m_library.Records().empty())
-        return ShowStringBox(136, 145);
+        return ShowStringBox(wintext::kNoFilesInList, wintext::kOkCaption);
     std::string folder = ExportFolder().toStdString();
     std::string error;
     ExportResult result;
@@ -277,18 +269,14 @@ void CDvrDlg::OnKml() {
     } else if (auto current = CurrentTrackForExport()) {
         result = SaveKml(folder, current->first, current->second);
     }
-    ReportExport(result, 125, 126, 127);
-}
-
-QString CDvrDlg::SaveGpxEntryText() {
-    return SettingsFile::Instance().LoadUiString(kStrSaveGpxEntry);
+    ReportExport(result, wintext::kKmlSaved, wintext::kKmlFailed, wintext::kKmlCaption);
 }
 
 // Writes the current recording's track as GPX where the user chooses; the export folder and
 // the KML file's name are proposed.
 void CDvrDlg::OnSaveGpx() {
     if (LibraryBusy() || m_library.Records().empty())
-        return ShowStringBox(136, 145);
+        return ShowStringBox(wintext::kNoFilesInList, wintext::kOkCaption);
     auto current = CurrentTrackForExport();
     if (!current)
         return;
@@ -298,13 +286,13 @@ void CDvrDlg::OnSaveGpx() {
         suggested += QString::fromStdString(*name);
     DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
     const QString path =
-        m_pDialogs->ChooseSavePath(this, SettingsFile::Instance().LoadUiString(kStrGpxCaption), suggested,
-                                   QStringLiteral("GPX (*.gpx *.GPX)"));
+        m_pDialogs->ChooseSavePath(this, SettingsFile::Instance().LoadUiString(wintext::kGpxCaption),
+                                   suggested, QStringLiteral("GPX (*.gpx *.GPX)"));
     m_pPlayers->Resume(paused);
     if (path.isEmpty())
         return;
-    ReportExport(WriteGpxFile(path.toStdString(), recording, current->second), kStrGpxSaved, kStrGpxFailed,
-                 kStrGpxCaption);
+    ReportExport(WriteGpxFile(path.toStdString(), recording, current->second), wintext::kGpxSaved,
+                 wintext::kGpxFailed, wintext::kGpxCaption);
 }
 
 } // namespace vemora

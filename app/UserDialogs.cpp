@@ -53,11 +53,11 @@ UserDialogs::SourceChoice QtUserDialogs::ChooseSource(QWidget* parent, const QSt
         return {};
     switch (dialog.m_nChoice) {
     case CMediaOpenDialog::Disk:
-        return {true, 0, dialog.m_strDisk};
+        return {true, SourceKind::Drive, dialog.m_strDisk};
     case CMediaOpenDialog::File:
-        return {true, 2, dialog.m_strFile};
+        return {true, SourceKind::File, dialog.m_strFile};
     default:
-        return {true, 1, dialog.m_strFolder};
+        return {true, SourceKind::Folder, dialog.m_strFolder};
     }
 }
 

@@ -28,16 +28,18 @@ public:
     // A folder chosen by the user; empty when cancelled.
     virtual QString ChooseFolder(QWidget* parent, const QString& title) = 0;
 
-    // Where OPEN reads recordings from. kind: 0 drive, 1 folder, 2 single file.
+    // Where OPEN reads recordings from: a drive (the folder it is mounted at), a folder, or one
+    // file of a folder.
+    enum class SourceKind { Drive, Folder, File };
     struct SourceChoice {
         bool ok = false;
-        int kind = 1;
+        SourceKind kind = SourceKind::Folder;
         QString path;
     };
     // The source dialog; by default a folder chosen with ChooseFolder.
     virtual SourceChoice ChooseSource(QWidget* parent, const QString& folderTitle) {
         QString folder = ChooseFolder(parent, folderTitle);
-        return {!folder.isEmpty(), 1, folder};
+        return {!folder.isEmpty(), SourceKind::Folder, folder};
     }
     // The file a snapshot is saved to (.jpg or .png); empty when cancelled.
     virtual QString ChooseSnapshotPath(QWidget*) { return {}; }

@@ -3,13 +3,13 @@
 #include "library/RecordingLibrary.h"
 #include "library/RecordingNaming.h"
 #include "platform/Diagnostics.h"
-#include "playback/BusyFlag.h"
 #include "playback/FrameReview.h"
 #include "playback/PairLanding.h"
 #include "playback/PlayerSnapshot.h"
 #include "playback/ReviewHandOver.h"
 #include "playback/StartRestore.h"
 #include "playback/transport/PlaybackRates.h"
+#include "settings/WindowTexts.h"
 #include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
 
@@ -160,7 +160,6 @@ void DualPlayerController::OnTimeReport(PlayerSide side, int64_t time) {
     int64_t length = source->Length();
     emit timeReported(time);
     emit seekBarPositionChanged(SeekBarPosition(time, length, Scale()));
-    g_bBusy = 0;
 }
 
 void DualPlayerController::OnPlayerStateReport(PlayerSide side, PlayerState state) {
@@ -489,7 +488,7 @@ void DualPlayerController::Snapshot() {
     if (m_library.Scanning())
         return;
     if (m_library.Records().empty()) {
-        m_host.ShowMessage(136, 145);
+        m_host.ShowMessage(wintext::kNoFilesInList, wintext::kOkCaption);
         return;
     }
     if (m_review->Active()) {
@@ -537,7 +536,7 @@ void DualPlayerController::PlayNextAfterSettling() {
         return;
     auto warnOnce = [this](int index) {
         if (!m_bHevcWarned && !CanPlayRecording(index)) {
-            m_host.ShowMessage(146, 0);
+            m_host.ShowMessage(wintext::kNoHevcDecoder, 0);
             m_bHevcWarned = true;
         }
     };

@@ -14,10 +14,10 @@
 // BENCH_VERBOSE=1 prints each correction and a line a second; BENCH_FRAME_STEPS=1 instead pauses,
 // steps five frames forward, three back and one forward, and prints the frames both panes show.
 #include "app/ControlIds.h"
-#include "app/CustomMessages.h"
 #include "app/DvrApp.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
+#include "library/views/DvrGroupListCtrl.h"
 #include "playback/transport/CameraSync.h"
 #include "playback/transport/PlaybackRates.h"
 #include "tools/fixture/FixtureWriter.h"
@@ -185,8 +185,12 @@ int main(int argc, char** argv) {
     dlg.resize(1280, 720);
     dlg.show();
     dlg.StartFolderScan(QString::fromLocal8Bit(argv[1]));
-    if (!WaitFor([&] { return !dlg.ScanRunning() && dlg.FrontPlayer().IsPlaying() && g_bBusy == 0; },
-                 20000)) {
+    if (!WaitFor(
+            [&] {
+                return !dlg.ScanRunning() && dlg.FrontPlayer().IsPlaying() &&
+                       dlg.Opening().Phase() == OpeningPhase::Playing;
+            },
+            20000)) {
         std::fprintf(stderr, "bench_playback_sync: the first recording did not start\n");
         return 1;
     }
@@ -197,7 +201,7 @@ int main(int argc, char** argv) {
     QWidget* rear = dlg.Control(IDC_REAR_VIDEO);
     QElapsedTimer clock;
     clock.start();
-    PostUserMessage(&dlg, UM_OPEN_GROUP, 0);
+    emit dlg.GroupList()->rowActivated(0);
     if (!WaitFor(
             [&] {
                 return front->isVisible() && rear->isVisible() && ShowsPicture(front) && ShowsPicture(rear);

@@ -1,9 +1,8 @@
-// The main window under the offscreen platform: its controls, commands, posted messages, the
-// Escape and Cancel paths and the saved window position. libVLC is made unloadable on purpose
+// The main window under the offscreen platform: its controls, commands, the signals it takes,
+// the Escape key and the saved window position. libVLC is made unloadable on purpose
 // so that the missing-player path is exercised and no video output is needed.
 
 #include "app/ControlIds.h"
-#include "app/CustomMessages.h"
 #include "app/DvrDlg.h"
 #include "app/KeyboardControl.h"
 #include "app/UserDialogs.h"
@@ -32,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -110,10 +110,6 @@ protected:
         dlg->show();
         QCoreApplication::processEvents();
         return *dlg;
-    }
-    void Post(int message, qint64 wParam) {
-        PostUserMessage(dlg.get(), message, wParam);
-        QCoreApplication::processEvents();
     }
     RecordingDialogs dialogs;
     std::unique_ptr<CDvrDlg> dlg;
@@ -199,22 +195,12 @@ TEST_F(MainWindowTest, PanelSwitchesAreReadAtStart) {
     EXPECT_TRUE(w.Control(IDC_GSENSOR)->isVisible());
 }
 
-TEST_F(MainWindowTest, EscapeIsSwallowedAndCancelSavesWithoutClosing) {
+TEST_F(MainWindowTest, EscapeIsSwallowed) {
     CDvrDlg& w = Open();
     QTest::keyClick(&w, Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(ReadSettings().find("[WINPOS]"), std::string::npos);
-
-    w.OnCommand(IDCANCEL);
-    EXPECT_TRUE(w.isVisible());
-    std::string saved = ReadSettings();
-    size_t left = saved.find("LEFT="), top = saved.find("TOP="), right = saved.find("RIGHT="),
-           bottom = saved.find("BOTTOM=");
-    ASSERT_NE(bottom, std::string::npos);
-    EXPECT_LT(left, top);
-    EXPECT_LT(top, right);
-    EXPECT_LT(right, bottom);
 }
 
 TEST_F(MainWindowTest, CloseButtonSavesTheRectangleAndEndsTheLoop) {
@@ -241,24 +227,14 @@ TEST_F(MainWindowTest, SavedRectangleIsRestoredWithinTheScreen) {
     EXPECT_EQ(w.geometry().top(), 20);
 }
 
-TEST_F(MainWindowTest, PostedMessagesReachTheirHandlers) {
+TEST_F(MainWindowTest, SignalsOfThePlayersAndControlsReachTheirHandlers) {
     CDvrDlg& w = Open();
     dialogs.boxes.clear();
 
-    Post(UM_PLAYER_ERROR, 1);
+    emit w.Players().playerError();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, QStringLiteral("Media player encountered a error."));
     EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Vemora Viewer"));
-    Post(UM_PLAYER_ERROR, 2);
-    ASSERT_EQ(dialogs.boxes.size(), 2u);
-    EXPECT_TRUE(dialogs.boxes[1].text.isEmpty());
-
-    Post(UM_PLAYER_STATE, 3);
-    EXPECT_TRUE(w.Button(IDC_PLAY)->AltShown());
-    Post(UM_PLAYER_STATE, 9); // outside 1..4: ignored
-    EXPECT_TRUE(w.Button(IDC_PLAY)->AltShown());
-    Post(UM_PLAYER_STATE, 4);
-    EXPECT_FALSE(w.Button(IDC_PLAY)->AltShown());
 
     static_cast<QSlider*>(w.Control(IDC_VOLUME))->setValue(30);
     QCoreApplication::processEvents();
@@ -267,15 +243,9 @@ TEST_F(MainWindowTest, PostedMessagesReachTheirHandlers) {
     for (auto [stored, expected] :
          {std::pair{"5", 1}, std::pair{"-3", 0}, std::pair{"1", 1}, std::pair{"x", 0}}) {
         WriteSettings(std::string("[UI]\nMAP=") + stored + "\n");
-        Post(UM_MAP_CHANGED, 0);
+        w.OnMapChanged();
         EXPECT_EQ(w.MapType(), expected) << stored;
     }
-
-    // Messages without a handler of their own are accepted and change nothing.
-    for (int m : {UM_UNUSED_C03, UM_REAR_END_REACHED, UM_PLAYER_TIME, UM_END_REACHED})
-        Post(m, 1);
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(dialogs.boxes.size(), 2u);
 }
 
 TEST_F(MainWindowTest, LanguageChangeRetitlesTooltips) {
@@ -287,7 +257,7 @@ TEST_F(MainWindowTest, LanguageChangeRetitlesTooltips) {
     EXPECT_EQ(w.ToolTip()->Popup()->Text(), QStringLiteral("Change Speed Unit KPH/MPH."));
     EXPECT_TRUE(w.ToolTip()->Popup()->HasIcon());
     ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7)); // Deutsch
-    Post(UM_LANGUAGE_CHANGED, 7);
+    w.OnLanguageChanged(7);
     EXPECT_EQ(w.Control(IDC_OPEN)->toolTip(), SettingsFile::Instance().LoadUiString(179));
     EXPECT_NE(w.Control(IDC_OPEN)->toolTip(), QStringLiteral("Open files"));
     w.ToolTip()->ShowTip(w.Control(IDC_OPEN), QPoint(100, 100));
@@ -318,7 +288,7 @@ TEST_F(MainWindowTest, LoopTogglesAutoPlayAndTheHelpMenuRunsAbout) {
                            QStringLiteral("Keyboard shortcuts…")}));
     dialogs.menuAnswer = 0;
     w.OnCommand(IDC_ABOUT);
-    w.OnCommand(IDM_ABOUTBOX);
+    w.Trigger(Action::About);
     EXPECT_EQ(dialogs.abouts, 2);
 }
 
@@ -330,13 +300,17 @@ TEST_F(MainWindowTest, HelpMenuListsTheKeysInTheCurrentLanguage) {
     ASSERT_EQ(dialogs.keyLists.size(), 1u);
     const RecordingDialogs::KeyList english = dialogs.keyLists[0];
     EXPECT_EQ(english.caption, QStringLiteral("Keyboard shortcuts"));
-    const std::span<const KeyBinding> bindings = KeyBindings();
+    std::vector<const ActionRow*> bindings;
+    for (const ActionRow& row : WindowActions())
+        if (row.key.key != 0)
+            bindings.push_back(&row);
     ASSERT_EQ(english.rows.size(), bindings.size());
     QSet<QString> actions;
     for (size_t i = 0; i < bindings.size(); ++i) {
         const KeyHelpRow& row = english.rows[i];
         EXPECT_FALSE(row.keys.isEmpty()) << i;
-        EXPECT_EQ(row.keys.startsWith(QStringLiteral("Shift+")), bindings[i].modifiers == Qt::ShiftModifier)
+        EXPECT_EQ(row.keys.startsWith(QStringLiteral("Shift+")),
+                  bindings[i]->key.modifiers == Qt::ShiftModifier)
             << i;
         EXPECT_FALSE(row.action.isEmpty()) << i;
         actions.insert(row.action);
@@ -346,7 +320,7 @@ TEST_F(MainWindowTest, HelpMenuListsTheKeysInTheCurrentLanguage) {
     EXPECT_EQ(english.rows[0].action, w.Control(IDC_PLAY)->toolTip());
 
     ASSERT_TRUE(SettingsFile::Instance().SetLanguage(kJapaneseIndex));
-    Post(UM_LANGUAGE_CHANGED, kJapaneseIndex);
+    w.OnLanguageChanged(kJapaneseIndex);
     w.OnCommand(IDC_ABOUT);
     EXPECT_NE(dialogs.menuTexts.value(2), QStringLiteral("Keyboard shortcuts…"));
     ASSERT_EQ(dialogs.keyLists.size(), 2u);
@@ -421,7 +395,7 @@ TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
     // so nothing reports a time and the opening stays busy.
     EXPECT_EQ(w.Library().CurrentRow(), -1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.Library().CurrentRow() == 0; }, 2000));
-    EXPECT_EQ(g_bBusy.load(), 1);
+    EXPECT_EQ(w.Opening().Phase(), OpeningPhase::Opening);
 }
 
 // STOP greys the curve with its cursor at the start; a new map page leaves the curve as it was.
@@ -433,7 +407,7 @@ TEST_F(MainWindowTest, CurveStopsWithStopAndKeepsItsPlaceOverANewMapPage) {
     ASSERT_TRUE(WaitForScan(w));
     auto* curve = qobject_cast<CGSensorCtrl*>(w.Control(IDC_GSENSOR));
     ASSERT_TRUE(QTest::qWaitFor([&] { return curve->SampleCount() > 0; }, 3000));
-    Post(UM_PLAYER_TIME, 1500);
+    emit w.Players().timeReported(1500);
     ASSERT_EQ(curve->PositionMs(), 1500);
     size_t samples = curve->SampleCount();
     emit w.MapDlg()->pageReady();
@@ -495,7 +469,7 @@ TEST_F(MainWindowTest, KmlButtonWritesTheKmlAloneAndTheHelpMenuSavesGpx) {
 
     dialogs.boxes.clear();
     dialogs.saveAnswer.clear(); // cancelled: nothing written, nothing said
-    w.OnCommand(IDM_SAVE_GPX);
+    w.Trigger(Action::SaveGpx);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -555,18 +529,24 @@ TEST_F(MainWindowTest, SaveCopiesOnlyChosenGroupsAndAsksBeforeOverwriting) {
     }
 }
 
+// A double click on a pane asks for full screen; the window answers once the click has ended.
+void RequestFullScreen(CDvrDlg& w) {
+    emit qobject_cast<CVideoStatic*>(w.Control(IDC_FRONT_VIDEO))->fullScreenRequested(IDC_FRONT_VIDEO);
+    QCoreApplication::processEvents();
+}
+
 TEST_F(MainWindowTest, FullScreenToggleNeedsRecordingsAndReturnsToThePreviousPlace) {
     CDvrDlg& w = Open();
     w.setGeometry(40, 50, 900, 620);
     QCoreApplication::processEvents();
-    Post(UM_TOGGLE_FULLSCREEN, 0);
+    RequestFullScreen(w);
     EXPECT_FALSE(w.FullScreen()); // nothing listed: nothing happens
 
     QTemporaryDir card;
     WriteTwoPairCard(card.path());
     w.StartFolderScan(card.path());
     ASSERT_TRUE(WaitForScan(w));
-    Post(UM_TOGGLE_FULLSCREEN, 0);
+    RequestFullScreen(w);
     ASSERT_TRUE(w.FullScreen());
     EXPECT_FALSE(w.Control(IDC_OPEN)->isVisible());
     EXPECT_FALSE(w.Control(IDC_GROUP_LIST)->isVisible());
@@ -575,7 +555,7 @@ TEST_F(MainWindowTest, FullScreenToggleNeedsRecordingsAndReturnsToThePreviousPla
     w.OnCommand(IDC_MAP); // ignored while full screen
     EXPECT_EQ(w.MapEnabled(), mapBefore);
 
-    Post(UM_TOGGLE_FULLSCREEN, 0);
+    RequestFullScreen(w);
     EXPECT_FALSE(w.FullScreen());
     EXPECT_EQ(w.geometry(), QRect(40, 50, 900, 620));
     EXPECT_TRUE(w.Control(IDC_OPEN)->isVisible());
@@ -584,22 +564,8 @@ TEST_F(MainWindowTest, FullScreenToggleNeedsRecordingsAndReturnsToThePreviousPla
     EXPECT_FALSE(w.Control(IDC_LOCK)->isVisible());
 }
 
-TEST_F(MainWindowTest, HevcWarningShowsTheJapaneseFallbackForGerman) {
-    Open();
-    ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7));
-    dialogs.boxes.clear();
-    Post(UM_HEVC_WARNING, 0);
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_TRUE(dialogs.boxes[0].text.startsWith(QStringLiteral("このコンピュータは")));
-    EXPECT_EQ(dialogs.boxes[0].caption, QStringLiteral("Vemora Viewer"));
-}
-
-} // namespace
-
-// Without a hardware H.265 decoder the first H.265 recording warns once, then plays anyway; with
-// one, nothing is said.
-TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
-    QTemporaryDir card;
+// Two H.265 front/rear pairs.
+void WriteHevcCard(const QString& root) {
     std::vector<fixture::CardRecording> pairs(2);
     for (unsigned i = 0; i < pairs.size(); ++i) {
         pairs[i].front.codec = fixture::Codec::H265;
@@ -608,7 +574,35 @@ TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
         pairs[i].front.start = fixture::CalendarTime{2024, 5, 17, 10, 20, static_cast<int>(30 + 3 * i)};
         pairs[i].index = i;
     }
-    ASSERT_TRUE(fixture::WriteCard(card.path().toStdString(), pairs).ok);
+    ASSERT_TRUE(fixture::WriteCard(root.toStdString(), pairs).ok);
+}
+
+TEST_F(MainWindowTest, HevcWarningShowsTheJapaneseFallbackForGerman) {
+    QTemporaryDir card;
+    WriteHevcCard(card.path());
+    dlg = std::make_unique<CDvrDlg>(&dialogs);
+    dlg->SetHevcProbe([] { return false; });
+    dlg->OnInitDialog();
+    ASSERT_TRUE(SettingsFile::Instance().SetLanguage(7));
+    dialogs.boxes.clear();
+    dlg->StartFolderScan(card.path());
+    ASSERT_TRUE(WaitForScan(*dlg));
+    auto warned = [&] {
+        return std::any_of(dialogs.boxes.begin(), dialogs.boxes.end(), [](const RecordedBox& box) {
+            return box.text.startsWith(QStringLiteral("このコンピュータは")) &&
+                   box.caption == QStringLiteral("Vemora Viewer");
+        });
+    };
+    EXPECT_TRUE(QTest::qWaitFor(warned, 3000));
+}
+
+} // namespace
+
+// Without a hardware H.265 decoder the first H.265 recording warns once, then plays anyway; with
+// one, nothing is said.
+TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
+    QTemporaryDir card;
+    WriteHevcCard(card.path());
     const QString warning =
         QStringLiteral("This computer does not have the video playback auxiliary functions "
                        "required to play H.265 (HEVC), so it may not be able to play the "
@@ -637,27 +631,27 @@ TEST_F(MainWindowTest, PlaybackKeysReachTheirCommandsButNotUnderADialog) {
     struct Case {
         int key;
         Qt::KeyboardModifiers modifiers;
-        KeyAction action;
+        std::optional<Action> action;
     };
     const Case cases[] = {
-        {Qt::Key_Space, Qt::NoModifier, KeyAction::PlayPause},
-        {Qt::Key_Left, Qt::NoModifier, KeyAction::SkipBack5},
-        {Qt::Key_Right, Qt::NoModifier, KeyAction::SkipForward5},
-        {Qt::Key_Left, Qt::ShiftModifier, KeyAction::SkipBack30},
-        {Qt::Key_Right, Qt::ShiftModifier, KeyAction::SkipForward30},
-        {Qt::Key_Comma, Qt::NoModifier, KeyAction::FrameBack},
-        {Qt::Key_Period, Qt::NoModifier, KeyAction::FrameForward},
-        {Qt::Key_0, Qt::KeypadModifier, KeyAction::ResetZoom},
-        {Qt::Key_Plus, Qt::ShiftModifier, KeyAction::Faster},
-        {Qt::Key_Plus, Qt::KeypadModifier, KeyAction::Faster},
-        {Qt::Key_Equal, Qt::NoModifier, KeyAction::Faster},
-        {Qt::Key_Minus, Qt::NoModifier, KeyAction::Slower},
-        {Qt::Key_M, Qt::NoModifier, KeyAction::Mute},
-        {Qt::Key_F, Qt::NoModifier, KeyAction::FullScreenFront},
-        {Qt::Key_J, Qt::NoModifier, KeyAction::NextJolt},
-        {Qt::Key_J, Qt::ShiftModifier, KeyAction::PreviousJolt},
-        {Qt::Key_Space, Qt::ControlModifier, KeyAction::None},
-        {Qt::Key_Escape, Qt::NoModifier, KeyAction::None},
+        {Qt::Key_Space, Qt::NoModifier, Action::PlayPause},
+        {Qt::Key_Left, Qt::NoModifier, Action::SkipBack5},
+        {Qt::Key_Right, Qt::NoModifier, Action::SkipForward5},
+        {Qt::Key_Left, Qt::ShiftModifier, Action::SkipBack30},
+        {Qt::Key_Right, Qt::ShiftModifier, Action::SkipForward30},
+        {Qt::Key_Comma, Qt::NoModifier, Action::FrameBack},
+        {Qt::Key_Period, Qt::NoModifier, Action::FrameForward},
+        {Qt::Key_0, Qt::KeypadModifier, Action::ResetZoom},
+        {Qt::Key_Plus, Qt::ShiftModifier, Action::Faster},
+        {Qt::Key_Plus, Qt::KeypadModifier, Action::Faster},
+        {Qt::Key_Equal, Qt::NoModifier, Action::Faster},
+        {Qt::Key_Minus, Qt::NoModifier, Action::Slower},
+        {Qt::Key_M, Qt::NoModifier, Action::Mute},
+        {Qt::Key_F, Qt::NoModifier, Action::FullScreenFront},
+        {Qt::Key_J, Qt::NoModifier, Action::NextJolt},
+        {Qt::Key_J, Qt::ShiftModifier, Action::PreviousJolt},
+        {Qt::Key_Space, Qt::ControlModifier, std::nullopt},
+        {Qt::Key_Escape, Qt::NoModifier, std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ActionForKey(c.key, c.modifiers), c.action) << QKeySequence(c.key).toString().toStdString();

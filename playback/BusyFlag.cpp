@@ -1,7 +1,0 @@
-#include "playback/BusyFlag.h"
-
-namespace vemora {
-
-std::atomic<int> g_bBusy{0};
-
-} // namespace vemora
