@@ -60,9 +60,9 @@ int CDvrApp::InitInstance(int& argc, char** argv) {
         dlg.StartFolderScan(args.at(1));
     Diag("----->> CDvrApp::InitInstance ********** 444 \n");
 
-    g_bLoopEnded = 0;
+    g_bLoopEnded = false;
     app.exec();
-    g_bLoopEnded = 1;
+    g_bLoopEnded = true;
 
     Diag("----->> CDvrApp::InitInstance ********** 555 \n");
     Diag("----->> CDvrApp::InitInstance ----- \n");

@@ -40,9 +40,12 @@
 
 namespace vemora {
 
-std::atomic<int> g_bLoopEnded{0};
+std::atomic<bool> g_bLoopEnded{false};
 
 namespace {
+
+// A scan's follow-up starts this long after the scan at the latest, also when nothing plays.
+constexpr int kScanFollowUpAtLatestMs = 3000;
 
 // A player log is kept only while a file or folder named dump_log sits in the configuration
 // folder; the logs go to the state folder.
@@ -79,6 +82,13 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
         m_pPlayers->SetLogFiles(OpenPlayerLog("vlc_front.log"), OpenPlayerLog("vlc_rear.log"));
     connect(&m_opening, &COpeningState::deferredOpenDue, this, &CDvrDlg::OnDeferredOpen);
     connect(&m_opening, &COpeningState::restedOpenDue, this, &CDvrDlg::OnOpenThreadDone);
+    m_scanFollowUp.setSingleShot(true);
+    m_scanFollowUp.setInterval(kScanFollowUpAtLatestMs);
+    connect(&m_scanFollowUp, &QTimer::timeout, this, &CDvrDlg::RunScanFollowUp);
+    connect(&m_opening, &COpeningState::phaseChanged, this, [this](OpeningPhase phase) {
+        if (phase == OpeningPhase::Playing || phase == OpeningPhase::Idle)
+            RunScanFollowUp();
+    });
     m_layoutRerun.setSingleShot(true);
     m_layoutRerun.setInterval(300);
     connect(&m_layoutRerun, &QTimer::timeout, this, &CDvrDlg::RerunLayout);
@@ -201,8 +211,8 @@ void CDvrDlg::BindPlayers() {
 void CDvrDlg::OnInitDialog() {
     auto& settings = SettingsFile::Instance();
     CreateControls();
-    m_bMapEnabled = settings.ReadMapEnabled() ? 1 : 0;
-    m_bGSensorEnabled = settings.ReadGSensorEnabled() ? 1 : 0;
+    m_bMapEnabled = settings.ReadMapEnabled();
+    m_bGSensorEnabled = settings.ReadGSensorEnabled();
     if (!m_bGSensorEnabled)
         m_pGSensor->hide();
 

@@ -62,7 +62,7 @@ class CDriveLogRecorder;
 class CIncidentCountDelegate;
 
 // Set once the main loop has returned.
-extern std::atomic<int> g_bLoopEnded;
+extern std::atomic<bool> g_bLoopEnded;
 
 class CDvrDlg : public QWidget, private PlayerHost {
     Q_OBJECT
@@ -130,7 +130,7 @@ public:
     MapScriptSink* MapSink() const;
     // The blank cover over the map during start-up; null before it shows and after it went.
     QWidget* MapCover() const { return m_pCoverDlg; }
-    bool FullScreen() const { return m_bFullScreen != 0; }
+    bool FullScreen() const { return m_bFullScreen; }
     const CRecordingLibrary& Library() const { return m_library; }
     CDvrGroupListCtrl* GroupList() const { return m_pGroupList; }
     CDvrFileListCtrl* FileList() const { return m_pFileList; }
@@ -235,6 +235,7 @@ private:
     // The drive log (DvrDlgDrives.cpp): every scan's drives into the catalogue, the Drives window.
     void CreateDriveLog();
     void RecordDrivesOfScan();
+    void RunScanFollowUp();
     void OpenDriveFromLog(const QString& folder, const QString& firstFile);
     // The record of the file a drive opened from the Drives window starts with (0 when none).
     int TakeDriveToOpen();
@@ -316,18 +317,19 @@ private:
     int m_nTitleSize = 18;
     int m_nClientCx = 0;
     int m_nClientCy = 0;
-    int m_bMaximized = 0;
-    int m_bFullScreen = 0;
-    int m_bMinimized = 0;
+    bool m_bMaximized = false;
+    bool m_bFullScreen = false;
+    bool m_bMinimized = false;
     QRect m_rcRestore;
-    int m_bMapEnabled = 1;
-    int m_bGSensorEnabled = 1;
+    bool m_bMapEnabled = true;
+    bool m_bGSensorEnabled = true;
     bool m_bGripDrag = false;
     QRect m_rcMapSplitter;
     QRect m_rcListSplitter;
     QRect m_rcColumnSplitter;
     QPoint m_ptCursor;
-    int m_nFullScreenPane = 0;
+    // The pane full screen is (or was last) for; none before the first request.
+    std::optional<PlayerSide> m_fullScreenPane;
     bool m_bMapSplitterDrag = false;
     bool m_bListSplitterDrag = false;
     bool m_bColumnSplitterDrag = false;
@@ -342,7 +344,7 @@ private:
     int m_nMapType = 0;
     COpeningState m_opening;
     bool m_bSingleFileScan = false; // the running scan reads one chosen file
-    mutable std::atomic<int> m_bHevcDecode{0};
+    mutable std::atomic<bool> m_bHevcDecode{false};
     std::function<bool()> m_hevcProbe;
     mutable std::future<bool> m_hevcProbeResult;
 
@@ -389,6 +391,10 @@ private:
     QSize m_lastLayoutSize;
 
     QTimer m_layoutRerun; // lays the window out once more after a resize has settled
+    // The incident search and the drive log's record of a scan wait for the first recording's
+    // pictures (or this timer): on two cores they would delay them.
+    QTimer m_scanFollowUp;
+    bool m_bScanFollowUpDue = false;
 };
 
 } // namespace vemora

@@ -44,7 +44,7 @@ void CDvrDlg::SaveWindowPosition() {
 
 void CDvrDlg::SetFixedWindowRect(const QRect& r) {
     setGeometry(r);
-    m_bMaximized = 0;
+    m_bMaximized = false;
 }
 
 void CDvrDlg::OnMaximize() {
@@ -52,11 +52,11 @@ void CDvrDlg::OnMaximize() {
         setGeometry(m_rcRestore);
         raise();
         show();
-        m_bMaximized = 0;
+        m_bMaximized = false;
     } else {
         m_rcRestore = QRect(geometry().topLeft(), QSize(m_nClientCx, m_nClientCy));
         setGeometry(MonitorRect());
-        m_bMaximized = 1;
+        m_bMaximized = true;
     }
     if (m_bMapEnabled) {
         m_pMapDlg->hide();
@@ -65,7 +65,7 @@ void CDvrDlg::OnMaximize() {
 }
 
 void CDvrDlg::OnMinimize() {
-    m_bMinimized = 1;
+    m_bMinimized = true;
     showMinimized();
 }
 
@@ -89,11 +89,11 @@ void CDvrDlg::OnToggleFullScreen(FullScreenPane pane) {
         return pane->isVisible() && QRect(pane->mapToGlobal(QPoint(0, 0)), pane->size()).contains(m_ptCursor);
     };
     if (pane == FullScreenPane::Front && !m_bFullScreen)
-        m_nFullScreenPane = 1;
+        m_fullScreenPane = PlayerSide::Front;
     else if (paneHit(m_pFrontVideo))
-        m_nFullScreenPane = 1;
+        m_fullScreenPane = PlayerSide::Front;
     else if (paneHit(m_pRearVideo))
-        m_nFullScreenPane = 2;
+        m_fullScreenPane = PlayerSide::Rear;
     if (m_library.Records().empty() || LibraryBusy())
         return;
     DualPlayerController::Interruption paused = m_pPlayers->PausePlaying();
@@ -105,8 +105,8 @@ void CDvrDlg::OnToggleFullScreen(FullScreenPane pane) {
 }
 
 void CDvrDlg::LeaveFullScreen() {
-    m_bFullScreen = 0;
-    (m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg)->SetClientEdge(true);
+    m_bFullScreen = false;
+    (m_fullScreenPane == PlayerSide::Rear ? m_pRearBg : m_pFrontBg)->SetClientEdge(true);
     ShowControls(true);
     setGeometry(m_rcRestore);
     raise();
@@ -120,16 +120,16 @@ void CDvrDlg::LeaveFullScreen() {
 void CDvrDlg::EnterFullScreen() {
     m_rcRestore = QRect(geometry().topLeft(), QSize(m_nClientCx, m_nClientCy));
     const QRect monitor = MonitorRect();
-    m_bFullScreen = 1;
-    m_bMaximized = 0;
+    m_bFullScreen = true;
+    m_bMaximized = false;
     ShowControls(false);
-    (m_nFullScreenPane == 2 ? m_pRearBg : m_pFrontBg)->SetClientEdge(false);
+    (m_fullScreenPane == PlayerSide::Rear ? m_pRearBg : m_pFrontBg)->SetClientEdge(false);
     setGeometry(layout::FullScreenWindowRect(monitor, QSize(m_nClientCx, m_nClientCy)));
     UpdateWindowShape(width(), height());
     LayoutControls(width(), height());
     Button(IDC_PLAY)->setFocus();
-    (m_nFullScreenPane == 2 ? m_pFrontVideo : m_pRearVideo)->hide();
-    (m_nFullScreenPane == 2 ? m_pRearVideo : m_pFrontVideo)->update();
+    (m_fullScreenPane == PlayerSide::Rear ? m_pFrontVideo : m_pRearVideo)->hide();
+    (m_fullScreenPane == PlayerSide::Rear ? m_pRearVideo : m_pFrontVideo)->update();
 }
 
 void CDvrDlg::resizeEvent(QResizeEvent* e) {
@@ -155,7 +155,7 @@ void CDvrDlg::resizeEvent(QResizeEvent* e) {
 
 // Back from the task bar the panes show again (those that have something to show).
 void CDvrDlg::ShowPanesAfterMinimise() {
-    m_bMinimized = 0;
+    m_bMinimized = false;
     ShowPane(PlayerSide::Front, !m_pPlayers->PaneHidden(PlayerSide::Front));
     ShowPane(PlayerSide::Rear, !m_pPlayers->PaneHidden(PlayerSide::Rear));
 }
@@ -197,13 +197,13 @@ void CDvrDlg::UpdateWindowShape(int cx, int cy) {
 layout::WindowState CDvrDlg::LayoutState(int W, int H) const {
     layout::WindowState state;
     state.client = QSize(W, H);
-    state.fullScreen = m_bFullScreen != 0;
+    state.fullScreen = m_bFullScreen;
     if (m_bFullScreen) {
         const QRect monitor = MonitorRect();
         state.monitorInClient = QRect(mapFromGlobal(monitor.topLeft()), monitor.size());
     }
-    state.mapEnabled = m_bMapEnabled != 0;
-    state.gSensorEnabled = m_bGSensorEnabled != 0;
+    state.mapEnabled = m_bMapEnabled;
+    state.gSensorEnabled = m_bGSensorEnabled;
     state.gSensorHeight = m_pGSensor->height();
     state.panelWidth = m_nPanelWidth;
     state.mapHeight = m_nMapHeight;
@@ -246,9 +246,9 @@ QSize CDvrDlg::CurrentVideoSize() const {
 void CDvrDlg::FitVideoPanes() {
     const layout::PaneRects panes = layout::FitVideoPanes(m_pFrontBg->geometry(), m_pRearBg->geometry(),
                                                           CurrentVideoSize(), m_bFullScreen);
-    if (!m_bFullScreen || m_nFullScreenPane == 1)
+    if (!m_bFullScreen || m_fullScreenPane == PlayerSide::Front)
         m_pFrontVideo->setGeometry(panes.front);
-    if (!m_bFullScreen || m_nFullScreenPane == 2)
+    if (!m_bFullScreen || m_fullScreenPane == PlayerSide::Rear)
         m_pRearVideo->setGeometry(panes.rear);
     m_pFrontVideo->raise();
     m_pRearVideo->raise();
@@ -273,9 +273,9 @@ void CDvrDlg::ShowControls(bool show) {
         m_pMapDlg->setGeometry(0, 0, 1, 1);
     else
         m_pMapDlg->show();
-    if (m_nFullScreenPane == 0)
+    if (!m_fullScreenPane)
         return;
-    const PlayerSide other = m_nFullScreenPane == 1 ? PlayerSide::Rear : PlayerSide::Front;
+    const PlayerSide other = m_fullScreenPane == PlayerSide::Front ? PlayerSide::Rear : PlayerSide::Front;
     (other == PlayerSide::Rear ? m_pRearBg : m_pFrontBg)->setVisible(show);
     ShowPane(other, show && !m_pPlayers->PaneHidden(other));
 }
@@ -319,7 +319,7 @@ void CDvrDlg::mouseMoveEvent(QMouseEvent* e) {
     if (m_bGripDrag && !m_bMaximized && !m_bFullScreen) {
         resize(layout::GripSize(pt));
         setCursor(Qt::SizeFDiagCursor);
-        m_bMaximized = 0;
+        m_bMaximized = false;
     } else if (m_bMapSplitterDrag) {
         setCursor(Qt::SizeVerCursor);
         m_nMapHeight = pt.y() - layout::kContentTop;

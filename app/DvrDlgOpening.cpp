@@ -11,8 +11,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 // The way from the user's request to a playing recording: OPEN with its source dialog, the
-// folder scan on a worker thread, the first recording half a second after the scan, the one-time
+// folder scan on a worker thread, the first recording right after the scan, the one-time
 // H.265 warning, and the recordings chosen in the two lists. The opening state says which of
 // these requests are taken until the opened recording reports its first time.
 
@@ -67,6 +69,8 @@ void CDvrDlg::StartScan(const QString& folder, const QString& fileName) {
     if (m_scanThread.joinable())
         m_scanThread.join();
     m_opening.ScanStarted();
+    m_bScanFollowUpDue = false;
+    m_scanFollowUp.stop();
     m_bSingleFileScan = !fileName.isEmpty();
     StopIncidentSearch();
     m_library.ClearLibrary();
@@ -96,8 +100,8 @@ void CDvrDlg::OnScanFinished(bool found) {
         return;
     }
     m_library.BuildTables();
-    StartIncidentSearch();
-    RecordDrivesOfScan();
+    m_bScanFollowUpDue = true;
+    m_scanFollowUp.start();
     UpdateLockButton();
     m_pPlayers->SetHevcDecode(HevcDecode());
     if (m_bSingleFileScan) {
@@ -118,8 +122,16 @@ void CDvrDlg::OnScanFinished(bool found) {
 
 bool CDvrDlg::HevcDecode() const {
     if (m_hevcProbeResult.valid())
-        m_bHevcDecode = m_hevcProbeResult.get() ? 1 : 0;
-    return m_bHevcDecode != 0;
+        m_bHevcDecode = m_hevcProbeResult.get();
+    return m_bHevcDecode;
+}
+
+void CDvrDlg::RunScanFollowUp() {
+    if (!std::exchange(m_bScanFollowUpDue, false))
+        return;
+    m_scanFollowUp.stop();
+    StartIncidentSearch();
+    RecordDrivesOfScan();
 }
 
 void CDvrDlg::OnDeferredOpen(int index) {

@@ -207,13 +207,13 @@ QString ExportFailureText(const ExportResult& result) {
     case ExportFailure::None:
         return {};
     case ExportFailure::FolderNotCreated:
-        step = 270; // "The folder %s cannot be created."
+        step = wintext::kFolderNotCreated;
         break;
     case ExportFailure::FileNotCreated:
-        step = 271; // "The file %s cannot be created."
+        step = wintext::kFileNotCreated;
         break;
     case ExportFailure::FileNotWritten:
-        step = 272; // "The file %s could not be written completely."
+        step = wintext::kFileNotWritten;
         break;
     }
     QString text =
@@ -222,18 +222,18 @@ QString ExportFailureText(const ExportResult& result) {
     switch (result.errorNumber) {
     case EACCES:
     case EPERM:
-        reason = 273; // "Permission denied."
+        reason = wintext::kPermissionDenied;
         break;
     case EROFS:
-        reason = 274; // "The disk is read-only."
+        reason = wintext::kDiskReadOnly;
         break;
     case ENOSPC:
     case EDQUOT:
-        reason = 275; // "The disk is full."
+        reason = wintext::kDiskFull;
         break;
     case ENOTDIR:
     case EEXIST:
-        reason = 276; // "A file of that name is in the way."
+        reason = wintext::kNameInTheWay;
         break;
     default:
         break;

@@ -4,7 +4,9 @@ namespace vemora {
 
 namespace {
 
-constexpr int kDeferredOpenMs = 500;
+// The first recording opens as soon as the lists show the scan: waiting longer (this was half a
+// second) only delays the first pictures.
+constexpr int kDeferredOpenMs = 0;
 // The stopped players' decoder threads end well within this time.
 constexpr int kRestMs = 400;
 // An opening whose players never report a time (a file that cannot be played) stops refusing

@@ -13,7 +13,7 @@ namespace vemora {
 enum class OpeningPhase {
     Idle,         // nothing opened yet, or the last opening ended without playing
     Scanning,     // the scan worker owns the library
-    DeferredOpen, // the scan found recordings; the first one opens shortly
+    DeferredOpen, // the scan found recordings; the first one opens next
     Opening,      // a recording was handed to the players; their first time report is awaited
     Playing,      // the opened recording has reported its time (it may be paused or stopped since)
 };
@@ -48,7 +48,7 @@ public:
     // Without recordings the way ends here; with them the first opening is the window's to
     // schedule (OpenLater, OpenAfterRest or at once with OpeningStarted).
     void ScanFinished(bool found);
-    // deferredOpenDue(record) half a second from now: the lists and the map settle first.
+    // deferredOpenDue(record) on the next turn of the event loop, once the scan's lists are shown.
     void OpenLater(int record);
     // restedOpenDue(record) once the stopped players have had a moment.
     void OpenAfterRest(int record);

@@ -30,6 +30,15 @@ inline constexpr int kGpxSaved = 221;         // "Save GPX file: %s OK."
 inline constexpr int kGpxFailed = 222;        // "Save GPX file:%s Failed."
 inline constexpr int kGpxCaption = 223;       // "Save GPX"
 
+// Why an export failed: the step, then the system's reason.
+inline constexpr int kFolderNotCreated = 270; // "The folder %s cannot be created."
+inline constexpr int kFileNotCreated = 271;   // "The file %s cannot be created."
+inline constexpr int kFileNotWritten = 272;   // "The file %s could not be written completely."
+inline constexpr int kPermissionDenied = 273; // "Permission denied."
+inline constexpr int kDiskReadOnly = 274;     // "The disk is read-only."
+inline constexpr int kDiskFull = 275;         // "The disk is full."
+inline constexpr int kNameInTheWay = 276;     // "A file of that name is in the way."
+
 // Tooltips; play/pause, faster, slower and sound also describe their keys.
 inline constexpr int kPlayPause = 134;     // "Play/Pause video"
 inline constexpr int kSizeSmall = 137;     // "Set Small Window Size."

@@ -1,13 +1,19 @@
 // Two bare libVLC players in two plain windows, for comparing the viewer's playback cost with
 // the least any program could spend on the same pair of files.
-//   bench_bare_players FRONT_FILE REAR_FILE
+//   bench_bare_players FRONT_FILE REAR_FILE [--first-pictures]
+// With --first-pictures: prints when both panes first show a picture, counted from the process's
+// start, and ends.
+#include "bench/ui/PanePictures.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QWidget>
 
 #include <vlc/vlc.h>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -43,8 +49,9 @@ struct BarePlayer {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bench_bare_players FRONT_FILE REAR_FILE\n");
+    const bool firstPictures = argc == 4 && std::string_view(argv[3]) == "--first-pictures";
+    if (argc != 3 && !firstPictures) {
+        std::fprintf(stderr, "usage: bench_bare_players FRONT_FILE REAR_FILE [--first-pictures]\n");
         return 2;
     }
     QWidget window;
@@ -64,5 +71,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_bare_players: libVLC could not start\n");
         return 1;
     }
-    return app.exec();
+    if (!firstPictures)
+        return app.exec();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(vemora::bench::ShowsPicture(panes[0]) && vemora::bench::ShowsPicture(panes[1]))) {
+        if (waited.elapsed() > 20000) {
+            std::fprintf(stderr, "bench_bare_players: no picture in both panes\n");
+            return 1;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    std::printf("first pictures %lld ms after the start\n", vemora::bench::MsSinceProcessStart());
+    return 0;
 }

@@ -17,6 +17,7 @@
 #include "app/DvrApp.h"
 #include "app/DvrDlg.h"
 #include "app/UserDialogs.h"
+#include "bench/ui/PanePictures.h"
 #include "library/views/DvrGroupListCtrl.h"
 #include "playback/transport/CameraSync.h"
 #include "playback/transport/PlaybackRates.h"
@@ -50,19 +51,6 @@ public:
 };
 
 // A pane shows a picture once a good part of it is lit (the panes are black without one).
-bool ShowsPicture(QWidget* pane) {
-    QPoint origin = pane->mapToGlobal(QPoint(0, 0));
-    QImage image = QGuiApplication::primaryScreen()
-                       ->grabWindow(0, origin.x(), origin.y(), pane->width(), pane->height())
-                       .toImage();
-    if (image.isNull())
-        return false;
-    int lit = 0, total = 0;
-    for (int y = 0; y < image.height(); y += 4)
-        for (int x = 0; x < image.width(); x += 4, ++total)
-            lit += qGray(image.pixel(x, y)) > 40;
-    return total > 0 && lit * 10 > total;
-}
 
 // The frame numbers the two panes show, read from one grab of the screen across both: the X
 // server answers a grab as a whole, so both are seen at the same instant. -1 where a pane shows
@@ -154,7 +142,7 @@ int main(int argc, char** argv) {
     }
     int seconds = 30, rateIndex = 7, pauseCycles = 0, fps = 25, holdRearMs = 0, actionCount = 0;
     std::vector<std::string> actionList;
-    bool sync = true;
+    bool sync = true, startupOnly = false;
     for (int i = 2; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--rate-index" && i + 1 < argc)
@@ -174,9 +162,12 @@ int main(int argc, char** argv) {
             fps = std::max(1, std::atoi(argv[++i]));
         else if (arg == "--no-sync")
             sync = false;
+        else if (arg == "--startup")
+            startupOnly = true;
         else
             seconds = std::atoi(argv[i]);
     }
+    const long long atMain = bench::MsSinceProcessStart();
     PrepareProcessEnvironment();
     QApplication app(argc, argv);
     QuietDialogs dialogs;
@@ -184,7 +175,33 @@ int main(int argc, char** argv) {
     dlg.OnInitDialog();
     dlg.resize(1280, 720);
     dlg.show();
+    const long long atWindow = bench::MsSinceProcessStart();
     dlg.StartFolderScan(QString::fromLocal8Bit(argv[1]));
+    if (startupOnly) {
+        // From the process's start to both cameras' first pictures on the screen, with the steps
+        // on the way: main() entered, the window built, the scan done, the opening handed over.
+        QWidget* frontPane = dlg.Control(IDC_FRONT_VIDEO);
+        QWidget* rearPane = dlg.Control(IDC_REAR_VIDEO);
+        long long scanned = -1, opening = -1;
+        const bool shown = WaitFor(
+            [&] {
+                if (scanned < 0 && !dlg.ScanRunning())
+                    scanned = bench::MsSinceProcessStart();
+                if (opening < 0 && dlg.Opening().Phase() >= OpeningPhase::Opening)
+                    opening = bench::MsSinceProcessStart();
+                return frontPane->isVisible() && rearPane->isVisible() && bench::ShowsPicture(frontPane) &&
+                       bench::ShowsPicture(rearPane);
+            },
+            20000);
+        if (!shown) {
+            std::fprintf(stderr, "bench_playback_sync: no picture in both panes\n");
+            return 1;
+        }
+        std::printf(
+            "first pictures %lld ms after the start (main %lld, window %lld, scanned %lld, opening %lld)\n",
+            bench::MsSinceProcessStart(), atMain, atWindow, scanned, opening);
+        return 0;
+    }
     if (!WaitFor(
             [&] {
                 return !dlg.ScanRunning() && dlg.FrontPlayer().IsPlaying() &&
@@ -204,7 +221,8 @@ int main(int argc, char** argv) {
     emit dlg.GroupList()->rowActivated(0);
     if (!WaitFor(
             [&] {
-                return front->isVisible() && rear->isVisible() && ShowsPicture(front) && ShowsPicture(rear);
+                return front->isVisible() && rear->isVisible() && bench::ShowsPicture(front) &&
+                       bench::ShowsPicture(rear);
             },
             10000)) {
         std::fprintf(stderr, "bench_playback_sync: no picture in both panes\n");
