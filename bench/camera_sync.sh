@@ -33,6 +33,8 @@ actions=$((seconds / 5 > 1 ? seconds / 5 : 1))
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The viewer's settings, logs and drive catalogue stay in the work folder, not the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 # Long enough that the 2.0 X run with its skips stays within the first recording.
 length=$((seconds * 2 + actions * 5 + 30))
 echo "writing a card of $size frame-counting recordings ($length s each)..."

@@ -54,7 +54,7 @@ set -u
 work="$1"; cache="$2"; window="$3"
 cd "$work"
 mkdir -p "$work/config/vemora-viewer"
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 printf '[WINPOS]\nLEFT=0\nTOP=0\nRIGHT=1280\nBOTTOM=800\n' > "$XDG_CONFIG_HOME/vemora-viewer/Kalvo.ini"
 XDG_CACHE_HOME="$cache" "$VIEWER" "$work/card" > /dev/null 2>&1 &
 pid=$!

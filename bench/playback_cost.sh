@@ -13,6 +13,8 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The viewer's settings, logs and drive catalogue stay in the work folder, not the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 echo "writing a card of 1280 x 720, 25 fps recordings (40 s each)..."
 "$build/make_demo_card" "$work/card" --seconds 40 --drives 1 --size 1280x720 --fps 25 >/dev/null
 front="$(ls "$work"/card/DCIM/Movie/F/*.MP4 | head -n1)"

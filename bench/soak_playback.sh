@@ -17,6 +17,8 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The viewer's settings, logs and drive catalogue stay in the work folder, not the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 [ -n "${VEMORA_SOAK_KEEP:-}" ] && trap - EXIT && echo "work folder: $work"
 # Two drives of H.264 recordings: no one-time H.265 question stops the auto-play.
 "$build/make_demo_card" "$work/card" --seconds 3 --drives 2 >/dev/null

@@ -14,6 +14,8 @@ done
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The viewer's settings, logs and drive catalogue stay in the work folder, not the user's.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 "$build/make_demo_card" "$work/card" --frame-counter --seconds 20 --drives 1 --size 320x180 --fps 25 >/dev/null
 front="$(ls "$work"/card/DCIM/Movie/F/*.MP4 | head -n1)"
 rear="${front/\/F\//\/R\/}"; rear="${rear/_F.MP4/_R.MP4}"

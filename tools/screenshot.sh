@@ -16,7 +16,7 @@ done
 
 work="$(mktemp -d)"
 mkdir -p "$work/config/vemora-viewer"
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 trap 'rm -rf "$work"' EXIT
 "$card_writer" "$work/card" --seconds 30 --drives 2 >/dev/null
 # The window fills the virtual screen: its saved position is the whole screen.
