@@ -197,7 +197,7 @@ void CDvrDlg::PlayIncident(const QString& file, qint64 timeMs) {
         return;
     UpdateLockButton();
     m_opening.OpeningStarted();
-    m_pPlayers->PlayRecordingFrom(record, std::max<int64_t>(1, timeMs - kIncidentLeadInMs));
+    m_pPlayers->PlayRecordingFrom(record, std::max<int64_t>(0, timeMs - kIncidentLeadInMs));
 }
 
 bool CDvrDlg::JumpToJoltInOtherRecording(int direction) {

@@ -566,7 +566,7 @@ void DualPlayerController::ApplyPendingSeek() {
     m_landing->SendBothTo(*target);
     m_sync->Restart();
     if (m_pFeed)
-        m_pFeed->ReplotDrivenPath(*target & 0xffffffff);
+        m_pFeed->ReplotDrivenPath(*target);
     m_pendingSeek.Clear();
     m_review->FollowSeek(*target, m_bFlip);
 }
@@ -598,7 +598,7 @@ void DualPlayerController::SeekTo(int64_t ms) {
     int64_t length = source->Length();
     if (length > 0)
         ms = std::min(ms, length - 1);
-    ms = std::max<int64_t>(ms, 1);
+    ms = std::max<int64_t>(ms, 0);
     m_pendingSeek.Clear();
     m_landing->SendBothTo(ms);
     ShowMovedTo(ms, length);
@@ -610,7 +610,7 @@ void DualPlayerController::SeekTo(int64_t ms) {
 void DualPlayerController::ShowMovedTo(int64_t ms, int64_t length) {
     m_sync->Restart();
     if (m_pFeed)
-        m_pFeed->ReplotDrivenPath(ms & 0xffffffff);
+        m_pFeed->ReplotDrivenPath(ms);
     emit timeReported(ms);
     emit seekBarPositionChanged(SeekBarPosition(ms, length, Scale()));
 }

@@ -25,7 +25,7 @@ void ReviewHandOver::Begin(int64_t timeMs, bool mirrorRear) {
 }
 
 bool ReviewHandOver::Resume() {
-    const int64_t t = std::max<int64_t>(1, m_review->TimeMs());
+    const int64_t t = std::max<int64_t>(0, m_review->TimeMs());
     const bool crossed = m_bCrossed;
     m_bCrossed = false;
     if (crossed) {
