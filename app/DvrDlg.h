@@ -106,8 +106,6 @@ public:
     void FitVideoPanes();
     void ShowControls(bool show);
     void SetTooltipTexts();
-    // The entries of the "?" button's menu, each carrying its command id as data.
-    void FillHelpMenu(QMenu& menu);
     void UpdateRateLabel();
 
     // Read-only views for the tests and the layout.
@@ -173,6 +171,7 @@ private:
     void CreateControls();
     void CreateButtons();
     void HideUnshownButtons();
+    // The entries of one of the window's menus (a MenuPlace), each carrying its action as data.
     void FillMenu(QMenu& menu, unsigned place);
     void CreateTooltips();
     void CreateMapWindow();

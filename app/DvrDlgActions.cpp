@@ -349,14 +349,10 @@ void CDvrDlg::FillMenu(QMenu& menu, unsigned place) {
     }
 }
 
-void CDvrDlg::FillHelpMenu(QMenu& menu) {
-    FillMenu(menu, kHelpMenu);
-}
-
 // The "?" button opens its menu below itself; the chosen entry runs as a command.
 void CDvrDlg::OnHelpButton() {
     QMenu menu(this);
-    FillHelpMenu(menu);
+    FillMenu(menu, kHelpMenu);
     QWidget* button = Control(IDC_ABOUT);
     QAction* chosen = m_pDialogs->ChooseMenuEntry(menu, button->mapToGlobal(QPoint(0, button->height())));
     if (chosen)

@@ -30,7 +30,7 @@ const char* const kLoadingText = "読み込み中";
 // The scan worker owns the library until it reports back, and a file operation holds its
 // recordings' indices until it ends; commands that read or change it wait.
 bool CDvrDlg::LibraryBusy() const {
-    return !m_opening.Accepts(OpeningRequest::UseLibrary, !m_library.Records().empty());
+    return m_opening.LibraryBusy();
 }
 
 void CDvrDlg::ShowLoadingText(bool on) {
