@@ -35,6 +35,10 @@ std::unique_ptr<StreamReader> StreamReader::Open(const std::string& path, Stream
     reader->m_codec->thread_count = 0; // as many as the machine has
     reader->m_codec->thread_type = FF_THREAD_FRAME | FF_THREAD_SLICE;
     reader->m_codec->pkt_timebase = reader->m_stream->time_base;
+    if (kind == StreamKind::Video) {
+        reader->m_pictures = std::make_unique<PictureMemory>();
+        reader->m_pictures->Serve(*reader->m_codec);
+    }
     if (int rc = avcodec_open2(reader->m_codec.get(), decoder, nullptr); rc < 0) {
         *error = AvError(path, "cannot open the decoder", rc);
         return nullptr;

@@ -4,6 +4,7 @@
 // clock of the players' time reports and of the telemetry timeline.
 
 #include "media/FfmpegOwners.h"
+#include "media/PictureMemory.h"
 
 #include <memory>
 #include <optional>
@@ -57,6 +58,8 @@ private:
 
     std::string m_path;
     InputPtr m_input;
+    // Outlives the decoder, which takes its pictures from it.
+    std::unique_ptr<PictureMemory> m_pictures;
     CodecPtr m_codec;
     FramePtr m_frame;
     PacketPtr m_packet;

@@ -2,6 +2,7 @@
 // the one decoded, mirrored or not, a step back through the pictures just decoded comes from the cache
 // without decoding, and a damaged picture is tried once.
 #include "media/ExactFrameDecoder.h"
+#include "media/StreamReader.h"
 #include "tests/core/KmlTestSupport.h"
 #include "tools/fixture/FixtureWriter.h"
 
@@ -13,6 +14,8 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/pixdesc.h>
 }
 
 namespace vemora {
@@ -97,6 +100,104 @@ StoredSample LastStoredSample(const std::string& path) {
     std::sort(times.begin(), times.end());
     last.picture = static_cast<size_t>(std::find(times.begin(), times.end(), lastPts) - times.begin());
     return last;
+}
+
+// A picture's pixels, plane after plane, without the padding at the rows' ends.
+std::string PlanesOf(const AVFrame& frame) {
+    const auto format = static_cast<AVPixelFormat>(frame.format);
+    const AVPixFmtDescriptor* d = av_pix_fmt_desc_get(format);
+    std::string planes;
+    for (int p = 0; p < 4 && frame.data[p]; ++p) {
+        const int sub = p == 1 || p == 2 ? d->log2_chroma_h : 0;
+        const int rows = (frame.height + (1 << sub) - 1) >> sub;
+        const int bytes = av_image_get_linesize(format, frame.width, p);
+        for (int y = 0; y < rows; ++y)
+            planes.append(reinterpret_cast<const char*>(frame.data[p] + y * frame.linesize[p]),
+                          static_cast<size_t>(bytes));
+    }
+    return planes;
+}
+
+// Every picture's planes, row by row, as FFmpeg's own buffers give them: the reference for the
+// reader's picture memory. Empty when the file cannot be decoded.
+std::vector<std::string> DefaultDecode(const std::string& path) {
+    std::vector<std::string> pictures;
+    AVFormatContext* raw = nullptr;
+    if (avformat_open_input(&raw, path.c_str(), nullptr, nullptr) < 0)
+        return pictures;
+    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext*)> input(
+        raw, [](AVFormatContext* c) { avformat_close_input(&c); });
+    const AVCodec* codec = nullptr;
+    const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);
+    if (avformat_find_stream_info(input.get(), nullptr) < 0 || stream < 0)
+        return pictures;
+    std::unique_ptr<AVCodecContext, void (*)(AVCodecContext*)> decoder(
+        avcodec_alloc_context3(codec), [](AVCodecContext* c) { avcodec_free_context(&c); });
+    avcodec_parameters_to_context(decoder.get(), input->streams[stream]->codecpar);
+    if (avcodec_open2(decoder.get(), codec, nullptr) < 0)
+        return pictures;
+    AVPacket* packet = av_packet_alloc();
+    AVFrame* frame = av_frame_alloc();
+    auto take = [&] {
+        while (avcodec_receive_frame(decoder.get(), frame) == 0) {
+            pictures.push_back(PlanesOf(*frame));
+        }
+    };
+    while (av_read_frame(input.get(), packet) >= 0) {
+        if (packet->stream_index == stream)
+            avcodec_send_packet(decoder.get(), packet);
+        av_packet_unref(packet);
+        take();
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    take();
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    return pictures;
+}
+
+// The reader's pictures live in memory of its own (whole huge pages from 2 MiB on): every
+// picture of each kind of video is the one FFmpeg's own buffers hold, plane by plane.
+TEST(StreamReaderTest, PicturesInTheReadersMemoryAreTheDecodersOwn) {
+    struct Row {
+        const char* what;
+        fixture::CameraVideo video;
+    };
+    auto video = [](fixture::Codec codec, int width, int height, bool tenBit) {
+        fixture::CameraVideo v;
+        v.codec = codec;
+        v.width = width;
+        v.height = height;
+        v.frames = 12;
+        v.sound = false;
+        v.tenBit = tenBit;
+        return v;
+    };
+    const std::vector<Row> rows = {
+        {"H.264, rows not a multiple of 16", video(fixture::Codec::H264, 642, 362, false)},
+        {"H.264 1080p, beyond a huge page", video(fixture::Codec::H264, 1920, 1080, false)},
+        {"H.265 10-bit 1440p", video(fixture::Codec::H265, 2560, 1440, true)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::string error;
+        const std::string path =
+            fixture::EnsureCameraVideo(std::string(VEMORA_FIXTURE_DIR) + "/camera", row.video, &error);
+        ASSERT_FALSE(path.empty()) << error;
+        const std::vector<std::string> expected = DefaultDecode(path);
+        ASSERT_EQ(expected.size(), 12u);
+        std::unique_ptr<media::StreamReader> reader =
+            media::StreamReader::Open(path, media::StreamKind::Video, &error);
+        ASSERT_TRUE(reader) << error;
+        // All of them kept at once, as the review's cache keeps a group of pictures.
+        std::vector<std::unique_ptr<AVFrame, void (*)(AVFrame*)>> kept;
+        while (const AVFrame* frame = reader->Next(&error))
+            kept.emplace_back(av_frame_clone(frame), [](AVFrame* f) { av_frame_free(&f); });
+        ASSERT_TRUE(error.empty()) << error;
+        ASSERT_EQ(kept.size(), expected.size());
+        for (size_t n = 0; n < kept.size(); ++n)
+            EXPECT_TRUE(PlanesOf(*kept[n]) == expected[n]) << "picture " << n;
+    }
 }
 
 // A picture whose data is damaged fails with a reason once; asked again, it fails without being
