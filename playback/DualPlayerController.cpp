@@ -9,6 +9,7 @@
 #include "playback/ReviewHandOver.h"
 #include "playback/StartRestore.h"
 #include "playback/transport/PlaybackRates.h"
+#include "playback/transport/SkipLanding.h"
 #include "settings/WindowTexts.h"
 #include "telemetry/JoltFinder.h"
 #include "telemetry/TrackFeed.h"
@@ -214,6 +215,7 @@ void DualPlayerController::HidePaneIfShown(PlayerSide side) {
 
 void DualPlayerController::LoadIntoPlayer(PlayerSide side, const QString& path, bool noAudio) {
     Player(side).LoadMedia(Utf8(path), noAudio);
+    m_keyPictures.Load(Utf8(path));
 }
 
 void DualPlayerController::StartPlayer(VlcApi& player) {
@@ -615,10 +617,21 @@ void DualPlayerController::ShowMovedTo(int64_t ms, int64_t length) {
     emit seekBarPositionChanged(SeekBarPosition(ms, length, Scale()));
 }
 
+// A skip while playing lands on a key picture (both cameras show it at once); while paused the
+// review's exact picture is where it counts from and lands.
 void DualPlayerController::SkipBy(int64_t deltaMs) {
     int64_t now = CurrentTime();
-    if (now >= 0)
+    if (now < 0)
+        return;
+    if (m_review->Active()) {
         SeekTo(now + deltaMs);
+        return;
+    }
+    auto keysOf = [this](const VlcApi& player) {
+        return player.IsLoaded() ? m_keyPictures.Of(player.MediaPath()) : std::nullopt;
+    };
+    const std::optional<std::vector<double>> front = keysOf(m_frontPlayer), rear = keysOf(m_rearPlayer);
+    SeekTo(SkipLandingMs(now, deltaMs, front ? &*front : nullptr, rear ? &*rear : nullptr));
 }
 
 // libVLC 3 steps forward only and lands a paused seek where it likes: while paused, the pictures

@@ -13,6 +13,7 @@
 // (PairLanding), moving a player just started to its time (StartRestore) and handing the panes
 // to the paused review and back (ReviewHandOver).
 
+#include "media/KeyPictures.h"
 #include "playback/PlayerEvents.h"
 #include "playback/PlayerHost.h"
 #include "playback/PlayerPair.h"
@@ -251,6 +252,8 @@ private:
     // The parts work on the players and go before them.
     std::unique_ptr<RearCameraSync> m_sync;
     std::unique_ptr<PairLanding> m_landing;
+    // The loaded files' key pictures, where skips land.
+    media::KeyPictures m_keyPictures;
     std::unique_ptr<StartRestore> m_startRestore;
     std::unique_ptr<ReviewHandOver> m_review;
 };

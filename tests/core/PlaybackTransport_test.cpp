@@ -6,6 +6,7 @@
 #include "playback/transport/PlaybackRates.h"
 #include "playback/transport/SeekScale.h"
 #include "playback/transport/SharedPendingSeek.h"
+#include "playback/transport/SkipLanding.h"
 
 #include <gtest/gtest.h>
 
@@ -220,6 +221,34 @@ TEST(PlaybackRates, StepsStopAtBothEndsAndNormalSpeedHasNoLabel) {
         EXPECT_EQ(std::string(RateLabelAt(stepped)), row.label);
     }
     EXPECT_EQ(RateAt(kNormalRateIndex), 1.0f);
+}
+
+TEST(SkipLanding, LandsOnTheLaterCamerasKeyPictureAtOrBeforeTheTarget) {
+    // Key pictures a second apart; the rear's a picture (33.3 ms) later than the front's, as two
+    // cameras started together give them; a long group of pictures of 4 s.
+    const std::vector<double> front = {0, 1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000};
+    const std::vector<double> rear = {0, 1033.3, 2033.3, 3033.3, 4033.3, 5033.3, 6033.3, 7033.3};
+    const std::vector<double> sparse = {0, 4000, 8000};
+    const std::vector<double> none;
+    struct Row {
+        const char* what;
+        int64_t now, delta;
+        const std::vector<double>*frontKeys, *rearKeys;
+        int64_t landing;
+    };
+    const Row rows[] = {
+        {"forward, the rear's key picture rounded up", 2500, 5000, &front, &rear, 7034},
+        {"back", 7600, -5000, &front, &rear, 2034},
+        {"the front's key after the rear's", 6010, 3000, &front, &rear, 9000},
+        {"exactly on a key picture", 4000, 5000, &front, nullptr, 9000},
+        {"rear file alone", 2500, 5000, nullptr, &rear, 7034},
+        {"no key times known", 2500, 5000, nullptr, nullptr, 7500},
+        {"empty key times", 2500, 5000, &none, &none, 7500},
+        {"long group: would land more than half the skip early", 4500, 3000, &sparse, nullptr, 7500},
+        {"back past the start", 3000, -5000, &front, &rear, -2000},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(SkipLandingMs(row.now, row.delta, row.frontKeys, row.rearKeys), row.landing) << row.what;
 }
 
 } // namespace
