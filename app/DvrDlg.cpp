@@ -46,6 +46,11 @@ namespace {
 
 // A scan's follow-up starts this long after the scan at the latest, also when nothing plays.
 constexpr int kScanFollowUpAtLatestMs = 3000;
+// The map's browser starts this long after the window at the latest, and this long after the
+// first recording began to play: the players' first pictures come in that time (measured on two
+// cores, bench/startup.sh: starting it at once held them back by some 300 ms).
+constexpr int kMapStartAtLatestMs = 3000;
+constexpr int kMapStartAfterPlayingMs = 800;
 
 // A player log is kept only while a file or folder named dump_log sits in the configuration
 // folder; the logs go to the state folder.
@@ -85,9 +90,15 @@ CDvrDlg::CDvrDlg(UserDialogs* dialogs, QWidget* parent)
     m_scanFollowUp.setSingleShot(true);
     m_scanFollowUp.setInterval(kScanFollowUpAtLatestMs);
     connect(&m_scanFollowUp, &QTimer::timeout, this, &CDvrDlg::RunScanFollowUp);
+    m_mapStart.setSingleShot(true);
+    m_mapStart.setInterval(kMapStartAtLatestMs);
+    connect(&m_mapStart, &QTimer::timeout, this, &CDvrDlg::StartMapBrowser);
     connect(&m_opening, &COpeningState::phaseChanged, this, [this](OpeningPhase phase) {
-        if (phase == OpeningPhase::Playing || phase == OpeningPhase::Idle)
+        if (phase == OpeningPhase::Playing || phase == OpeningPhase::Idle) {
+            if (!m_pMapDlg || !m_pMapDlg->WebView())
+                m_mapStart.start(phase == OpeningPhase::Playing ? kMapStartAfterPlayingMs : 0);
             RunScanFollowUp();
+        }
     });
     m_layoutRerun.setSingleShot(true);
     m_layoutRerun.setInterval(300);
@@ -247,6 +258,7 @@ void CDvrDlg::OnInitDialog() {
     // clicked, instead of ticking the first drive for copying or deleting.
     m_pFrontBg->setFocus(Qt::OtherFocusReason);
     StartMapCover();
+    m_mapStart.start();
 
     m_pPlayers->RefreshSeekBarSoon();
     // The decoder probe may take a moment on some drivers; its answer is first needed when a

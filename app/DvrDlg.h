@@ -175,6 +175,9 @@ private:
     void FillMenu(QMenu& menu, unsigned place);
     void CreateTooltips();
     void CreateMapWindow();
+    // The map's browser starts once the first recording's pictures are shown (or nothing is to
+    // play).
+    void StartMapBrowser();
     void StartMapCover();
     void ShowMapCover();
     void RemoveMapCover();
@@ -394,6 +397,8 @@ private:
     // pictures (or this timer): on two cores they would delay them.
     QTimer m_scanFollowUp;
     bool m_bScanFollowUpDue = false;
+    // The map's browser, the costliest part of the window to start, waits the same way.
+    QTimer m_mapStart;
 };
 
 } // namespace vemora

@@ -24,11 +24,20 @@ constexpr int kCoverInset = 5;
 
 } // namespace
 
+// The map window shows its background at once; its browser starts later (StartMapBrowser).
+// What the track feeder sends before the page has loaded is sent again once it has.
 void CDvrDlg::CreateMapWindow() {
     m_pMapDlg = new CHtmlMapDlg(this, m_nMapType);
-    m_pMapDlg->InitCef();
     m_pMapDlg->raise();
     m_pMapDlg->show();
+}
+
+// On two cores the browser's start-up (its engine, its page, its first frames) would hold back
+// the first recording's pictures by a good part of a second.
+void CDvrDlg::StartMapBrowser() {
+    m_mapStart.stop();
+    if (m_pMapDlg && !m_pMapDlg->WebView())
+        m_pMapDlg->InitCef();
 }
 
 MapScriptSink* CDvrDlg::MapSink() const {
