@@ -397,6 +397,18 @@ TEST_F(MainWindowTest, OpenScansTheChosenFolderIntoBothLists) {
     EXPECT_EQ(w.Opening().Phase(), OpeningPhase::Opening);
 }
 
+// The map's browser does not start with the window (it would hold back the first pictures): it
+// starts once the opening is over, here a scan that found nothing.
+TEST_F(MainWindowTest, MapBrowserStartsOnceTheOpeningIsOver) {
+    CDvrDlg& w = Open();
+    EXPECT_EQ(w.MapDlg()->WebView(), nullptr);
+    QTemporaryDir empty;
+    w.StartFolderScan(empty.path());
+    ASSERT_TRUE(WaitForScan(w));
+    EXPECT_EQ(w.Opening().Phase(), OpeningPhase::Idle);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.MapDlg()->WebView() != nullptr; }, 1000));
+}
+
 // STOP greys the curve with its cursor at the start; a new map page leaves the curve as it was.
 TEST_F(MainWindowTest, CurveStopsWithStopAndKeepsItsPlaceOverANewMapPage) {
     QTemporaryDir card;
