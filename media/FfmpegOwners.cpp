@@ -19,8 +19,16 @@ PacketPtr MakePacket() {
     return packet;
 }
 
-InputPtr OpenInput(const std::string& path, std::string* error) {
+InputPtr OpenInput(const std::string& path, std::string* error, const std::atomic<bool>* cancel) {
     AVFormatContext* raw = nullptr;
+    if (cancel) {
+        if (!(raw = avformat_alloc_context()))
+            throw std::bad_alloc();
+        raw->interrupt_callback.callback = [](void* flag) {
+            return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+        };
+        raw->interrupt_callback.opaque = const_cast<std::atomic<bool>*>(cancel);
+    }
     if (int rc = avformat_open_input(&raw, path.c_str(), nullptr, nullptr); rc < 0) {
         *error = AvError(path, "cannot open", rc);
         return nullptr;

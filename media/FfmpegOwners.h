@@ -10,6 +10,7 @@ extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -59,7 +60,8 @@ FramePtr MakeFrame();
 PacketPtr MakePacket();
 
 // Opens `path` and reads its stream headers; null with a readable `error` when either fails.
-InputPtr OpenInput(const std::string& path, std::string* error);
+// Once *cancel is true (when given), reading the file stops at its next read.
+InputPtr OpenInput(const std::string& path, std::string* error, const std::atomic<bool>* cancel = nullptr);
 
 // "FILE: what: FFmpeg's text for code".
 std::string AvError(const std::string& file, const std::string& what, int code);

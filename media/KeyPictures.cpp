@@ -40,9 +40,10 @@ int64_t PictureStep(const std::vector<int64_t>& stored) {
 
 } // namespace
 
-std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* error) {
+std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* error,
+                                        const std::atomic<bool>* cancel) {
     std::vector<double> times;
-    InputPtr input = OpenInput(path, error);
+    InputPtr input = OpenInput(path, error, cancel);
     if (!input)
         return times;
     const int index = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
@@ -94,6 +95,7 @@ KeyPictures::~KeyPictures() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_quit = true;
+        m_cancel = true;
     }
     m_wake.notify_all();
     m_thread.join();
@@ -148,7 +150,7 @@ void KeyPictures::Run() {
                 m_known.erase(same);
         }
         std::string error;
-        std::vector<double> times = ReadKeyPictureTimes(path, &error);
+        std::vector<double> times = ReadKeyPictureTimes(path, &error, &m_cancel);
         std::lock_guard<std::mutex> lock(m_mutex);
         // A file without key times is remembered too: it is not read again.
         m_known.push_back({path, size, modified, std::move(times)});

@@ -8,6 +8,7 @@
 // of its own so that a slow card never holds up the window; a file without such an index has no
 // key times, and a skip in it goes to its exact target.
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -23,7 +24,8 @@ namespace vemora::media {
 // The key pictures' times of one file, in order; empty with the reason when the file has no
 // index of them. Where the stream reorders its pictures a time may lie up to the reordering
 // depth (a picture or two) after its key picture, never before it.
-std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* error);
+std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* error,
+                                        const std::atomic<bool>* cancel = nullptr);
 
 class KeyPictures {
 public:
@@ -54,6 +56,8 @@ private:
     std::vector<std::string> m_waiting;
     std::vector<Known> m_known;
     bool m_quit = false;
+    // Set with m_quit: a file being read on a slow card stops at its next read.
+    std::atomic<bool> m_cancel{false};
     std::thread m_thread;
 };
 
