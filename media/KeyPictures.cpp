@@ -26,10 +26,13 @@ int64_t CompositionOffset(AVFormatContext& input, const AVStream& stream) {
     return 0;
 }
 
+// The stored times of the first pictures tell the typical step between two of them.
+constexpr size_t kPicturesForStep = 65;
+
 // The typical step between two stored pictures, in the stream's ticks.
 int64_t PictureStep(const std::vector<int64_t>& stored) {
     std::vector<int64_t> steps;
-    for (size_t i = 1; i < stored.size() && steps.size() < 64; ++i)
+    for (size_t i = 1; i < stored.size(); ++i)
         if (stored[i] > stored[i - 1])
             steps.push_back(stored[i] - stored[i - 1]);
     if (steps.empty())
@@ -64,7 +67,7 @@ std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* er
         // A file cut short keeps its index, not the pictures after the cut.
         if (fileSize > 0 && e->pos + e->size > fileSize)
             break;
-        if (all.size() < 65)
+        if (all.size() < kPicturesForStep)
             all.push_back(e->timestamp);
         if (e->flags & AVINDEX_KEYFRAME)
             stored.push_back(e->timestamp);
