@@ -9,43 +9,16 @@ namespace vemora::media {
 
 namespace {
 
-struct PacketTime {
-    int64_t pts;
-    bool key;
-};
-
 // Packets read to learn how the stored times relate to the shown ones: enough to meet the
 // pictures reordered after a key picture, and few enough to cost a small part of a second.
 constexpr int kCheckedPackets = 12;
-
-int64_t StartPts(const AVStream& stream) {
-    return stream.start_time != AV_NOPTS_VALUE ? stream.start_time : 0;
-}
-
-// The demuxer's index entries of the stream that hold a picture in the file (a file cut short
-// keeps its index but not the pictures after the cut).
-std::vector<PacketTime> IndexEntries(AVFormatContext& input, AVStream& stream) {
-    std::vector<PacketTime> entries;
-    const int count = avformat_index_get_entries_count(&stream);
-    const int64_t fileSize = input.pb ? avio_size(input.pb) : -1;
-    entries.reserve(static_cast<size_t>(std::max(0, count)));
-    for (int i = 0; i < count; ++i) {
-        const AVIndexEntry* e = avformat_index_get_entry(&stream, i);
-        if (!e || (e->flags & AVINDEX_DISCARD_FRAME))
-            continue;
-        if (fileSize > 0 && e->pos + e->size > fileSize)
-            break;
-        entries.push_back({e->timestamp, (e->flags & AVINDEX_KEYFRAME) != 0});
-    }
-    return entries;
-}
 
 // The amount by which the shown times of the first packets exceed the stored ones, when it is
 // the same for each of them and the packets come in the index's order: the index's times are
 // then the shown times, shifted. False when the stream reorders its pictures (or names no
 // times): the index holds decoding times only.
-bool ConstantOffset(AVFormatContext& input, const AVStream& stream, const std::vector<PacketTime>& entries,
-                    int64_t& offset, bool& readPackets) {
+bool ConstantOffset(AVFormatContext& input, const AVStream& stream,
+                    const std::vector<IndexedPicture>& entries, int64_t& offset, bool& readPackets) {
     readPackets = false;
     if (stream.codecpar->video_delay > 0)
         return false;
@@ -63,7 +36,7 @@ bool ConstantOffset(AVFormatContext& input, const AVStream& stream, const std::v
         av_packet_unref(packet.get());
         if (!ours)
             continue;
-        if (pts == AV_NOPTS_VALUE || dts == AV_NOPTS_VALUE || dts != entries[matched].pts)
+        if (pts == AV_NOPTS_VALUE || dts == AV_NOPTS_VALUE || dts != entries[matched].ticks)
             return false;
         if (first)
             offset = pts - dts;
@@ -75,9 +48,9 @@ bool ConstantOffset(AVFormatContext& input, const AVStream& stream, const std::v
     return matched > 0;
 }
 
-bool ReadPacketTimes(AVFormatContext& input, const AVStream& stream, const std::string& path,
-                     std::vector<PacketTime>& times, std::string* error) {
-    const int64_t startPts = StartPts(stream);
+bool ReadIndexedPictures(AVFormatContext& input, const AVStream& stream, const std::string& path,
+                         std::vector<IndexedPicture>& times, std::string* error) {
+    const int64_t startPts = StartTicks(stream);
     PacketPtr packet = MakePacket();
     int64_t previous = AV_NOPTS_VALUE;
     for (;;) {
@@ -106,6 +79,26 @@ bool ReadPacketTimes(AVFormatContext& input, const AVStream& stream, const std::
 
 } // namespace
 
+std::vector<IndexedPicture> IndexedPictures(AVFormatContext& input, AVStream& stream) {
+    std::vector<IndexedPicture> entries;
+    const int count = avformat_index_get_entries_count(&stream);
+    const int64_t fileSize = input.pb ? avio_size(input.pb) : -1;
+    entries.reserve(static_cast<size_t>(std::max(0, count)));
+    for (int i = 0; i < count; ++i) {
+        const AVIndexEntry* e = avformat_index_get_entry(&stream, i);
+        if (!e || (e->flags & AVINDEX_DISCARD_FRAME))
+            continue;
+        if (fileSize > 0 && e->pos + e->size > fileSize)
+            break;
+        entries.push_back({e->timestamp, (e->flags & AVINDEX_KEYFRAME) != 0});
+    }
+    return entries;
+}
+
+int64_t StartTicks(const AVStream& stream) {
+    return stream.start_time != AV_NOPTS_VALUE ? stream.start_time : 0;
+}
+
 bool FrameIndex::Build(const std::string& path, std::string* error) {
     m_frames.clear();
     m_source = Source::None;
@@ -132,21 +125,22 @@ bool FrameIndex::BuildFrom(AVFormatContext& input, int streamIndex, const std::s
         return false;
     }
     AVStream& stream = *input.streams[streamIndex];
-    std::vector<PacketTime> times = IndexEntries(input, stream);
+    std::vector<IndexedPicture> times = IndexedPictures(input, stream);
     int64_t offset = 0;
     bool readPackets = false;
     if (!times.empty() && ConstantOffset(input, stream, times, offset, readPackets)) {
-        for (PacketTime& t : times)
-            t.pts += offset;
+        for (IndexedPicture& t : times)
+            t.ticks += offset;
         m_source = Source::DemuxerIndex;
     } else {
         // From the first picture again when the check above read packets.
-        if (readPackets && av_seek_frame(&input, streamIndex, times.front().pts, AVSEEK_FLAG_BACKWARD) < 0) {
+        if (readPackets &&
+            av_seek_frame(&input, streamIndex, times.front().ticks, AVSEEK_FLAG_BACKWARD) < 0) {
             *error = path + ": cannot go back to the first picture";
             return false;
         }
         times.clear();
-        if (!ReadPacketTimes(input, stream, path, times, error))
+        if (!ReadIndexedPictures(input, stream, path, times, error))
             return false;
         m_source = Source::Packets;
     }
@@ -156,16 +150,17 @@ bool FrameIndex::BuildFrom(AVFormatContext& input, int streamIndex, const std::s
         return false;
     }
     std::stable_sort(times.begin(), times.end(),
-                     [](const PacketTime& a, const PacketTime& b) { return a.pts < b.pts; });
+                     [](const IndexedPicture& a, const IndexedPicture& b) { return a.ticks < b.ticks; });
     // A picture stored twice under one time shows once.
-    times.erase(std::unique(times.begin(), times.end(),
-                            [](const PacketTime& a, const PacketTime& b) { return a.pts == b.pts; }),
-                times.end());
-    const int64_t startPts = StartPts(stream);
+    times.erase(
+        std::unique(times.begin(), times.end(),
+                    [](const IndexedPicture& a, const IndexedPicture& b) { return a.ticks == b.ticks; }),
+        times.end());
+    const int64_t startPts = StartTicks(stream);
     const double msPerTick = av_q2d(stream.time_base) * 1000.0;
     m_frames.reserve(times.size());
-    for (const PacketTime& t : times)
-        m_frames.push_back({static_cast<double>(t.pts - startPts) * msPerTick, t.key});
+    for (const IndexedPicture& t : times)
+        m_frames.push_back({static_cast<double>(t.ticks - startPts) * msPerTick, t.key});
     Finish();
     return true;
 }

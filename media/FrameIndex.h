@@ -11,8 +11,22 @@
 #include <vector>
 
 struct AVFormatContext;
+struct AVStream;
 
 namespace vemora::media {
+
+// A picture as the demuxer's index stores it: its stored time in the stream's ticks (the
+// decoding time, which is also the shown one only where pictures are not reordered) and
+// whether decoding may start at it.
+struct IndexedPicture {
+    int64_t ticks = 0;
+    bool key = false;
+};
+// The index entries of the stream that hold a picture in the file, in the index's order (a file
+// cut short keeps its index but not the pictures after the cut).
+std::vector<IndexedPicture> IndexedPictures(AVFormatContext& input, AVStream& stream);
+// The stream's first time in its ticks, from which the players' clock counts (0 when unnamed).
+int64_t StartTicks(const AVStream& stream);
 
 struct FrameEntry {
     double timeMs = 0;

@@ -1,6 +1,7 @@
 #include "media/KeyPictures.h"
 
 #include "media/FfmpegOwners.h"
+#include "media/FrameIndex.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -55,22 +56,13 @@ std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* er
         return times;
     }
     AVStream& stream = *input->streams[index];
-    const int count = avformat_index_get_entries_count(&stream);
-    const int64_t fileSize = input->pb ? avio_size(input->pb) : -1;
-    const int64_t start = stream.start_time != AV_NOPTS_VALUE ? stream.start_time : 0;
     const double msPerTick = av_q2d(stream.time_base) * 1000.0;
     std::vector<int64_t> stored, all;
-    for (int i = 0; i < count; ++i) {
-        const AVIndexEntry* e = avformat_index_get_entry(&stream, i);
-        if (!e || (e->flags & AVINDEX_DISCARD_FRAME))
-            continue;
-        // A file cut short keeps its index, not the pictures after the cut.
-        if (fileSize > 0 && e->pos + e->size > fileSize)
-            break;
+    for (const IndexedPicture& picture : IndexedPictures(*input, stream)) {
         if (all.size() < kPicturesForStep)
-            all.push_back(e->timestamp);
-        if (e->flags & AVINDEX_KEYFRAME)
-            stored.push_back(e->timestamp);
+            all.push_back(picture.ticks);
+        if (picture.key)
+            stored.push_back(picture.ticks);
     }
     if (stored.empty()) {
         *error = path + ": no index of key pictures";
@@ -87,7 +79,7 @@ std::vector<double> ReadKeyPictureTimes(const std::string& path, std::string* er
     const int64_t offset = CompositionOffset(*input, stream) + reordering;
     times.reserve(stored.size());
     for (int64_t t : stored)
-        times.push_back(static_cast<double>(t + offset - start) * msPerTick);
+        times.push_back(static_cast<double>(t + offset - StartTicks(stream)) * msPerTick);
     std::sort(times.begin(), times.end());
     return times;
 }
