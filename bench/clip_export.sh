@@ -5,7 +5,7 @@
 # first without sound) side by side with the telemetry band, beside the ffmpeg command line doing
 # the same work on the same files: both cameras decoded across the cut, the front scaled to
 # 1080 lines, stacked, a band of the same height with text drawn per frame, the same encoding
-# (libx264, same preset and CRF, yuv420p, +faststart) and AAC sound. Both at the two sizes: full
+# (libx264, same preset, CRF and share-size options, yuv420p, +faststart) and AAC sound. Both at the two sizes: full
 # (the front scaled to 1080 lines beside the 1080p rear) and share (`--size share`: both at 960 x
 # 540, 1920 wide in all). Each runs twice, alternately; the cheaper run of each counts. The figure
 # that counts is the CPU time (user + system of the process and its threads, from bash's `time`):
@@ -36,6 +36,7 @@ for f in "${fronts[@]}"; do r="${f/\/F\//\/R\/}"; rears+=("${r/_F.MP4/_R.MP4}");
 seconds=20
 preset=veryfast
 crf=20
+share_options="subme=1:partitions=i8x8,i4x4" # what the share size adds to the preset (X264Params)
 printf "file '%s'\n" "${fronts[0]}" "${fronts[1]}" > "$work/fronts.txt"
 printf "file '%s'\n" "${rears[0]}" "${rears[1]}" > "$work/rears.txt"
 
@@ -46,12 +47,13 @@ ours() {
 }
 # theirs SIZE: the command line at that size: picture height, band under it (BandHeightFor), font.
 theirs() {
-  local h band font_size
-  if [ "$1" = share ]; then h=540; band=60; font_size=22; else h=1080; band=120; font_size=43; fi
+  local h band font_size params=()
+  if [ "$1" = share ]; then h=540; band=60; font_size=22; params=(-x264-params "$share_options")
+  else h=1080; band=120; font_size=43; fi
   ffmpeg -nostdin -v error -y -f concat -safe 0 -i "$work/fronts.txt" -f concat -safe 0 -i "$work/rears.txt" \
     -i "${fronts[1]}" -filter_complex \
     "[0:v]scale=-2:$h:flags=bicubic[f];[1:v]scale=-2:$h:flags=bicubic[r];[f][r]hstack=inputs=2,pad=iw:ih+$band:0:0:black,drawtext=fontfile=$font:fontsize=$font_size:fontcolor=white:x=16:y=h-$band+$((band / 6)):text='%{pts\\:hms}'[v]" \
-    -map '[v]' -map 2:a -t "$seconds" -r 30 -c:v libx264 -preset "$preset" -crf "$crf" -pix_fmt yuv420p \
+    -map '[v]' -map 2:a -t "$seconds" -r 30 -c:v libx264 -preset "$preset" -crf "$crf" "${params[@]}" -pix_fmt yuv420p \
     -c:a aac -b:a 128k -movflags +faststart "$work/theirs-$1.mp4"
 }
 # "WALL CPU" seconds of a command (CPU: user + system of it and its threads).

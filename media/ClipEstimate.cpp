@@ -12,12 +12,14 @@ namespace {
 
 // Bits per picture pixel that libx264 spends at CRF 20 on camera footage (grain, motion) with the
 // pictures 1920 x 540 in all, and how that changes: camera grain averages out as pictures are
-// made smaller, so each pixel of a larger frame costs more (x pixels^0.42: 0.29 bits at 1920 x
-// 540, 0.52 at 3840 x 1080); six CRF steps down double it. Measured on the camera-like card
-// (bench/clip_export.sh); quiet footage (a night scene, a parked car) comes out smaller.
-constexpr double kBitsPerPixelAtCrf20 = 0.29;
+// made smaller, so each pixel of a larger frame costs more (x pixels^0.66: 0.205 bits at 1920 x
+// 540, 0.51 at 3840 x 1080); the share size's quicker motion search spends an eighth more; six
+// CRF steps down double it. Measured on the camera-like card (bench/clip_export.sh); quiet
+// footage (a night scene, a parked car) comes out smaller.
+constexpr double kBitsPerPixelAtCrf20 = 0.205;
 constexpr double kReferencePixels = 1920.0 * 540.0;
-constexpr double kPixelExponent = 0.42;
+constexpr double kPixelExponent = 0.66;
+constexpr double kShareEncodingFactor = 1.13;
 constexpr int kReferenceCrf = 20;
 constexpr double kCrfStepsPerDoubling = 6.0;
 // The band is grey text on black that changes once a second: next to nothing.
@@ -36,9 +38,10 @@ void ReadCamera(const std::string& path, int& width, int& height, double& fps) {
     fps = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0;
 }
 
-double BitsPerPixel(double pixels, ClipQuality quality) {
+double BitsPerPixel(double pixels, const ClipOptions& options) {
     return kBitsPerPixelAtCrf20 * std::pow(pixels / kReferencePixels, kPixelExponent) *
-           std::pow(2.0, (kReferenceCrf - X264Crf(quality)) / kCrfStepsPerDoubling);
+           (options.size == ClipSize::Share ? kShareEncodingFactor : 1.0) *
+           std::pow(2.0, (kReferenceCrf - X264Crf(options.quality)) / kCrfStepsPerDoubling);
 }
 
 } // namespace
@@ -79,7 +82,7 @@ ClipEstimate EstimateClip(const ClipSources& sources, const ClipOptions& options
     e.height = g.height;
     e.frames = static_cast<int64_t>(std::ceil(rangeMs * fps / 1000.0));
     const double pixels = static_cast<double>(g.width) * g.pictureHeight;
-    const double pictureBits = pixels * BitsPerPixel(pixels, options.quality);
+    const double pictureBits = pixels * BitsPerPixel(pixels, options);
     const double bandBits = static_cast<double>(g.band.width) * g.band.height * kBandBitsPerPixel;
     const double soundBits = AacBitRate(options.quality) * rangeMs / 1000.0;
     e.bytes = static_cast<int64_t>(

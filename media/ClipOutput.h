@@ -20,7 +20,7 @@ public:
     // Creates path and writes the header. sound null: no sound stream.
     static std::unique_ptr<ClipOutput> Create(const std::string& path, int width, int height,
                                               AVRational frameRate, const SoundFormat* sound,
-                                              ClipQuality quality, std::string* error);
+                                              const ClipEncoding& encoding, std::string* error);
     ~ClipOutput();
 
     // The frame to draw the next picture into (yuv420p, width x height).

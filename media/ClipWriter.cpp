@@ -273,8 +273,9 @@ bool ClipJob::Prepare(const std::string& path, std::string* error) {
     for (const ClipPart& part : m_plan.parts)
         rangeMs += part.toMs - part.fromMs;
     m_framesTotal = static_cast<int64_t>(std::ceil(rangeMs * m_rate.num / m_rate.den / 1000.0));
-    m_output = ClipOutput::Create(path, m_geometry.width, m_geometry.height, m_rate,
-                                  withSound ? &sound : nullptr, m_options.quality, error);
+    m_output =
+        ClipOutput::Create(path, m_geometry.width, m_geometry.height, m_rate, withSound ? &sound : nullptr,
+                           ClipEncoding{m_options.quality, m_options.size}, error);
     av_channel_layout_uninit(&sound.layout);
     if (!m_output)
         return false;

@@ -75,9 +75,16 @@ ClipResult WriteClip(const ClipPlan& plan, const ClipOptions& options,
                      const std::atomic<bool>* cancel = nullptr,
                      const std::function<void(const ClipProgress&)>& progress = {});
 
-// Encoder settings of the two qualities (also used by the benchmark's command line).
+// What the encoders are set up from.
+struct ClipEncoding {
+    ClipQuality quality = ClipQuality::Standard;
+    ClipSize size = ClipSize::Full;
+};
+
+// Encoder settings of the two qualities and sizes (the benchmark's command line uses the same).
 const char* X264Preset();
 int X264Crf(ClipQuality quality);
+std::string X264Params(ClipSize size); // libx264's own options ("key=value:..."), or empty
 int AacBitRate(ClipQuality quality);
 
 } // namespace vemora::media
