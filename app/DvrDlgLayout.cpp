@@ -280,14 +280,16 @@ void CDvrDlg::ShowControls(bool show) {
     ShowPane(other, show && !m_pPlayers->PaneHidden(other));
 }
 
-void CDvrDlg::paintEvent(QPaintEvent*) {
+// Most paints are of a little of the ground under a control that changed: the outlined title,
+// the dearest thing drawn here, is drawn only when its band is in the painted region.
+void CDvrDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.fillRect(rect(), kBackground);
+    p.fillRect(event->rect(), kBackground);
     int R = width() - 1, B = height() - 1;
     p.setPen(QPen(QColor(150, 150, 150), 1));
     for (int n : {25, 20, 15, 10})
         p.drawLine(R - n, B, R, B - n);
-    if (!m_bFullScreen)
+    if (!m_bFullScreen && event->region().intersects(QRect(0, 0, width(), layout::kContentTop)))
         DrawOutlinedText(p, m_strTitle, QPointF(50, 10), m_nTitleSize, OutlinedTextStyle::Title);
 }
 

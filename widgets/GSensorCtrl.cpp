@@ -182,6 +182,8 @@ int CGSensorCtrl::SetPosition(int ms) {
 }
 
 void CGSensorCtrl::SetStopped(bool stopped) {
+    if ((m_bStopped != 0) == stopped)
+        return;
     m_bStopped = stopped ? 1 : 0;
     update();
 }

@@ -53,13 +53,20 @@ int CPngCompassStatic::PictureForHeading(int degrees, int count) {
 int CPngCompassStatic::SetHeading(int degrees) {
     if (m_images.empty())
         return 0;
-    m_nImage = PictureForHeading(degrees, ImageCount());
-    update();
+    ShowImage(PictureForHeading(degrees, ImageCount()));
     return 1;
 }
 
+// The heading comes with every time report; the compass (drawn over the window's ground) is
+// painted again only when it shows another picture.
 void CPngCompassStatic::ClearHeading() {
-    m_nImage = 0;
+    ShowImage(0);
+}
+
+void CPngCompassStatic::ShowImage(int image) {
+    if (image == m_nImage)
+        return;
+    m_nImage = image;
     update();
 }
 

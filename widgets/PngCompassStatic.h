@@ -37,6 +37,8 @@ protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    void ShowImage(int image);
+
     int m_nImage = 0;
     std::vector<QImage> m_images;
     QImage m_grey;

@@ -12,12 +12,18 @@ const QColor kGround(5, 5, 5);
 
 } // namespace
 
+// Both labels paint their whole ground themselves: the window under them (its outlined title
+// among it) need not be painted again each time they change.
 CSpeedLabelStatic::CSpeedLabelStatic(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("speed"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
     UpdateText();
 }
 
+// Called with every time report of the players: a speed that did not change is not painted again.
 void CSpeedLabelStatic::SetSpeed(bool valid, uint16_t kmh) {
+    if ((m_bValid != 0) == valid && m_wSpeedKmh == kmh)
+        return;
     m_bValid = valid ? 1 : 0;
     m_wSpeedKmh = kmh;
     UpdateText();
@@ -53,9 +59,12 @@ void CSpeedLabelStatic::paintEvent(QPaintEvent*) {
 
 CPbSpeedLabelStatic::CPbSpeedLabelStatic(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("rate"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 int CPbSpeedLabelStatic::SetText(const QString& text, bool show) {
+    if (text == m_strText && (m_bShow != 0) == show)
+        return 1;
     m_strText = text;
     m_bShow = show ? 1 : 0;
     update();

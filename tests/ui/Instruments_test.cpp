@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <thread>
 
 namespace vemora {
@@ -190,6 +191,56 @@ TEST(InstrumentPanel, CallsFromAnotherThreadReachTheWidgets) {
     QCoreApplication::processEvents();
     EXPECT_EQ(label.SpeedKmh(), 42);
     EXPECT_EQ(compass.Image(), 7);
+}
+
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// The players' time reports hand the instruments the same values several times a second: only a
+// change paints again (the window's ground under a control is the dearest thing painted).
+TEST(Instruments, OnlyAChangePaintsAgain) {
+    CSpeedLabelStatic speed(nullptr);
+    CPbSpeedLabelStatic rate(nullptr);
+    CPngCompassStatic compass(nullptr);
+    CGSensorCtrl curve(nullptr);
+    struct Row {
+        const char* what;
+        QWidget* widget;
+        std::function<void()> set, other;
+    } rows[] = {
+        {"speed", &speed, [&] { speed.SetSpeed(true, 57); }, [&] { speed.SetSpeed(true, 58); }},
+        {"no fix", &speed, [&] { speed.SetSpeed(false, 0); }, [&] { speed.SetSpeed(true, 0); }},
+        {"rate", &rate, [&] { rate.SetText(QStringLiteral("2.0X"), true); },
+         [&] { rate.SetText(QStringLiteral("2.0X"), false); }},
+        {"heading", &compass, [&] { compass.SetHeading(90); }, [&] { compass.SetHeading(180); }},
+        {"no heading", &compass, [&] { compass.ClearHeading(); }, [&] { compass.SetHeading(0); }},
+        {"curve stopped", &curve, [&] { curve.SetStopped(true); }, [&] { curve.SetStopped(false); }},
+    };
+    auto paintsOf = [](QWidget* widget, const std::function<void()>& change) {
+        PaintCounter counter;
+        widget->installEventFilter(&counter);
+        change();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        widget->removeEventFilter(&counter);
+        return counter.paints;
+    };
+    for (const Row& row : rows) {
+        row.widget->resize(110, 40);
+        row.widget->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(row.widget)) << row.what;
+        paintsOf(row.widget, row.set);
+        EXPECT_EQ(paintsOf(row.widget, row.set), 0) << row.what << ": the same again";
+        EXPECT_GT(paintsOf(row.widget, row.other), 0) << row.what << ": a change";
+        row.widget->hide();
+    }
 }
 
 } // namespace vemora
