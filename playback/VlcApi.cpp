@@ -66,7 +66,7 @@ VlcApi::VlcApi() {
         return;
     }
     ResolveEntryPoints();
-    if (!CreateInstanceAndPlayer())
+    if (!CreateInstanceAndPlayer(VideoMode::Plain))
         m_loaded = false;
 }
 
@@ -102,19 +102,21 @@ void VlcApi::ResolveEntryPoints() {
     m_logSet = Resolve<decltype(m_logSet)>("libvlc_log_set");
 }
 
-bool VlcApi::CreateInstanceAndPlayer() {
+// The mode is the instance's once it is made.
+bool VlcApi::CreateInstanceAndPlayer(VideoMode mode) {
     auto vlcNew = Resolve<decltype(&libvlc_new)>("libvlc_new");
     auto playerNew = Resolve<decltype(&libvlc_media_player_new)>("libvlc_media_player_new");
     auto events = Resolve<decltype(&libvlc_media_player_event_manager)>("libvlc_media_player_event_manager");
     if (!vlcNew || !playerNew || !events)
         return false;
-    std::vector<std::string> args = InstanceArguments(m_mode);
+    std::vector<std::string> args = InstanceArguments(mode);
     std::vector<const char*> argv;
     for (const std::string& a : args)
         argv.push_back(a.c_str());
     m_instance = vlcNew(static_cast<int>(argv.size()), argv.data());
     if (!m_instance)
         return false;
+    m_mode = mode;
     m_player = playerNew(m_instance);
     if (!m_player)
         return false;
@@ -157,17 +159,16 @@ void VlcApi::ReleaseMedia() {
     m_media = nullptr;
 }
 
+// The mode lives in the instance's arguments: a new mode always takes a new instance, also before
+// any recording was loaded (the first one loaded then shows in that mode).
 bool VlcApi::Recreate(VideoMode newMode) {
-    m_mode = newMode;
-    if (!IsLoaded() || !m_media)
+    if (!IsLoaded() || !m_player || !m_instance)
         return false;
     ReleaseMedia();
-    if (!m_player || !m_instance)
-        return false;
     if (m_logUnset && m_logInstalled)
         m_logUnset(m_instance);
     ReleaseInstanceAndPlayer();
-    if (!CreateInstanceAndPlayer()) {
+    if (!CreateInstanceAndPlayer(newMode)) {
         m_loaded = false;
         return false;
     }

@@ -28,7 +28,7 @@ public:
     VlcApi& operator=(const VlcApi&) = delete;
 
     bool IsLoaded() const { return m_loaded.load(); }
-    VideoMode Mode() const { return m_mode; }
+    VideoMode Mode() const { return m_mode; } // the mode the instance was made in
     int Volume() const { return m_volume; }
     float Rate() const { return m_rate; }
     bool HasMedia() const { return m_media != nullptr; }
@@ -43,10 +43,10 @@ public:
     void MarkPaused();
     void MarkIdle();
 
-    // New instance and player with the arguments of mode. True when they were made; false
-    // without a media given before (the mode then waits for the next call) or on failure, which
-    // leaves the player unloaded. The new player has no window; the attached events, the arrival
-    // callback and the log file carry over.
+    // New instance and player with the arguments of mode, with or without a media loaded before
+    // (a media is dropped). True when they were made; false on failure, which leaves the player
+    // unloaded. The new player has no window; the attached events, the arrival callback and the
+    // log file carry over.
     bool Recreate(VideoMode newMode);
     void AttachEvents(libvlc_callback_t callback, void* userData);
     // Called on libVLC's input thread each time the player has decoded its first picture after
@@ -87,7 +87,7 @@ public:
 private:
     template <typename Fn> Fn Resolve(const char* name) const;
     void ResolveEntryPoints();
-    bool CreateInstanceAndPlayer();
+    bool CreateInstanceAndPlayer(VideoMode mode);
     void ReleaseInstanceAndPlayer();
     void ReleaseMedia();
     void InstallLog();

@@ -241,6 +241,18 @@ TEST_F(DualPlayerControllerTest, FlipKeepsAPausedPairPausedWhereTheFrontPlayerWa
     EXPECT_LT(std::llabs(Rear().Time() - t), 300);
 }
 
+// FLIP before a recording was ever loaded makes the rear player's instance a mirroring one at
+// once: the first recording then plays mirrored, as the button says.
+TEST_F(DualPlayerControllerTest, FlipBeforeAnyRecordingMirrorsTheFirstOne) {
+    Load(1);
+    players->Flip();
+    EXPECT_TRUE(players->Flipped());
+    EXPECT_EQ(Rear().Mode(), VideoMode::Mirrored);
+    players->PlayRecordingAt(0);
+    ASSERT_TRUE(BothRunPast(500));
+    EXPECT_EQ(Rear().Mode(), VideoMode::Mirrored);
+}
+
 // While a scan fills the list on its worker, the commands that read the list do nothing.
 TEST_F(DualPlayerControllerTest, CommandsThatReadTheListWaitForTheScan) {
     std::string root = WriteCard(card.path(), 1);
