@@ -34,6 +34,10 @@ void PrepareProcessEnvironment() {
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Only the video panes (and what holds them) need windows of their own. By default their
+    // siblings would get one too, and with RHI composition every native window is flushed on its
+    // own: a context switch and a buffer swap per button at each repaint.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     // The engine learns custom schemes only before the application object exists.
     RegisterMapPageScheme();
 }

@@ -261,10 +261,15 @@ void CDvrDlg::OnInitDialog() {
     m_mapStart.start();
 
     m_pPlayers->RefreshSeekBarSoon();
-    // The decoder probe may take a moment on some drivers; its answer is first needed when a
-    // scan has finished, so it runs beside the start-up.
+    // The decoder probe takes a few hundred milliseconds (it asks the driver more than once), so
+    // it runs beside the start-up. Its answer reaches the players as soon as it is known; an
+    // opening waits for it only when an H.265 file is involved.
     auto probe = m_hevcProbe ? m_hevcProbe : [] { return ProbeHevcDecoder(); };
-    m_hevcProbeResult = std::async(std::launch::async, probe);
+    m_hevcProbeResult = std::async(std::launch::async, [this, probe] {
+        const bool found = probe();
+        QMetaObject::invokeMethod(this, [this] { SettleHevcProbe(); }, Qt::QueuedConnection);
+        return found;
+    });
 }
 
 void CDvrDlg::SetTooltipTexts() {

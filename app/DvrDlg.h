@@ -209,6 +209,10 @@ private:
     void OnDeferredOpen(int index);
     void StartOpenThread(int index);
     void OnOpenThreadDone(int index);
+    // Hands the probe's answer to the players; the one for an index only when that recording
+    // needs it.
+    void SettleHevcProbe();
+    void SettleHevcProbeFor(int index);
     void OpenSingleFile(const QString& path);
     void OpenDrive(const QString& path);
     bool LibraryBusy() const;

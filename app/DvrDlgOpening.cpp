@@ -103,8 +103,8 @@ void CDvrDlg::OnScanFinished(bool found) {
     m_bScanFollowUpDue = true;
     m_scanFollowUp.start();
     UpdateLockButton();
-    m_pPlayers->SetHevcDecode(HevcDecode());
     if (m_bSingleFileScan) {
+        SettleHevcProbeFor(0);
         // One file chosen: it plays at once, as it did when it was read on this thread.
         m_opening.OpeningStarted();
         m_pPlayers->PlayRecordingAt(0);
@@ -112,7 +112,8 @@ void CDvrDlg::OnScanFinished(bool found) {
     }
     // A drive chosen in the drive log opens at its first recording, otherwise the first one.
     const int first = TakeDriveToOpen();
-    if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(0)) {
+    SettleHevcProbeFor(first);
+    if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(first)) {
         QMetaObject::invokeMethod(
             this, [this, first] { OnHevcWarning(first); }, Qt::QueuedConnection);
         return;
@@ -124,6 +125,17 @@ bool CDvrDlg::HevcDecode() const {
     if (m_hevcProbeResult.valid())
         m_bHevcDecode = m_hevcProbeResult.get();
     return m_bHevcDecode;
+}
+
+void CDvrDlg::SettleHevcProbe() {
+    m_pPlayers->SetHevcDecode(HevcDecode());
+}
+
+// Until the probe has answered, the players take the machine for one without H.265 decoding;
+// that matters only for a recording with an H.265 file, so only such a recording waits.
+void CDvrDlg::SettleHevcProbeFor(int index) {
+    if (m_hevcProbeResult.valid() && !m_pPlayers->CanPlayRecording(index))
+        SettleHevcProbe();
 }
 
 void CDvrDlg::RunScanFollowUp() {
@@ -169,6 +181,7 @@ void CDvrDlg::StartOpenThread(int index) {
 }
 
 void CDvrDlg::OnOpenThreadDone(int index) {
+    SettleHevcProbeFor(index);
     if (!m_pPlayers->HevcWarned() && !m_pPlayers->CanPlayRecording(index)) {
         QMetaObject::invokeMethod(
             this, [this, index] { OnHevcWarning(index); }, Qt::QueuedConnection);

@@ -7,7 +7,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config git
   qt6-base-dev qt6-webengine-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
   libqt6svg6 qt6-svg-dev libgl1-mesa-dev
-  libvlc-dev libvlc5 vlc-plugin-base vlc-plugin-video-output
+  libvlc-dev libvlc5 libvlc-bin vlc-plugin-base vlc-plugin-video-output
   ffmpeg xvfb xauth imagemagick libgl1-mesa-dri fonts-dejavu-core fonts-wqy-microhei
   libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev
   libva2 libva-drm2 libjs-leaflet gpsbabel python3-gpxpy xdotool x11-utils

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QWidget>
 
 #include <vlc/vlc.h>
@@ -60,6 +61,12 @@ int main(int argc, char** argv) {
     QWidget* panes[2];
     for (QWidget*& pane : panes) {
         pane = new QWidget(&window);
+        // Black until a player draws, as the viewer's panes are: the window's grey would count
+        // as a picture at once.
+        pane->setAutoFillBackground(true);
+        QPalette black = pane->palette();
+        black.setColor(QPalette::Window, Qt::black);
+        pane->setPalette(black);
         pane->setAttribute(Qt::WA_NativeWindow);
         pane->setMinimumSize(480, 270);
         layout->addWidget(pane);

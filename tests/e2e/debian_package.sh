@@ -28,7 +28,7 @@ dpkg -L libjs-leaflet | grep -qx /usr/share/javascript/leaflet/leaflet.js ||
   say "libjs-leaflet has no /usr/share/javascript/leaflet/leaflet.js"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for package in libvlc5 vlc-plugin-base libqt6webenginewidgets6 libqt6webenginecore6-bin libjs-leaflet libva2; do
+for package in libvlc5 libvlc-bin vlc-plugin-base libqt6webenginewidgets6 libqt6webenginecore6-bin libjs-leaflet libva2; do
   grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || say "Depends does not name $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Version)" = "$("$build/vemora" --version | cut -d' ' -f2)" ] ||
