@@ -267,7 +267,8 @@ void CDvrDlg::OnInitDialog() {
     auto probe = m_hevcProbe ? m_hevcProbe : [] { return ProbeHevcDecoder(); };
     m_hevcProbeResult = std::async(std::launch::async, [this, probe] {
         const bool found = probe();
-        QMetaObject::invokeMethod(this, [this] { SettleHevcProbe(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { SettleHevcProbe(); }, Qt::QueuedConnection);
         return found;
     });
 }
