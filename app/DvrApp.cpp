@@ -57,11 +57,9 @@ int CDvrApp::InitInstance(int& argc, char** argv) {
     CDvrDlg dlg;
     Diag("----->> CDvrApp::InitInstance ********** 333 \n");
     dlg.OnInitDialog();
-    dlg.show();
     // A folder named on the command line is opened as if chosen with OPEN.
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() > 1)
-        dlg.StartFolderScan(args.at(1));
+    dlg.ShowStarting(args.size() > 1 ? args.at(1) : QString());
     Diag("----->> CDvrApp::InitInstance ********** 444 \n");
 
     g_bLoopEnded = false;

@@ -91,6 +91,9 @@ public:
     // Scans a folder on a worker thread, lists its recordings and plays the first one, as OPEN
     // does with a chosen folder. Ignored while a scan runs.
     void StartFolderScan(const QString& folder);
+    // The start: a folder named on the command line (or none) is scanned while the window comes
+    // up; a scan ended by then opens the first recording before the window's first paint.
+    void ShowStarting(const QString& folder);
     // Reads a folder (empty fileName) or one file of it on the scan worker.
     void StartScan(const QString& folder, const QString& fileName);
     bool ScanRunning() const { return m_opening.Scanning(); }
@@ -203,6 +206,9 @@ private:
     void ShowAppMessage(int stringId);
     void ShowStringBox(int textId, int captionId);
     void OnScanFinished(bool found);
+    // Runs OnScanFinished once for an ended scan, whoever comes first: the scan's own call on the
+    // event loop, or the start taking an early result.
+    void TakeScanResult();
     void UpdateLockButton();
     void HideVideoPanes();
     void ShowLoadingText(bool on);
@@ -389,6 +395,9 @@ private:
     GuiThreadMapSink* m_pFeederMapSink = nullptr;
     std::unique_ptr<FileOpDialogs> m_fileOpDialogs;
     std::thread m_scanThread;
+    // Set by the scan worker when it has ended (its result in m_bScanFound), taken on the GUI thread.
+    std::atomic<bool> m_bScanEnded{false};
+    std::atomic<bool> m_bScanFound{false};
     QString m_strExportFolder;
     ClipMarks m_clipMarks;
     CClipExportJob* m_pClipJob = nullptr;       // owned as a child; cancelled and joined with the window

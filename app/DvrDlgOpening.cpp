@@ -79,12 +79,27 @@ void CDvrDlg::StartScan(const QString& folder, const QString& fileName) {
     ShowLoadingText(true);
     std::string path = folder.toStdString();
     std::string name = fileName.toStdString();
+    m_bScanEnded = false;
     m_scanThread = std::thread([this, path, name] {
-        bool found = m_library.ScanSource(path, name) && !m_library.Records().empty();
+        m_bScanFound = m_library.ScanSource(path, name) && !m_library.Records().empty();
+        m_bScanEnded = true;
         // Runs on the GUI thread; dropped when the window has gone meanwhile.
         QMetaObject::invokeMethod(
-            this, [this, found] { OnScanFinished(found); }, Qt::QueuedConnection);
+            this, [this] { TakeScanResult(); }, Qt::QueuedConnection);
     });
+}
+
+void CDvrDlg::ShowStarting(const QString& folder) {
+    if (!folder.isEmpty())
+        StartFolderScan(folder);
+    show();
+    TakeScanResult();
+    m_opening.OpenDueNow();
+}
+
+void CDvrDlg::TakeScanResult() {
+    if (m_bScanEnded.exchange(false))
+        OnScanFinished(m_bScanFound);
 }
 
 void CDvrDlg::OnScanFinished(bool found) {

@@ -84,6 +84,13 @@ void COpeningState::OpenLater(int record) {
     Enter(OpeningPhase::DeferredOpen);
 }
 
+void COpeningState::OpenDueNow() {
+    if (!m_deferredOpen.isActive())
+        return;
+    m_deferredOpen.stop();
+    emit deferredOpenDue(m_nDueRecord);
+}
+
 void COpeningState::OpenAfterRest(int record) {
     m_nDueRecord = record;
     m_rest.start();

@@ -50,6 +50,9 @@ public:
     void ScanFinished(bool found);
     // deferredOpenDue(record) on the next turn of the event loop, once the scan's lists are shown.
     void OpenLater(int record);
+    // An opening due on the next turn (OpenLater) is due now: at the start, where the players'
+    // own start-up can run beside the window's first paint.
+    void OpenDueNow();
     // restedOpenDue(record) once the stopped players have had a moment.
     void OpenAfterRest(int record);
     // The players were asked to open a recording: busy until their first time report, or until

@@ -174,9 +174,8 @@ int main(int argc, char** argv) {
     CDvrDlg dlg(&dialogs);
     dlg.OnInitDialog();
     dlg.resize(1280, 720);
-    dlg.show();
+    dlg.ShowStarting(QString::fromLocal8Bit(argv[1]));
     const long long atWindow = bench::MsSinceProcessStart();
-    dlg.StartFolderScan(QString::fromLocal8Bit(argv[1]));
     if (startupOnly) {
         // From the process's start to both cameras' first pictures on the screen, with the steps
         // on the way: main() entered, the window built, the scan done, the opening handed over.

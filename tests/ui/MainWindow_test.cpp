@@ -32,8 +32,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <future>
 #include <sstream>
+#include <thread>
 
 using namespace vemora;
 
@@ -635,6 +639,58 @@ TEST_F(MainWindowTest, HevcWarningOncePerRunOnlyWithoutTheDecoder) {
                 ++warnings;
         EXPECT_EQ(warnings, decoder ? 0 : 1) << "decoder " << decoder;
         EXPECT_EQ(dlg->Players().HevcWarned(), !decoder);
+    }
+}
+
+// The start scans while the window comes up and opens the first recording once. The decoder
+// probe's answer holds up only an H.265 recording: the H.264 card opens while the probe still
+// runs; the H.265 card, answered late that a decoder exists, opens without a warning.
+TEST_F(MainWindowTest, TheStartOpensOnceAndOnlyH265WaitsForTheProbe) {
+    struct Row {
+        const char* name;
+        void (*write)(const QString&);
+        bool answerAfterOpening;
+    };
+    const Row rows[] = {
+        {"H.264 card", [](const QString& root) { WriteTwoPairCard(root); }, true},
+        {"H.265 card", WriteHevcCard, false},
+    };
+    for (const Row& row : rows) {
+        QTemporaryDir card;
+        row.write(card.path());
+        std::promise<void> answer;
+        std::shared_future<void> answered = answer.get_future().share();
+        dlg = std::make_unique<CDvrDlg>(&dialogs);
+        // Bounded, so that a window waiting for it fails the test instead of hanging it.
+        auto probeEnded = std::make_shared<std::atomic<bool>>(false);
+        dlg->SetHevcProbe([answered, probeEnded] {
+            answered.wait_for(std::chrono::seconds(10));
+            *probeEnded = true;
+            return true;
+        });
+        dlg->OnInitDialog();
+        dialogs.boxes.clear();
+        // The H.265 opening waits on the GUI thread, so its answer comes from another one, after
+        // the scan of the small card has surely ended.
+        std::thread answering;
+        if (!row.answerAfterOpening)
+            answering = std::thread([&answer] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                answer.set_value();
+            });
+        dlg->ShowStarting(card.path());
+        ASSERT_TRUE(WaitForScan(*dlg)) << row.name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg->Opening().Phase() == OpeningPhase::Opening; }, 5000))
+            << row.name;
+        EXPECT_EQ(dlg->FileList()->RowModel()->rowCount(), 4) << row.name;
+        EXPECT_TRUE(dialogs.boxes.empty()) << row.name;
+        EXPECT_EQ(*probeEnded, !row.answerAfterOpening) << row.name;
+        if (row.answerAfterOpening)
+            answer.set_value();
+        else
+            answering.join();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dlg->Players().HevcDecode(); }, 3000)) << row.name;
+        dlg.reset();
     }
 }
 
